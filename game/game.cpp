@@ -1,0 +1,51 @@
+// The game's frame: construction, the start of a game, the end of the program.
+#include "game/game.h"
+
+namespace quillmere {
+
+std::string_view TimeOfDayText(TimeOfDay t) {
+  switch (t) {
+    case TimeOfDay::Morning:
+      return "Morning";
+    case TimeOfDay::Day:
+      return "Day";
+    case TimeOfDay::Night:
+      return "Night";
+  }
+  return "Morning";
+}
+
+Game::Game(Clock& clock, Player& player) : m_random(clock), m_player(player) {}
+
+void Game::NewGame() {
+  m_state.day = 1;
+  m_state.carKind = 1;
+  m_state.gunKind = 0;
+  startgame();
+  streetevents("misc");
+}
+
+void Game::Exit1Click() { Terminate(); }
+
+void Game::Terminate() {
+  if (m_terminated) return;
+  m_terminated = m_finished = true;
+  m_player.Terminate();
+}
+
+int Game::freeLotRow() {
+  auto& lots = m_state.possession;
+  for (std::size_t i = 0; i < lots.size(); ++i)
+    if (lots[i].empty()) return static_cast<int>(i);
+  lots.push_back(Lot{});
+  m_state.possessionHeaderFixed = true;
+  return static_cast<int>(lots.size() - 1);
+}
+
+void Game::pursue(Pursuer who) {
+  m_state.pursuerKind = who;
+  m_busted.FormShow();
+  m_player.ShowPursuit();
+}
+
+}  // namespace quillmere

@@ -1,0 +1,40 @@
+// The loan payment dialog: how much of Tony's debt to pay from the cash.
+#pragma once
+
+#include <string>
+
+#include "game/money.h"
+
+namespace quillmere {
+
+class Game;
+
+class LoanDialog {
+ public:
+  explicit LoanDialog(Game& game) : m_game(game) {}
+
+  // Set by "some" before the dialog opens: the range 0 .. max and the preset amount.
+  void open(Money max, Money preset);
+
+  // The player's text in the amount field, kept as typed.
+  const std::string& text() const { return m_text; }
+  void setText(std::string text) { m_text = std::move(text); }
+  // The field's arrows: step the amount by delta within the range.
+  void step(int delta);
+  // Leaving the field clamps a number into the range.
+  void edtPayExit();
+
+  // OK: returns true when the dialog closes.
+  bool Button1Click();
+  // Cancel: the dialog closes, nothing is paid.
+  bool Button2Click() { return true; }
+
+  Money max() const { return m_max; }
+
+ private:
+  Game& m_game;
+  Money m_max = 0;
+  std::string m_text = "0";
+};
+
+}  // namespace quillmere

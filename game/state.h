@@ -1,0 +1,96 @@
+// The whole state of one game: what the main screen shows, plus the few flags it does not.
+// The engine owns it; the screens draw it and never change it themselves.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/catalogue.h"
+#include "game/money.h"
+
+namespace quillmere {
+
+enum class TimeOfDay { Morning, Day, Night };
+std::string_view TimeOfDayText(TimeOfDay t);
+
+// One row of the market: a good that is not on offer has both cells empty.
+struct MarketRow {
+  bool offered = false;
+  Money price = 0;
+};
+
+// One row of the possession list. A sold-out lot stays as an empty row to be reused.
+struct Lot {
+  int good = -1;  // -1: an empty row
+  Money price = 0;
+  std::int32_t count = 0;
+  bool empty() const { return good < 0; }
+};
+
+// The lot picked for selling, as it was when the player clicked it.
+struct SellSelection {
+  int good = -1;
+  Money price = 0;
+  std::int32_t count = 0;
+  int row = 0;  // index into GameState::possession
+};
+
+enum class Pursuer { None = 0, Cops = 1, Tony = 2, BorderPatrol = 3 };
+
+struct GameState {
+  // Money.
+  Money cash = 2000;
+  Money bank = 0;
+  Money debt = 2000;
+
+  // Calendar.
+  std::int32_t day = 1;
+  TimeOfDay timeOfDay = TimeOfDay::Morning;
+
+  // Car (carKind 0: none; its picture is the car of that kind, or none).
+  std::string carName = "Honda Civic";
+  Money carValue = 7000;
+  int carKind = 1;
+  std::int32_t seatsFree = 4;
+  std::int32_t seatsTotal = 4;
+  std::int32_t trunkFree = 80;
+  std::int32_t trunkTotal = 80;
+
+  // Gun (gunKind 0: none, and no picture).
+  std::string gunName = "NONE";
+  Money gunValue = 0;
+  int gunKind = 0;
+
+  int health = 100;
+
+  // Today's market in catalogue order (grid rows 1..13) and the possession list (rows 1..).
+  std::array<MarketRow, kGoodCount> market{};
+  std::vector<Lot> possession;
+  // The possession grid's header becomes a fixed row with the first lot placed.
+  bool possessionHeaderFixed = false;
+
+  // The info panel: the good that Buy acts on and its price.
+  int infoGood = Acid;
+  Money infoPrice = 2500;
+  bool infoDescribed = false;  // false until the first market: "Acid description."
+
+  // The trade boxes keep whatever the player typed; the sell box and Sell are enabled together.
+  std::string buyText = "0";
+  std::string sellText = "0";
+  bool sellEnabled = false;
+  std::optional<SellSelection> sellSelection;
+
+  // The place the player is at (its travel button is disabled); none at the start.
+  std::optional<Place> currentPlace;
+
+  bool tonyButtonsEnabled = true;
+  std::string statusText;
+
+  Pursuer pursuerKind = Pursuer::None;
+  bool wasInTijuana = false;
+  bool familyAboard = false;
+};
+
+}  // namespace quillmere

@@ -1,0 +1,160 @@
+// The application object and the desktop side of the engine's Player.
+#include "screens/App.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFont>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "game/web.h"
+#include "screens/Unit1.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+#include "screens/Unit5.h"
+#include "screens/Unit6.h"
+#include "screens/Unit7.h"
+#include "screens/Unit8.h"
+
+namespace quillmere {
+
+App::App(Clock& clock)
+    : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }),
+      m_game(clock, *this) {}
+
+App::~App() {
+  // The end screen and the reused screens live until the program ends.
+  delete m_end;
+  delete m_main;
+  delete m_loan;
+  delete m_cars;
+  delete m_guns;
+  delete m_busted;
+  delete m_splash;
+}
+
+TfrmSplash* App::frmSplash() const { return m_splash; }
+TfrmMain* App::frmMain() const { return m_main; }
+TfrmBusted* App::frmBusted() const { return m_busted; }
+TfrmGuns* App::frmGuns() const { return m_guns; }
+TfrmCars* App::frmCars() const { return m_cars; }
+TfrmLoan* App::frmLoan() const { return m_loan; }
+TfrmEnd* App::frmEnd() const { return m_end; }
+
+TfrmSplash* App::createSplash() { return m_splash = new TfrmSplash(*this); }
+TfrmMain* App::createMain() { return m_main = new TfrmMain(*this); }
+TfrmBusted* App::createBusted() { return m_busted = new TfrmBusted(*this); }
+TfrmGuns* App::createGuns() { return m_guns = new TfrmGuns(*this); }
+TfrmCars* App::createCars() { return m_cars = new TfrmCars(*this); }
+TfrmLoan* App::createLoan() { return m_loan = new TfrmLoan(*this); }
+
+void App::refresh() {
+  if (m_main) m_main->refresh();
+  if (m_busted && m_busted->isVisible()) m_busted->refresh();
+  if (m_guns && m_guns->isVisible()) m_guns->refresh();
+  if (m_cars && m_cars->isVisible()) m_cars->refresh();
+  if (m_loan && m_loan->isVisible()) m_loan->refresh();
+}
+
+void App::OpenInBrowser(std::string_view path) {
+  // Whether the desktop could open it is not reported.
+  if (openUrl) openUrl(QString::fromStdString(WebAddress(path)));
+}
+
+QWidget* App::dialogParent() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (m_main && m_main->isVisible()) return m_main;
+  if (m_splash && m_splash->isVisible()) return m_splash;
+  return QApplication::activeWindow();
+}
+
+bool App::MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) {
+  if (m_terminated) return false;
+  // Whatever the rule changed before asking is on screen while the box is up.
+  refresh();
+  QMessageBox box(dialogParent());
+  box.setWindowTitle(QString::fromUtf8(DialogCaption(kind)));
+  box.setText(QString::fromStdString(text));
+  switch (kind) {
+    case DialogKind::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case DialogKind::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case DialogKind::Confirmation:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case DialogKind::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+  }
+  QPushButton* yes = nullptr;
+  if (buttons == DialogButtons::YesNo) {
+    yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+  } else {
+    yes = box.addButton(tr("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(yes);
+  }
+  box.exec();
+  const bool answer = box.clickedButton() == yes;
+  refresh();
+  return answer;
+}
+
+void App::ConversionError(const std::string& text) {
+  if (m_terminated) return;
+  refresh();
+  QMessageBox box(dialogParent());
+  box.setWindowTitle(QStringLiteral("quillmere"));
+  box.setIcon(QMessageBox::Critical);
+  box.setText(QString::fromStdString(ConversionErrorText(text)));
+  box.addButton(tr("OK"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+void App::ShowPursuit() {
+  if (m_terminated || !m_busted) return;
+  refresh();
+  m_busted->refresh();
+  m_busted->exec();
+  refresh();
+}
+
+void App::ShowEndScreen() {
+  if (m_terminated) return;
+  m_end = new TfrmEnd(*this);
+  m_end->show();
+  m_end->activateWindow();
+  m_end->setFocus();
+  // The main screen goes once the click that ended the game has returned.
+  if (m_main) {
+    m_main->hide();
+    m_main->deleteLater();
+  }
+}
+
+void App::Terminate() {
+  if (m_terminated) return;
+  m_terminated = true;
+  // Leaves every running event loop, the modal ones included.
+  QCoreApplication::exit(0);
+}
+
+void ApplyGameLook() {
+  QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                         QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                         QStringLiteral("DejaVu Sans")});
+  font.setPointSize(8);
+  font.setStyleHint(QFont::SansSerif);
+  QApplication::setFont(font);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+}
+
+}  // namespace quillmere

@@ -1,0 +1,86 @@
+// The application object: it owns the game engine and every screen, reaches each screen
+// through one reference, and is the engine's Player on the desktop (message boxes, the
+// modal pursuit, the end screen, the end of the program).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "game/game.h"
+
+class QWidget;
+
+namespace quillmere {
+
+class TfrmSplash;
+class TfrmMain;
+class TfrmBusted;
+class TfrmGuns;
+class TfrmCars;
+class TfrmLoan;
+class TfrmEnd;
+
+class App final : public QObject, public Player {
+  Q_OBJECT
+
+ public:
+  explicit App(Clock& clock);
+  ~App() override;
+
+  Game& game() { return m_game; }
+
+  // The screens. The start screen exists from program start; the others are created by
+  // "Continue" in this order; the end screen by the end of the game.
+  TfrmSplash* frmSplash() const;
+  TfrmMain* frmMain() const;
+  TfrmBusted* frmBusted() const;
+  TfrmGuns* frmGuns() const;
+  TfrmCars* frmCars() const;
+  TfrmLoan* frmLoan() const;
+  TfrmEnd* frmEnd() const;
+
+  TfrmSplash* createSplash();
+  TfrmMain* createMain();
+  TfrmBusted* createBusted();
+  TfrmGuns* createGuns();
+  TfrmCars* createCars();
+  TfrmLoan* createLoan();
+
+  // Redraws every open screen from the game's state.
+  void refresh();
+
+  // Hands a page of the game's website to the desktop; tests may replace how.
+  void OpenInBrowser(std::string_view path);
+  std::function<void(const QString& url)> openUrl;
+
+  // Player.
+  bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override;
+  void ConversionError(const std::string& text) override;
+  void ShowPursuit() override;
+  void ShowEndScreen() override;
+  void Terminate() override;
+
+  // Whether the program has been asked to end.
+  bool terminated() const { return m_terminated; }
+
+ private:
+  QWidget* dialogParent() const;
+
+  Game m_game;
+  QPointer<TfrmSplash> m_splash;
+  QPointer<TfrmMain> m_main;
+  QPointer<TfrmBusted> m_busted;
+  QPointer<TfrmGuns> m_guns;
+  QPointer<TfrmCars> m_cars;
+  QPointer<TfrmLoan> m_loan;
+  QPointer<TfrmEnd> m_end;
+  bool m_terminated = false;
+};
+
+// The application-wide look: the game's font and its icon.
+void ApplyGameLook();
+
+}  // namespace quillmere

@@ -1,0 +1,22 @@
+// The gun dealer.
+#pragma once
+
+#include <QDialog>
+
+namespace quillmere {
+
+class App;
+
+class TfrmGuns : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmGuns(App& app, QWidget* parent = nullptr);
+  // Redraws the screen from the game's state.
+  void refresh();
+
+ private:
+  App& m_app;
+};
+
+}  // namespace quillmere
