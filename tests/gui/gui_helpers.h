@@ -1,0 +1,76 @@
+// Shared by the GUI tests: a game on a fixed clock with the real screens, and a hand that
+// answers every message box that comes up, recording what it said.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <deque>
+
+#include "game/random.h"
+#include "screens/App.h"
+
+namespace quillmere::testing {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QStringList buttons;
+};
+
+// Presses a button on every message box as soon as it is shown: the next scripted answer
+// (a button's text, such as "&Yes" or "&No"), or else the box's default button.
+class BoxAnswerer : public QObject {
+ public:
+  BoxAnswerer() { qApp->installEventFilter(this); }
+  ~BoxAnswerer() override { qApp->removeEventFilter(this); }
+
+  std::deque<QString> answers;
+  QList<SeenBox> seen;
+
+  QStringList texts() const {
+    QStringList result;
+    for (const SeenBox& box : seen) result << box.text;
+    return result;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box && event->type() == QEvent::Show) {
+      SeenBox s{box->windowTitle(), box->text(), {}};
+      for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
+      seen << s;
+      QString answer;
+      if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+      }
+      QTimer::singleShot(0, box, [box, answer] {
+        for (QAbstractButton* b : box->buttons()) {
+          if (b->text() == answer) {
+            b->click();
+            return;
+          }
+        }
+        if (box->defaultButton()) box->defaultButton()->click();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// The application object on a clock the test sets. Opened pages are recorded, not opened.
+struct GuiGame {
+  GuiGame() {
+    app.openUrl = [this](const QString& url) { openedUrls << url; };
+  }
+  FixedClock clock{0};
+  App app{clock};
+  QStringList openedUrls;
+  Game& game = app.game();
+  GameState& s = app.game().state();
+};
+
+}  // namespace quillmere::testing
