@@ -17,12 +17,18 @@ std::string_view TimeOfDayText(TimeOfDay t) {
 
 Game::Game(Clock& clock, Player& player) : m_random(clock), m_player(player) {}
 
-void Game::NewGame() {
+void Game::NewGame(const std::function<void(int percent)>& progress) {
+  const auto report = [&progress](int percent) {
+    if (progress) progress(percent);
+  };
   m_state.day = 1;
   m_state.carKind = 1;
   m_state.gunKind = 0;
+  report(80);
   startgame();
+  report(96);
   streetevents("misc");
+  report(100);
 }
 
 void Game::Exit1Click() { Terminate(); }

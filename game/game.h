@@ -3,6 +3,7 @@
 // state(); anything the player must answer in the middle of a rule goes through Player.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "game/dealers.h"
@@ -27,8 +28,9 @@ class Game {
   Player& player() { return m_player; }
 
   // What "Continue" on the start screen does once the screens exist: day 1, the Honda
-  // Civic, no gun, startgame and the first street-event roll.
-  void NewGame();
+  // Civic, no gun, startgame and the first street-event roll. progress hears 80, 96 and
+  // 100 as those steps are done.
+  void NewGame(const std::function<void(int percent)>& progress = {});
 
   // New game and market.
   void startgame();
