@@ -1,7 +1,14 @@
-// The start screen: name, links and the start sequence.
+// The start screen: the start picture, the name field, the website links, and the start
+// sequence that creates every screen and hands over to the main screen.
 #pragma once
 
 #include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
 
 namespace quillmere {
 
@@ -12,11 +19,22 @@ class TfrmSplash : public QWidget {
 
  public:
   explicit TfrmSplash(App& app, QWidget* parent = nullptr);
-  // Redraws the screen from the game's state.
-  void refresh();
+
+  void btnContinueClick();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void setGauge(int percent);
+
   App& m_app;
+  QLabel* m_image1;
+  QToolButton* m_speedButton2;
+  QLineEdit* m_edtLogin;
+  QPushButton* m_btnContinue;
+  QProgressBar* m_loading;
 };
 
 }  // namespace quillmere

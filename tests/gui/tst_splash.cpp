@@ -1,0 +1,139 @@
+// The start screen: the name check, the start sequence and its gauge, the links, "X".
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include "gui_helpers.h"
+#include "screens/Unit1.h"
+#include "screens/Unit6.h"
+
+using namespace quillmere;
+using namespace quillmere::testing;
+
+class TestSplash : public QObject {
+  Q_OBJECT
+
+ private:
+  template <typename T>
+  static T* child(QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(QString::fromLatin1(name));
+    if (!c) qFatal("no control %s", name);
+    return c;
+  }
+
+ private slots:
+  void emptyNameIsRefusedAndCreatesNothing() {
+    GuiGame g;
+    BoxAnswerer boxes;
+    TfrmSplash* splash = g.app.createSplash();
+    splash->show();
+    QTest::mouseClick(child<QPushButton>(splash, "btnContinue"), Qt::LeftButton);
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen[0].title, QStringLiteral("Error"));
+    QCOMPARE(boxes.seen[0].text, QStringLiteral("Please enter a login."));
+    QCOMPARE(boxes.seen[0].buttons, QStringList{QStringLiteral("OK")});
+    QVERIFY(!g.app.frmMain());
+    QVERIFY(!g.app.frmBusted());
+    QCOMPARE(child<QProgressBar>(splash, "loading")->value(), 0);
+    QVERIFY(splash->isVisible());
+  }
+
+  void oneSpaceStartsTheGameWithTheGaugeInOrder() {
+    GuiGame g;
+    g.clock.set(17);  // the first roll brings nothing
+    BoxAnswerer boxes;
+    TfrmSplash* splash = g.app.createSplash();
+    splash->show();
+    QList<int> gauge;
+    QStringList created;
+    connect(child<QProgressBar>(splash, "loading"), &QProgressBar::valueChanged, this,
+            [&](int value) {
+              gauge << value;
+              created << QStringLiteral("%1%2%3%4%5")
+                             .arg(g.app.frmMain() ? 1 : 0)
+                             .arg(g.app.frmBusted() ? 1 : 0)
+                             .arg(g.app.frmGuns() ? 1 : 0)
+                             .arg(g.app.frmCars() ? 1 : 0)
+                             .arg(g.app.frmLoan() ? 1 : 0);
+            });
+    QTest::keyClicks(child<QLineEdit>(splash, "edtLogin"), QStringLiteral(" "));
+    QTest::keyClick(child<QLineEdit>(splash, "edtLogin"), Qt::Key_Return);
+    QCOMPARE(gauge, (QList<int>{16, 32, 48, 64, 80, 96, 100}));
+    QCOMPARE(created, (QStringList{"10000", "11000", "11100", "11110", "11111", "11111",
+                                   "11111"}));
+    QVERIFY(boxes.seen.isEmpty());
+    QVERIFY(!splash->isVisible());
+    QVERIFY(g.app.frmMain()->isVisible());
+    QCOMPARE(g.s.day, 1);
+    QCOMPARE(g.s.timeOfDay, TimeOfDay::Morning);
+    QCOMPARE(g.s.carKind, 1);
+    QCOMPARE(g.s.carName, std::string("Honda Civic"));
+    QCOMPARE(g.s.gunKind, 0);
+    QCOMPARE(g.s.cash, 2000);
+  }
+
+  void anEventMessageComesBeforeTheMainScreen() {
+    GuiGame g;
+    g.clock.set(12);  // the first roll is a mugging
+    BoxAnswerer boxes;
+    TfrmSplash* splash = g.app.createSplash();
+    splash->show();
+    bool splashInFront = false;
+    bool mainHidden = false;
+    connect(qApp, &QApplication::focusChanged, this, [&] {
+      if (boxes.seen.size() == 1 && !splashInFront) {
+        splashInFront = splash->isVisible();
+        mainHidden = !g.app.frmMain()->isVisible();
+      }
+    });
+    child<QLineEdit>(splash, "edtLogin")->setText(QStringLiteral("Ray"));
+    QTest::mouseClick(child<QPushButton>(splash, "btnContinue"), Qt::LeftButton);
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("You were mugged at a stoplight.")});
+    QCOMPARE(boxes.seen[0].title, QStringLiteral("Information"));
+    QCOMPARE(g.s.cash, 1600);
+    QVERIFY(g.app.frmMain()->isVisible());
+    QVERIFY(!splash->isVisible());
+    if (boxes.seen.size() == 1 && splashInFront) QVERIFY(mainHidden);
+  }
+
+  void linksOpenTheirPagesAndChangeNothing() {
+    GuiGame g;
+    TfrmSplash* splash = g.app.createSplash();
+    splash->show();
+    for (const char* name : {"Button2", "Button1", "Button3"})
+      QTest::mouseClick(child<QPushButton>(splash, name), Qt::LeftButton);
+    QCOMPARE(g.openedUrls.size(), 3);
+    QVERIFY(g.openedUrls[0].endsWith(QStringLiteral("/quillmere/intro.htm")));
+    QVERIFY(g.openedUrls[1].endsWith(QStringLiteral("/quillmere/tutorial.htm")));
+    QVERIFY(g.openedUrls[2].endsWith(QStringLiteral("/quillmere/")));
+    QVERIFY(splash->isVisible());
+    QVERIFY(!g.app.frmMain());
+  }
+
+  void xEndsTheProgramWithoutAGame() {
+    GuiGame g;
+    TfrmSplash* splash = g.app.createSplash();
+    splash->show();
+    auto* x = child<QToolButton>(splash, "SpeedButton2");
+    QCOMPARE(x->focusPolicy(), Qt::NoFocus);
+    QTest::mouseClick(x, Qt::LeftButton);
+    QVERIFY(g.app.terminated());
+    QVERIFY(!g.app.frmMain());
+  }
+
+  void theLayoutHasItsSizes() {
+    GuiGame g;
+    TfrmSplash* splash = g.app.createSplash();
+    QCOMPARE(splash->size(), QSize(402, 362));
+    QCOMPARE(child<QWidget>(splash, "Image1")->geometry(), QRect(0, 0, 402, 300));
+    QCOMPARE(child<QWidget>(splash, "SpeedButton2")->geometry(), QRect(387, 1, 15, 17));
+    QCOMPARE(child<QWidget>(splash, "Button3")->geometry(), QRect(272, 5, 129, 25));
+    QCOMPARE(child<QWidget>(splash, "loading")->size(), QSize(120, 17));
+    QVERIFY(child<QPushButton>(splash, "btnContinue")->isDefault());
+  }
+};
+
+QTEST_MAIN(TestSplash)
+#include "tst_splash.moc"
