@@ -1,14 +1,160 @@
 // The street-event roll after every trip: market news and encounters.
 #include "game/game.h"
+#include "game/pricerule.h"
 
 namespace quillmere {
 
-void Game::streetevents(std::string_view) {}
-void Game::mugging() {}
-void Game::copchase() {}
-void Game::ladies() {}
-void Game::familyoffer() {}
-void Game::borderreturn() {}
-void Game::tonychase() {}
+namespace {
+
+struct News {
+  PriceRule price;
+  const char* text;
+};
+
+constexpr News kCheapAcid{{Acid, 0, 200, true}, "New area labs are producing cheap acid."};
+constexpr News kAcidInsane{{Acid, 10000, 15000, false}, "Acid prices are insane!"};
+constexpr News kCocaine{{Cocaine, 80000, 30000, false}, "Cocaine prices are soaring!"};
+constexpr News kHeroin{{Heroin, 50000, 20000, false}, "Heroin prices are shooting up!"};
+constexpr News kSpeed{{Speed, 300, 800, false}, "Not much speed available on the market..."};
+constexpr News kHashish{{Hashish, 800, 1000, false},
+                        "DEA seizes $40 million in hashish from LA drug kingpin. Prices rise."};
+constexpr News kWeedShortage{{Weed, 800, 2000, false},
+                             "LA smog and no sun lead to a weed shortage."};
+constexpr News kWeedTrucks{{Weed, 0, 200, false}, "A few trucks made it over the Mexican border."};
+
+// What a roll of kind "misc" brings: each entry covers the rolls up to and including
+// `last`; an entry with neither news nor an encounter brings nothing.
+struct Outcome {
+  std::uint32_t last;
+  const News* news;
+  void (Game::*encounter)();
+};
+
+constexpr Outcome kOutcomes[] = {
+    {0, &kCheapAcid, nullptr},    {1, &kAcidInsane, nullptr},    {3, &kCocaine, nullptr},
+    {4, nullptr, nullptr},        {6, &kHeroin, nullptr},        {7, &kSpeed, nullptr},
+    {9, &kHashish, nullptr},      {10, nullptr, nullptr},        {12, &kWeedShortage, nullptr},
+    {15, &kWeedTrucks, nullptr},  {18, nullptr, &Game::mugging}, {21, nullptr, &Game::copchase},
+    {22, nullptr, &Game::ladies}, {44, nullptr, nullptr},
+};
+
+}  // namespace
+
+void Game::streetevents(std::string_view kind) {
+  m_random.ReseedFromClock();
+  const std::uint32_t r = m_random.RandomBelow(45);
+  m_state.statusText.clear();
+  if (kind == "misc") {
+    // Coming back from Tijuana, the border is the only thing that can happen.
+    if (m_state.wasInTijuana) {
+      borderreturn();
+      return;
+    }
+    for (const Outcome& outcome : kOutcomes) {
+      if (r > outcome.last) continue;
+      if (outcome.news) {
+        ApplyPriceRule(m_state, m_random, outcome.news->price);
+        m_state.statusText = outcome.news->text;
+      }
+      if (outcome.encounter) (this->*outcome.encounter)();
+      return;
+    }
+  } else if (kind == "tj") {
+    const std::uint32_t t = m_random.RandomBelow(6);
+    m_state.wasInTijuana = true;
+    if (t == 0) familyoffer();
+  }
+}
+
+void Game::mugging() {
+  if (m_state.gunKind != 0) return;
+  m_random.ReseedFromClock();
+  if (m_state.cash >= 3) {
+    m_state.cash = ScaleTruncate(m_state.cash, Factor::Mugging);
+    m_player.MessageDialog("You were mugged at a stoplight.", DialogKind::Information,
+                           DialogButtons::Ok);
+    return;
+  }
+  // With next to no cash the thief goes for the first lot, and never for the ladies.
+  auto& lots = m_state.possession;
+  if (lots.empty() || lots.front().empty() || lots.front().good == Whore) {
+    m_player.MessageDialog("You were mugged- nothing was taken.", DialogKind::Information,
+                           DialogButtons::Ok);
+    return;
+  }
+  Lot& lot = lots.front();
+  const std::int32_t held = lot.count;
+  auto keep = static_cast<std::int32_t>(m_random.RandomBelow(static_cast<std::uint32_t>(held)));
+  m_state.trunkFree += held - keep;
+  if (keep == 0) {
+    // The thief always leaves one unit behind.
+    keep = 1;
+    m_state.trunkFree -= 1;
+  }
+  lot.count = keep;
+  m_player.MessageDialog("Some drugs were stolen from you in the streets.", DialogKind::Information,
+                         DialogButtons::Ok);
+}
+
+void Game::copchase() {
+  // The cops leave alone a player who still holds exactly the starting cash.
+  if (m_state.cash != 2000) pursue(Pursuer::Cops);
+}
+
+void Game::ladies() {
+  if (m_state.seatsFree < 2) {
+    m_state.statusText = "You need more seats man!";
+    return;
+  }
+  const int row = freeLotRow();
+  m_state.possession[static_cast<std::size_t>(row)] = Lot{Whore, 0, 2};
+  m_player.MessageDialog(
+      "Two ladies who appreciate a hard-working drug dealer decide to come hang out with you "
+      "for a while.",
+      DialogKind::Information, DialogButtons::Ok);
+  m_state.seatsFree -= 2;
+}
+
+void Game::familyoffer() {
+  // The family of four needs the whole back seat.
+  if (m_state.seatsFree != 4) return;
+  if (!m_player.MessageDialog(
+          "A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over the "
+          "border!! Will you accept?",
+          DialogKind::Information, DialogButtons::YesNo))
+    return;
+  m_state.familyAboard = true;
+  m_state.seatsFree = 0;
+}
+
+void Game::borderreturn() {
+  if (!m_state.familyAboard) {
+    const std::uint32_t b = m_random.RandomBelow(5);
+    m_state.wasInTijuana = false;
+    if (b == 3) pursue(Pursuer::BorderPatrol);
+    return;
+  }
+  if (m_random.RandomBelow(2) == 1) {
+    m_state.wasInTijuana = false;
+    m_player.MessageDialog("The family you were transporting bails on you.",
+                           DialogKind::Information, DialogButtons::Ok);
+    m_state.familyAboard = false;
+    m_state.seatsFree = 4;
+    pursue(Pursuer::BorderPatrol);
+    return;
+  }
+  m_player.MessageDialog("The family thanks you with prompt payment.", DialogKind::Information,
+                         DialogButtons::Ok);
+  m_state.familyAboard = false;
+  m_state.wasInTijuana = false;
+  m_state.cash = AddMoney(m_state.cash, 10000);
+  m_state.seatsFree = 4;
+}
+
+void Game::tonychase() {
+  if (m_state.day < 5 || m_state.debt <= 0) return;
+  m_random.ReseedFromClock();
+  if (m_random.RandomBelow(6) == 3) pursue(Pursuer::Tony);
+}
 
 }  // namespace quillmere

@@ -1,20 +1,148 @@
-// The pursuit encounter.
+// The pursuit encounter: every rule of the screen on which a chase is paid, run or fought.
 #include "game/pursuit.h"
 
 #include "game/game.h"
 
 namespace quillmere {
 
-void Pursuit::FormShow() {}
-void Pursuit::btn1Click() {}
-void Pursuit::btn2Click() {}
-void Pursuit::btn3Click() {}
-bool Pursuit::btnCloseClick() { return true; }
-void Pursuit::btnQuitClick() {}
-void Pursuit::FormCloseQuery() {}
-void Pursuit::CopWin() {}
-void Pursuit::CopLose() {}
-void Pursuit::TonyWin() {}
-void Pursuit::TonyLose() {}
+namespace {
+
+bool ChasedByTony(const Game& game) {
+  return game.state().pursuerKind == Pursuer::Tony;
+}
+
+}  // namespace
+
+void Pursuit::FormShow() {
+  const GameState& s = m_game.state();
+  m_closeAllowed = false;
+  m_runEnabled = m_fightEnabled = true;
+  // Every encounter opens with a real choice: a Close or Close Game left over from the
+  // last one would let the player walk away or quit before anything happened.
+  m_closeVisible = m_quitVisible = false;
+  m_log.clear();
+  if (ChasedByTony(m_game)) {
+    m_picture = PursuitPicture::Tony;
+    m_payVisible = true;
+    m_payEnabled = std::int64_t{s.cash} + s.bank >= s.debt;
+    m_log.emplace_back("Tony the Loan Shark is after you.");
+  } else {
+    m_picture = PursuitPicture::Cop;
+    m_payVisible = false;
+    m_log.emplace_back(s.pursuerKind == Pursuer::BorderPatrol ? "The Border Patrol is after you!"
+                                                              : "The Cops are after you.");
+  }
+}
+
+void Pursuit::btn1Click() {
+  if (!m_payVisible || !m_payEnabled) return;
+  GameState& s = m_game.state();
+  s.cash = Saturate(std::int64_t{s.cash} + s.bank - s.debt);
+  s.bank = 0;
+  s.debt = 0;
+  m_log.emplace_back("Tony thanks you for your prompt payment. Have a nice day.");
+  Survive();
+}
+
+void Pursuit::btn2Click() {
+  if (!m_runEnabled) return;
+  GameState& s = m_game.state();
+  Random& random = m_game.random();
+  random.ReseedFromClock();
+  m_log.emplace_back("You attempt to run.");
+  const bool tony = ChasedByTony(m_game);
+  if (random.RandomBelow(2) == 1) {
+    m_log.emplace_back(tony ? "You successfully escape from Tony. But he'll be back!."
+                            : "This is your lucky day junior. You got away.");
+    Survive();
+    return;
+  }
+  m_log.emplace_back(tony ? "As you run like a little bitch, a loud bang followed by a pain in "
+                            "your shoulder lets you know that Tony means business."
+                          : "You got shot in the ass.");
+  // A second wound is one too many.
+  if (s.health == 50) {
+    if (tony) m_log.emplace_back("Your blood slowly leaves you and you are left to die.");
+    m_log.emplace_back("GAME OVER.");
+    Die();
+    return;
+  }
+  s.health = 50;
+  Survive();
+}
+
+void Pursuit::btn3Click() {
+  if (!m_fightEnabled) return;
+  const GameState& s = m_game.state();
+  Random& random = m_game.random();
+  random.ReseedFromClock();
+  m_log.emplace_back("You chose to fight.");
+  if (s.gunKind == 0) {
+    m_log.insert(m_log.end(), {"You have no gun.", "You got shot in the head.", "GAME OVER."});
+    Die();
+    return;
+  }
+  // The gun's number is its strength: it wins on draws below it, out of nine.
+  const bool won = random.RandomBelow(9) < static_cast<std::uint32_t>(s.gunKind);
+  if (ChasedByTony(m_game))
+    won ? TonyWin() : TonyLose();
+  else
+    won ? CopWin() : CopLose();
+}
+
+bool Pursuit::btnCloseClick() {
+  m_closeAllowed = true;
+  m_closeVisible = false;
+  return true;
+}
+
+void Pursuit::btnQuitClick() {
+  m_game.Terminate();
+}
+
+void Pursuit::FormCloseQuery() {
+  if (m_closeAllowed || m_game.finished()) return;
+  m_game.player().MessageDialog("Cheaters never prosper.", DialogKind::Information,
+                                DialogButtons::Ok);
+  GameState& s = m_game.state();
+  s.cash = 0;
+  s.health = 50;
+}
+
+void Pursuit::CopWin() {
+  m_log.insert(m_log.end(), {"Wow! Nice shot!", "Looks like is bacon for breakfast."});
+  Survive();
+}
+
+void Pursuit::CopLose() {
+  m_log.insert(m_log.end(),
+               {"The cops outnumbered you.", "You got shot in the head.", "GAME OVER."});
+  Die();
+}
+
+void Pursuit::TonyWin() {
+  m_log.emplace_back(
+      "Your hand is quicker than Tony's, as you pull out your gun and stop him dead in his "
+      "tracks.");
+  m_game.state().debt = 0;
+  Survive();
+}
+
+void Pursuit::TonyLose() {
+  m_log.insert(m_log.end(), {"As you move for your gun, all you see is the glistening sunlight "
+                             "off Tony's chrome .45 followed by a loud bang.",
+                             "GAME OVER."});
+  Die();
+}
+
+void Pursuit::Survive() {
+  m_payEnabled = m_runEnabled = m_fightEnabled = false;
+  m_closeVisible = true;
+}
+
+void Pursuit::Die() {
+  m_payEnabled = m_runEnabled = m_fightEnabled = false;
+  m_quitVisible = true;
+}
 
 }  // namespace quillmere

@@ -43,6 +43,10 @@ class Pursuit {
   void CopLose();
   void TonyWin();
   void TonyLose();
+  // The encounter is over: the choices go, and Close (the player lives on) or Close Game
+  // (the player is dead) comes.
+  void Survive();
+  void Die();
 
   Game& m_game;
   bool m_closeAllowed = false;

@@ -1,11 +1,99 @@
 // Trips between the places, the passing of time and the end of the game.
+#include <span>
+
 #include "game/game.h"
+#include "game/pricerule.h"
 
 namespace quillmere {
 
-void Game::Travel(Place) {}
-void Game::NewDay(int) {}
-void Game::dailygrind() {}
-void Game::EndGame() {}
+namespace {
+
+constexpr PriceRule kSanDiego[] = {
+    {Acid, 600, 3000, true},
+    {Shrooms, 200, 500, false},
+};
+constexpr PriceRule kLasVegas[] = {
+    {Whore, 1000, 3000, false},
+};
+constexpr PriceRule kTijuana[] = {
+    {Weed, 100, 600, false},
+    {Whore, 1000, 3000, false},
+    {Acid, 600, 3000, true},
+    {Shrooms, 200, 500, false},
+};
+
+// A place's own prices, in the order they are drawn; the city places have none.
+std::span<const PriceRule> OwnPrices(Place place) {
+  switch (place) {
+    case Place::SanDiego:
+      return kSanDiego;
+    case Place::LasVegas:
+      return kLasVegas;
+    case Place::Tijuana:
+      return kTijuana;
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+void Game::Travel(Place place) {
+  if (finished()) return;
+  if (m_state.day >= 31) {
+    EndGame();
+    return;
+  }
+  const PlaceInfo& info = PlaceAt(place);
+  if (info.needsCar && (m_state.carKind == 0 || m_state.carValue == 0)) {
+    m_player.MessageDialog("You need a new car!", DialogKind::Information, DialogButtons::Ok);
+    return;
+  }
+  NewDay(info.periods);
+
+  const std::span<const PriceRule> own = OwnPrices(place);
+  if (!own.empty()) m_random.ReseedFromClock();
+  for (const PriceRule& rule : own) ApplyPriceRule(m_state, m_random, rule);
+
+  streetevents(place == Place::Tijuana ? "tj" : "misc");
+  // Close Game in a pursuit ends the program there and then.
+  if (finished()) return;
+  tonychase();
+  if (finished()) return;
+  m_state.currentPlace = place;
+}
+
+void Game::NewDay(int periods) {
+  // Morning, Day, Night follow each other; passing Night begins the next day.
+  int period = static_cast<int>(m_state.timeOfDay) + periods;
+  if (period >= 3) {
+    period -= 3;
+    ++m_state.day;
+  }
+  m_state.timeOfDay = static_cast<TimeOfDay>(period);
+  dailygrind();
+  randomdrugs();
+}
+
+void Game::dailygrind() {
+  const auto apply = [](Money& value, Factor factor) {
+    if (value != 0) value = ScaleTruncate(value, factor);
+  };
+  apply(m_state.bank, Factor::Interest);
+  apply(m_state.debt, Factor::Debt);
+  apply(m_state.carValue, Factor::Wear);
+  apply(m_state.gunValue, Factor::Wear);
+  // A car or a gun is never worth less than nothing.
+  if (m_state.carValue < 0) m_state.carValue = 0;
+  if (m_state.gunValue < 0) m_state.gunValue = 0;
+}
+
+void Game::EndGame() {
+  m_end.shown = true;
+  m_end.edtScore = ToText(AssetSum(m_state));
+  m_end.edtEncrypted = EncryptString(m_end.edtScore, m_random);
+  m_finished = true;
+  m_player.ShowEndScreen();
+}
 
 }  // namespace quillmere
