@@ -1,22 +1,50 @@
-// The pursuit screen: pay, run or fight.
+// The pursuit screen: the player pays off, runs from or fights the cops, the border patrol or Tony.
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace quillmere {
 
 class App;
+class Pursuit;
 
 class TfrmBusted : public QDialog {
   Q_OBJECT
 
  public:
   explicit TfrmBusted(App& app, QWidget* parent = nullptr);
-  // Redraws the screen from the game's state.
+  // Redraws the screen from the engine's encounter. The engine has already run FormShow
+  // by the time the screen is shown, so the screen never resets anything itself.
   void refresh();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void btn1Click();
+  void btn2Click();
+  void btn3Click();
+  void btnCloseClick();
+  void btnQuitClick();
+  Pursuit& busted();
+
   App& m_app;
+  QPixmap m_cop;
+  QPixmap m_tony;
+  QLabel* imgBusted;
+  QPlainTextEdit* Memo1;
+  QPushButton* btnClose = nullptr;
+  QPushButton* btnQuit = nullptr;
+  QPushButton* btn1 = nullptr;
+  QPushButton* btn2 = nullptr;
+  QPushButton* btn3 = nullptr;
 };
 
 }  // namespace quillmere

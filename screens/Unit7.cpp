@@ -1,12 +1,171 @@
-// The end screen: the assets and the bid code.
+// The end screen: the player's final assets, the bid code made from them, and the way out.
 #include "screens/Unit7.h"
 
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "game/web.h"
 #include "screens/App.h"
 
 namespace quillmere {
 
-TfrmEnd::TfrmEnd(App& app, QWidget* parent) : QWidget(parent), m_app(app) {}
+namespace {
 
-void TfrmEnd::refresh() {}
+constexpr int kRowTop = 104;
+constexpr int kFieldHeight = 21;
+constexpr int kLabelOffset = 4;
+
+// The screen's text boxes: white on grey, on the black window.
+void paintGrey(QWidget* box) {
+  QPalette grey = box->palette();
+  grey.setColor(QPalette::Base, QColor(128, 128, 128));
+  grey.setColor(QPalette::Text, Qt::white);
+  box->setPalette(grey);
+}
+
+QPlainTextEdit* makeMemo(QWidget* parent, const char* name, const QRect& place,
+                         const QStringList& lines) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(QString::fromLatin1(name));
+  memo->setGeometry(place);
+  memo->setTabChangesFocus(true);
+  memo->setPlainText(lines.join(QLatin1Char('\n')));
+  paintGrey(memo);
+  return memo;
+}
+
+QLineEdit* makeField(QWidget* parent, const char* name, int left, int width) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setGeometry(left, kRowTop, width, kFieldHeight);
+  field->setReadOnly(true);
+  paintGrey(field);
+  return field;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, int left, int width) {
+  auto* label = new QLabel(QString::fromLatin1(caption), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(left, kRowTop + kLabelOffset, width, 13);
+  return label;
+}
+
+}  // namespace
+
+TfrmEnd::TfrmEnd(App& app, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app) {
+  setWindowTitle(QStringLiteral("Your time has come."));
+  setFixedSize(385, 347);
+  QPalette black = palette();
+  black.setColor(QPalette::Window, Qt::black);
+  black.setColor(QPalette::WindowText, Qt::white);
+  setPalette(black);
+  setAutoFillBackground(true);
+
+  Memo1 = makeMemo(
+      this, "Memo1", QRect(8, 8, 369, 89),
+      {QStringLiteral("You're out of time. You must make a bid now."),
+       QStringLiteral("You have worked very hard to even get here and now for the payoff."),
+       QString(),
+       QStringLiteral("Do you have enough money to put a price on the life of the man who "),
+       QStringLiteral("killed your mother?"), QString(),
+       QStringLiteral("There is only one way to find out."),
+       QStringLiteral("Post your bid and watch the outcome.")});
+  Memo1->setReadOnly(true);
+  Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  Memo1->setFocusPolicy(Qt::StrongFocus);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  Label1 = makeLabel(this, "Label1", "Your Assets:", 8, 64);
+  edtScore = makeField(this, "edtScore", 72, 105);
+  Label2 = makeLabel(this, "Label2", "Encrypted:", 184, 56);
+  edtEncrypted = makeField(this, "edtEncrypted", 240, 137);
+
+  struct Button {
+    QPushButton* TfrmEnd::*control;
+    const char* name;
+    const char* caption;
+    int top;
+    void (TfrmEnd::*click)();
+  };
+  static constexpr Button kButtons[] = {
+      {&TfrmEnd::Button1, "Button1", "Copy encrypted bid amount to clipboard", 136,
+       &TfrmEnd::Button1Click},
+      {&TfrmEnd::Button2, "Button2", "Visit website and post your bid", 168,
+       &TfrmEnd::Button2Click},
+      {&TfrmEnd::Button4, "Button4", "Retire", 200, &TfrmEnd::Button4Click},
+  };
+  for (const Button& b : kButtons) {
+    auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
+    button->setObjectName(QString::fromLatin1(b.name));
+    button->setGeometry(8, b.top, 369, 25);
+    connect(button, &QPushButton::clicked, this, b.click);
+    this->*b.control = button;
+  }
+
+  GroupBox1 = new QGroupBox(QStringLiteral(" Instructions "), this);
+  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  GroupBox1->setGeometry(8, 232, 369, 105);
+  Memo2 = makeMemo(
+      GroupBox1, "Memo2", QRect(8, 16, 353, 81),
+      {QStringLiteral("Visit our website"), QString::fromStdString(WebAddress(kWebsitePage)),
+       QString(), QStringLiteral("Log in as a bidder or create a new account."),
+       QStringLiteral("Paste your encrypted bid into your account by pressing Ctrl+V."), QString(),
+       QStringLiteral("Good Luck.")});
+
+  setTabOrder(Memo1, Button1);
+  setTabOrder(Button1, edtScore);
+  setTabOrder(edtScore, Button2);
+  setTabOrder(Button2, Button4);
+  setTabOrder(Button4, edtEncrypted);
+  setTabOrder(edtEncrypted, Memo2);
+  // The screen is given the focus when it opens; the first control in the tab order takes it.
+  setFocusProxy(Memo1);
+
+  refresh();
+}
+
+void TfrmEnd::refresh() {
+  const EndScreen& end = m_app.game().end();
+  edtScore->setText(QString::fromStdString(end.edtScore));
+  edtEncrypted->setText(QString::fromStdString(end.edtEncrypted));
+  // A long code is read from its start.
+  edtScore->setCursorPosition(0);
+  edtEncrypted->setCursorPosition(0);
+}
+
+void TfrmEnd::Button1Click() {
+  edtEncrypted->selectAll();
+  // Like any copy, an empty selection leaves the clipboard as it was.
+  if (edtEncrypted->hasSelectedText())
+    QGuiApplication::clipboard()->setText(edtEncrypted->selectedText());
+  Button2->setFocus();
+}
+
+void TfrmEnd::Button2Click() {
+  m_app.OpenInBrowser(kWebsitePage);
+}
+
+void TfrmEnd::Button4Click() {
+  close();
+}
+
+void TfrmEnd::closeEvent(QCloseEvent* event) {
+  // Retire and the window system's close both end the program; no window stays behind.
+  m_app.game().Terminate();
+  event->accept();
+}
+
+void TfrmEnd::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
 
 }  // namespace quillmere

@@ -1,7 +1,13 @@
-// The end screen: the assets and the bid code.
+// The end screen: the player's final assets, the bid code made from them, and the way out.
 #pragma once
 
 #include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace quillmere {
 
@@ -12,11 +18,29 @@ class TfrmEnd : public QWidget {
 
  public:
   explicit TfrmEnd(App& app, QWidget* parent = nullptr);
-  // Redraws the screen from the game's state.
+  // Shows the score and the bid code the engine made when the game ended.
   void refresh();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void Button1Click();
+  void Button2Click();
+  void Button4Click();
+
   App& m_app;
+  QPlainTextEdit* Memo1;
+  QLabel* Label1;
+  QLineEdit* edtScore;
+  QLabel* Label2;
+  QLineEdit* edtEncrypted;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  QPushButton* Button4 = nullptr;
+  QGroupBox* GroupBox1;
+  QPlainTextEdit* Memo2;
 };
 
 }  // namespace quillmere
