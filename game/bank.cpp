@@ -1,17 +1,100 @@
 // The bank, paying Tony, the loan payment dialog and the hospital.
+#include <algorithm>
+
 #include "game/game.h"
 
 namespace quillmere {
 
-void Game::SpeedButton1Click() {}
-void Game::SpeedButton3Click() {}
-void Game::btnTonyallClick() {}
-void Game::btntonysomeClick() {}
-void Game::btnHospitalClick() {}
+namespace {
 
-void LoanDialog::open(Money, Money) {}
-void LoanDialog::step(int) {}
-void LoanDialog::edtPayExit() {}
-bool LoanDialog::Button1Click() { return true; }
+constexpr Money kHospitalFee = 3000;
+
+// Tony's buttons stay off for the rest of the game once a payment through them clears the debt.
+void PayTony(GameState& s, Money amount) {
+  s.cash = SubMoney(s.cash, amount);
+  s.debt = SubMoney(s.debt, amount);
+  if (s.debt == 0) s.tonyButtonsEnabled = false;
+}
+
+}  // namespace
+
+void Game::SpeedButton1Click() {
+  if (m_finished) return;
+  m_state.cash = AddMoney(m_state.cash, m_state.bank);
+  m_state.bank = 0;
+}
+
+void Game::SpeedButton3Click() {
+  if (m_finished) return;
+  m_state.bank = AddMoney(m_state.bank, m_state.cash);
+  m_state.cash = 0;
+}
+
+void Game::btnTonyallClick() {
+  if (m_finished || !m_state.tonyButtonsEnabled) return;
+  // Cash below zero pays nothing: it must never turn into more debt.
+  if (m_state.cash <= 0) {
+    m_player.MessageDialog("Do I look like an ATM machine to you? Bring me CASH!",
+                           DialogKind::Information, DialogButtons::Ok);
+    return;
+  }
+  PayTony(m_state, std::clamp<Money>(m_state.debt, 0, m_state.cash));
+}
+
+void Game::btntonysomeClick() {
+  if (m_finished || !m_state.tonyButtonsEnabled) return;
+  SpeedButton1Click();
+  m_loan.open(m_state.cash, std::min(m_state.debt, m_state.cash));
+}
+
+void Game::btnHospitalClick() {
+  if (m_finished) return;
+  if (m_state.cash < kHospitalFee) {
+    m_player.MessageDialog("What do we look like, a free clinic? Get some cash and come back.",
+                           DialogKind::Information, DialogButtons::Ok);
+    return;
+  }
+  if (!m_player.MessageDialog("Get medical help for $3000?", DialogKind::Confirmation,
+                              DialogButtons::YesNo))
+    return;
+  m_state.cash -= kHospitalFee;
+  m_state.health = 100;
+}
+
+void LoanDialog::open(Money max, Money preset) {
+  // With no cash (or less) the only payment is 0.
+  m_max = std::max<Money>(max, 0);
+  m_text = ToText(std::clamp<Money>(preset, 0, m_max));
+}
+
+void LoanDialog::step(int delta) {
+  m_text = ToText(std::clamp<Money>(ReadAmount(StepAmount(m_text, delta)), 0, m_max));
+}
+
+void LoanDialog::edtPayExit() {
+  const std::optional<std::int32_t> amount = ParseInt32(m_text);
+  if (amount && (*amount < 0 || *amount > m_max))
+    m_text = ToText(std::clamp<Money>(*amount, 0, m_max));
+}
+
+bool LoanDialog::Button1Click() {
+  // OK pressed with Enter never leaves the field, so the range is enforced here too:
+  // nobody pays more than the cash at hand.
+  edtPayExit();
+  const std::optional<std::int32_t> amount = ParseInt32(m_text);
+  if (!amount) {
+    m_game.player().ConversionError(m_text);
+    return false;
+  }
+  GameState& s = m_game.state();
+  if (s.debt < *amount) {
+    m_game.player().MessageDialog(
+        "Why in the world would you want to pay Tony more than you owe him?!",
+        DialogKind::Information, DialogButtons::Ok);
+    return false;
+  }
+  PayTony(s, *amount);
+  return true;
+}
 
 }  // namespace quillmere

@@ -1,11 +1,90 @@
 // Buying and selling on the main screen.
+#include <algorithm>
+#include <cstdint>
+
 #include "game/game.h"
 
 namespace quillmere {
 
-void Game::drug1MouseUp(int) {}
-void Game::btnBuyClick() {}
-void Game::drug2MouseUp(int) {}
-void Game::btnSellClick() {}
+void Game::drug1MouseUp(int row) {
+  if (m_finished || row < 1 || row > kGoodCount) return;
+  const int good = row - 1;
+  const MarketRow& offer = m_state.market[good];
+  if (offer.offered) getinfo(good, offer.price);
+}
+
+void Game::btnBuyClick() {
+  if (m_finished) return;
+  const int good = m_state.infoGood;
+  const Money price = m_state.infoPrice;
+  const std::int32_t amount = ReadAmount(m_state.buyText);
+  const bool inSeats = GoodAt(good).inSeats;
+  std::int32_t& space = inSeats ? m_state.seatsFree : m_state.trunkFree;
+
+  // Space is checked before the amount, so an amount of 0 or below passes it unless the
+  // space is below it too. The cost is compared in full: past 32 bits it is never affordable.
+  const char* refusal = nullptr;
+  const std::int64_t cost = std::int64_t{price} * amount;
+  if (space < amount)
+    refusal = inSeats ? "Insufficient Seat Space" : "Insufficient Trunk Space";
+  else if (amount <= 0)
+    refusal = "Invalid Purchase Amount Entered";
+  else if (cost > m_state.cash)
+    refusal = "Insufficient Funds";
+  if (refusal) {
+    m_player.MessageDialog(refusal, DialogKind::Error, DialogButtons::Ok);
+    return;
+  }
+
+  m_state.cash = Saturate(m_state.cash - cost);
+  const std::size_t rowsBefore = m_state.possession.size();
+  m_state.possession[std::size_t(freeLotRow())] = Lot{good, price, amount};
+  space -= amount;
+  // The info panel already shows this good: getinfo only renews the proposal.
+  getinfo(good, price);
+  if (m_state.possession.size() != rowsBefore) m_state.sellText = ToText(0);
+}
+
+void Game::drug2MouseUp(int row) {
+  if (m_finished || row < 1 || std::size_t(row) > m_state.possession.size()) return;
+  const Lot& lot = m_state.possession[std::size_t(row - 1)];
+  if (lot.empty()) return;
+  m_state.sellSelection = SellSelection{lot.good, lot.price, lot.count, row - 1};
+  m_state.sellText = ToText(lot.count);
+  m_state.sellEnabled = true;
+}
+
+void Game::btnSellClick() {
+  if (m_finished || !m_state.sellEnabled || !m_state.sellSelection) return;
+  const SellSelection picked = *m_state.sellSelection;
+  const MarketRow& offer = m_state.market[std::size_t(picked.good)];
+  if (offer.offered) {
+    const std::optional<std::int32_t> amount = ParseInt32(m_state.sellText);
+    if (!amount) {
+      m_player.ConversionError(m_state.sellText);
+      return;
+    }
+    // An encounter may have taken goods since the click: the lot as it is now bounds
+    // the sale as well as the count the player was shown.
+    Lot* lot = std::size_t(picked.row) < m_state.possession.size()
+                   ? &m_state.possession[std::size_t(picked.row)]
+                   : nullptr;
+    const bool sameGood = lot && lot->good == picked.good;
+    const std::int32_t held = std::min(picked.count, sameGood ? lot->count : 0);
+    if (*amount > held) {
+      m_player.MessageDialog("You do not have that much inventory!", DialogKind::Error,
+                             DialogButtons::Ok);
+    } else if (*amount > 0) {
+      // amount <= held implies the lot is still there with that good.
+      m_state.cash = AddMoney(m_state.cash, MulMoney(offer.price, *amount));
+      std::int32_t& space = GoodAt(picked.good).inSeats ? m_state.seatsFree : m_state.trunkFree;
+      space = AddMoney(space, *amount);
+      m_state.sellText = ToText(lot->count);
+      lot->count -= *amount;
+      if (lot->count == 0) *lot = Lot{};
+    }
+  }
+  m_state.sellEnabled = false;
+}
 
 }  // namespace quillmere
