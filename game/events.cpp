@@ -1,13 +1,13 @@
 // The street-event roll after every trip: market news and encounters.
 #include "game/game.h"
-#include "game/pricerule.h"
+#include "game/priceoverride.h"
 
 namespace quillmere {
 
 namespace {
 
 struct News {
-  PriceRule price;
+  PriceOverride price;
   const char* text;
 };
 
@@ -53,7 +53,7 @@ void Game::streetevents(std::string_view kind) {
     for (const Outcome& outcome : kOutcomes) {
       if (r > outcome.last) continue;
       if (outcome.news) {
-        ApplyPriceRule(m_state, m_random, outcome.news->price);
+        ApplyPriceOverride(m_state, m_random, outcome.news->price);
         m_state.statusText = outcome.news->text;
       }
       if (outcome.encounter) (this->*outcome.encounter)();

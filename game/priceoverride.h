@@ -8,7 +8,7 @@
 
 namespace quillmere {
 
-struct PriceRule {
+struct PriceOverride {
   int good;
   Money base;
   std::uint32_t range;  // the price is base + RandomBelow(range)
@@ -18,7 +18,7 @@ struct PriceRule {
 };
 
 // Offers the good at a freshly drawn price, whether or not the day's market had it.
-inline void ApplyPriceRule(GameState& state, Random& random, const PriceRule& rule) {
+inline void ApplyPriceOverride(GameState& state, Random& random, const PriceOverride& rule) {
   MarketRow& row = state.market[static_cast<std::size_t>(rule.good)];
   row.offered = true;
   row.price = rule.base + static_cast<Money>(random.RandomBelow(rule.range));

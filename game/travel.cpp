@@ -2,20 +2,20 @@
 #include <span>
 
 #include "game/game.h"
-#include "game/pricerule.h"
+#include "game/priceoverride.h"
 
 namespace quillmere {
 
 namespace {
 
-constexpr PriceRule kSanDiego[] = {
+constexpr PriceOverride kSanDiego[] = {
     {Acid, 600, 3000, true},
     {Shrooms, 200, 500, false},
 };
-constexpr PriceRule kLasVegas[] = {
+constexpr PriceOverride kLasVegas[] = {
     {Whore, 1000, 3000, false},
 };
-constexpr PriceRule kTijuana[] = {
+constexpr PriceOverride kTijuana[] = {
     {Weed, 100, 600, false},
     {Whore, 1000, 3000, false},
     {Acid, 600, 3000, true},
@@ -23,7 +23,7 @@ constexpr PriceRule kTijuana[] = {
 };
 
 // A place's own prices, in the order they are drawn; the city places have none.
-std::span<const PriceRule> OwnPrices(Place place) {
+std::span<const PriceOverride> OwnPrices(Place place) {
   switch (place) {
     case Place::SanDiego:
       return kSanDiego;
@@ -51,9 +51,9 @@ void Game::Travel(Place place) {
   }
   NewDay(info.periods);
 
-  const std::span<const PriceRule> own = OwnPrices(place);
+  const std::span<const PriceOverride> own = OwnPrices(place);
   if (!own.empty()) m_random.ReseedFromClock();
-  for (const PriceRule& rule : own) ApplyPriceRule(m_state, m_random, rule);
+  for (const PriceOverride& rule : own) ApplyPriceOverride(m_state, m_random, rule);
 
   streetevents(place == Place::Tijuana ? "tj" : "misc");
   // Close Game in a pursuit ends the program there and then.
