@@ -187,7 +187,7 @@ def compose(width, height, scale, layers, shadow=(0.0, 1.5, 1.3, 0.65)):
                 img = ImageOps.mirror(img)
         x = round(cx * scale - img.width / 2)
         y = round(cy * scale - img.height / 2)
-        canvas.alpha_composite(img, (x, y)) if x >= 0 and y >= 0 else paste_clipped(canvas, img, x, y)
+        paste_clipped(canvas, img, x, y)
     if shadow:
         dx, dy, blur, opacity = shadow
         sh = drop_shadow(canvas, dx * scale, dy * scale, blur * scale, opacity)
@@ -197,9 +197,10 @@ def compose(width, height, scale, layers, shadow=(0.0, 1.5, 1.3, 0.65)):
 
 
 def paste_clipped(canvas, img, x, y):
-    left, top = max(0, -x), max(0, -y)
-    img = img.crop((left, top, img.width, img.height))
-    canvas.alpha_composite(img, (x + left, y + top))
+    """alpha_composite that tolerates a layer hanging over any edge."""
+    box = (max(0, -x), max(0, -y), min(img.width, canvas.width - x), min(img.height, canvas.height - y))
+    if box[2] > box[0] and box[3] > box[1]:
+        canvas.alpha_composite(img.crop(box), (x + box[0], y + box[1]))
 
 
 # ---------------------------------------------------------------- goods
@@ -225,7 +226,7 @@ GOODS = {
     ],
     "opium.png": [("svg", "goods/opium.svg", 43.5, 35, 76, 60, 0, None)],
     "pcp.png": [
-        ("emoji", "\U0001F9EA", 58, 37, 40, 46, -20, "hue:150"),   # test tube, violet
+        ("emoji", "\U0001F9EA", 58, 37, 40, 46, -20, "hue:78"),    # test tube, violet
         ("emoji", "\U0001F9EA", 36, 35, 52, 56, 0, None),
     ],
     "peyote.png": [("emoji", "\U0001F335", 43.5, 35, 60, 58, 0, None)],  # cactus
@@ -335,8 +336,7 @@ def night_street_svg():
         '<radialGradient id="halo"><stop offset="0" stop-color="#ffe9a8" stop-opacity="0.9"/>'
         '<stop offset="0.25" stop-color="#ffb84a" stop-opacity="0.45"/>'
         '<stop offset="1" stop-color="#ff8a2a" stop-opacity="0"/></radialGradient>',
-        '<linearGradient id="cone" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#ffd88a" stop-opacity="0.45"/>'
-        '<stop offset="1" stop-color="#ffd88a" stop-opacity="0"/></linearGradient>',
+        '<mask id="crescent"><rect width="800" height="600" fill="#fff"/><circle cx="682" cy="70" r="27" fill="#000"/></mask>',
         '<linearGradient id="road" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#0d0c18"/>'
         '<stop offset="1" stop-color="#1c1a2a"/></linearGradient>',
         '<filter id="g4" x="-50%" y="-50%" width="200%" height="200%"><feGaussianBlur stdDeviation="4"/></filter>',
@@ -350,8 +350,7 @@ def night_street_svg():
         x, y, a = r() * 800, r() * 230, 0.3 + 0.7 * r()
         out.append(f'<circle cx="{x:.1f}" cy="{y:.1f}" r="{0.8 + r() * 1.2:.2f}" fill="#fff" opacity="{a:.2f}"/>')
     out.append('<circle cx="668" cy="78" r="60" fill="#fff3c0" opacity="0.25" filter="url(#g10)"/>')
-    out.append('<circle cx="668" cy="78" r="30" fill="url(#moon)"/>')
-    out.append('<circle cx="682" cy="70" r="27" fill="#0b0828"/>')
+    out.append('<circle cx="668" cy="78" r="30" fill="url(#moon)" mask="url(#crescent)"/>')
 
     def skyline(base, hmin, hmax, wmin, wmax, body, lit, win, p_lit):
         x = -10.0
@@ -409,7 +408,7 @@ def night_street_svg():
         out.append(f'<path d="M {vx - w0:.1f} {y0:.1f} L {vx + w0:.1f} {y0:.1f} L {vx + w1:.1f} {y1:.1f} '
                    f'L {vx - w1:.1f} {y1:.1f} Z" fill="#e8dca0" opacity="0.8"/>')
 
-    # street lamps on both pavements, with light cones and wet-road streaks
+    # street lamps on both pavements, with pools of light and wet-road streaks
     for t in (0.12, 0.3, 0.62, 1.05):
         base_y = horizon + (600 - horizon) * t
         height = 30 + 250 * t
@@ -420,10 +419,10 @@ def night_street_svg():
             arm = side * -(10 + 30 * t)
             lw = max(1.0, 5 * t)
             out.append(f'<path d="M {x:.1f} {base_y:.1f} L {x:.1f} {top:.1f} Q {x:.1f} {top - 8 * t:.1f} '
-                       f'{x + arm:.1f} {top - 6 * t:.1f}" stroke="#0a0912" stroke-width="{lw:.1f}" fill="none"/>')
+                       f'{x + arm:.1f} {top - 6 * t:.1f}" stroke="#3a3456" stroke-width="{lw:.1f}" fill="none"/>')
             hx, hy = x + arm, top - 6 * t + 4 * t
-            out.append(f'<path d="M {hx - 14 * t:.1f} {hy:.1f} L {hx + 14 * t:.1f} {hy:.1f} L {hx + 70 * t:.1f} {base_y + 4:.1f} '
-                       f'L {hx - 70 * t:.1f} {base_y + 4:.1f} Z" fill="url(#cone)" opacity="0.55"/>')
+            out.append(f'<ellipse cx="{hx:.1f}" cy="{base_y:.1f}" rx="{70 * t + 4:.1f}" ry="{12 * t + 2:.1f}" '
+                       f'fill="#ffb85a" opacity="0.35" filter="url(#g4)"/>')
             out.append(f'<circle cx="{hx:.1f}" cy="{hy:.1f}" r="{60 * t + 6:.1f}" fill="url(#halo)"/>')
             out.append(f'<ellipse cx="{hx:.1f}" cy="{hy:.1f}" rx="{9 * t + 1.5:.1f}" ry="{4 * t + 1:.1f}" fill="#fff8e0"/>')
             out.append(f'<ellipse cx="{hx:.1f}" cy="{base_y + 40 * t:.1f}" rx="{10 * t + 2:.1f}" ry="{46 * t + 4:.1f}" '
@@ -432,31 +431,44 @@ def night_street_svg():
     return "\n".join(out), horizon
 
 
-def neon_text(text, font_px, colour, core, glow, scale):
-    font = ImageFont.truetype(TITLE_FONT, font_px)
+def title_text(text, width, scale):
+    """Bold script title: dark extruded depth, hot-pink gradient letters with a
+    white highlight, and a pink neon glow.  Sized to `width` pixels."""
+    probe = ImageFont.truetype(TITLE_FONT, 100)
+    l, t, r, b = probe.getbbox(text)
+    font = ImageFont.truetype(TITLE_FONT, round(100 * width / (r - l)))
     left, top, right, bottom = font.getbbox(text)
-    pad = 40 * scale
+    pad = 30 * scale
     w, h = right - left + 2 * pad, bottom - top + 2 * pad
     mask = Image.new("L", (w, h), 0)
     ImageDraw.Draw(mask).text((pad - left, pad - top), text, font=font, fill=255)
-    layer = Image.new("RGBA", (w, h), (0, 0, 0, 0))
-    # wide glow, tight glow, dark 3D drop, coloured letters, hot core
-    for radius, opacity, col in ((18, 0.8, glow), (6, 0.9, glow)):
-        g = mask.filter(ImageFilter.GaussianBlur(radius * scale)).point(lambda a, o=opacity: round(min(255, a * o * 1.6)))
-        solid = Image.new("RGBA", (w, h), col + (0,))
-        solid.putalpha(g)
-        layer.alpha_composite(solid)
-    shadow = Image.new("RGBA", (w, h), (20, 0, 30, 0))
-    shadow.putalpha(mask)
-    layer.alpha_composite(shadow, (3 * scale, 4 * scale)) if False else None
-    fill = Image.new("RGBA", (w, h), colour + (0,))
-    fill.putalpha(mask)
-    layer.alpha_composite(fill)
-    inner = mask.filter(ImageFilter.MinFilter(2 * (2 * scale) + 1)).filter(ImageFilter.GaussianBlur(1.2 * scale))
-    hot = Image.new("RGBA", (w, h), core + (0,))
-    hot.putalpha(inner)
-    layer.alpha_composite(hot)
-    return layer
+
+    def solid(colour, alpha, offset=(0, 0)):
+        layer = Image.new("RGBA", (w, h), colour + (0,))
+        layer.putalpha(alpha)
+        out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+        out.alpha_composite(layer, offset)
+        return out
+
+    out = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    for radius, gain in ((16, 1.1), (5, 1.3)):
+        glow = mask.filter(ImageFilter.GaussianBlur(radius * scale)).point(lambda a, g=gain: round(min(255, a * g)))
+        out.alpha_composite(solid((255, 30, 150), glow))
+    depth = 5 * scale
+    for k in range(depth, 0, -1):
+        out.alpha_composite(solid((58, 8, 70), mask, (k, k)))
+    gradient = svg(
+        '<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 10 10" preserveAspectRatio="none"><defs>'
+        '<linearGradient id="p" x1="0" y1="0" x2="0" y2="1"><stop offset="0.2" stop-color="#ffd6f0"/>'
+        '<stop offset="0.45" stop-color="#ff4fb8"/><stop offset="0.8" stop-color="#d01890"/>'
+        '<stop offset="1" stop-color="#8a1080"/></linearGradient></defs>'
+        '<rect width="10" height="10" fill="url(#p)"/></svg>', w, h)
+    gradient.putalpha(mask)
+    out.alpha_composite(gradient)
+    # a thin gleam along the upper edges of the strokes
+    edge = ImageChops.subtract(mask, ImageChops.offset(mask, 0, 2 * scale))
+    out.alpha_composite(solid((255, 255, 255), edge.point(lambda a: round(a * 0.7))))
+    return out
 
 
 def make_start():
@@ -465,38 +477,32 @@ def make_start():
         W, H = 400 * s, 300 * s
         scene = svg(scene_svg, W, H)
         hz = round(horizon * H / 600)
-        # wet street: mirror the skyline into the road, blurred and rippled
+        # wet street: the skyline mirrored into the road, smeared into vertical streaks
         above = scene.crop((0, max(0, 2 * hz - H), W, hz))
-        mirror = ImageOps.flip(above).filter(ImageFilter.GaussianBlur(1.2 * s))
-        ripples = Image.new("RGBA", mirror.size, (0, 0, 0, 0))
-        for y in range(mirror.height):
-            shift = round(math.sin(y * 0.9 / s) * 1.5 * s * (0.3 + y / mirror.height))
-            ripples.paste(mirror.crop((0, y, W, y + 1)), (shift, y))
-        alpha = Image.linear_gradient("L").resize(ripples.size).point(lambda a: round(150 - a * 0.5))
-        ripples.putalpha(ImageChops.multiply(ripples.getchannel("A"), alpha))
-        road = scene.copy()
-        road.alpha_composite(ripples, (0, hz))
-        # the lamps, kerbs and markings stay crisp on top of their reflections
-        top_layer = scene.crop((0, hz, W, H))
-        keep = top_layer.convert("L").point(lambda v: 255 if v > 70 else round(v * 2))
-        road.paste(top_layer, (0, hz), keep)
-        # title
-        title = neon_text("quillmere", 118 * s, (255, 92, 190), (255, 236, 250), (255, 40, 150), s)
-        tx = (W - title.width) // 2
-        ty = round(48 * s) - 40 * s + round(10 * s)
-        road.alpha_composite(title, (tx, ty))
-        # faint reflection of the title in the wet road
+        mirror = ImageOps.flip(above)
+        streaks = mirror.resize((W, max(1, mirror.height // 8)), Image.BILINEAR).resize(mirror.size, Image.BICUBIC)
+        streaks = streaks.filter(ImageFilter.GaussianBlur(0.8 * s))
+        fade = Image.linear_gradient("L").resize(streaks.size).point(lambda a: round(165 - a * 0.55))
+        streaks.putalpha(ImageChops.multiply(streaks.getchannel("A"), fade))
+        picture = scene.copy()
+        picture.alpha_composite(streaks, (0, hz))
+        # lamps, kerbs and road markings stay crisp on top of their reflections
+        road = scene.crop((0, hz, W, H))
+        keep = road.convert("L").point(lambda v: 255 if v > 70 else round(v * 2))
+        picture.paste(road, (0, hz), keep)
+        # title, then its faint reflection in the wet road
+        title = title_text("quillmere", 330 * s, s)
+        tx, ty = (W - title.width) // 2, round(4 * s)
+        picture.alpha_composite(title, (tx, ty))
         refl = ImageOps.flip(title).filter(ImageFilter.GaussianBlur(2 * s))
-        refl_alpha = refl.getchannel("A").point(lambda a: round(a * 0.22))
-        refl.putalpha(refl_alpha)
-        ry = hz + (hz - (ty + title.height)) + round(6 * s)
-        paste_clipped(road, refl, tx, ry) if ry < H else None
+        refl.putalpha(refl.getchannel("A").point(lambda a: round(a * 0.12)))
+        paste_clipped(picture, refl, tx, 2 * hz - ty - title.height + 8 * s)
         # vignette
-        vig = Image.radial_gradient("L").resize((W, H)).point(lambda v: round(min(255, v * 0.55)))
+        vignette = Image.radial_gradient("L").resize((W, H)).point(lambda v: round(min(255, v * 0.55)))
         dark = Image.new("RGBA", (W, H), (0, 0, 8, 0))
-        dark.putalpha(vig)
-        road.alpha_composite(dark)
-        save(road, at2x("start.jpg", s))
+        dark.putalpha(vignette)
+        picture.alpha_composite(dark)
+        save(picture, at2x("start.jpg", s))
 
 
 # ---------------------------------------------------------------- application icon
@@ -559,14 +565,15 @@ def make_contact_sheet():
                 imgs.append(Image.open(os.path.join(OUT, at2x(n, 2))).convert("RGBA"))
             w = sum(i.width for i in imgs) + 8 * (len(imgs) - 1) + 12
             h = max(i.height for i in imgs) + 12 + 20
-            cell = Image.new("RGBA", (max(w, 120), h), (36, 39, 46, 255))
+            text = n + ("   1x + 2x" if len(imgs) > 1 else "   256 px")
+            tw = round(ImageDraw.Draw(Image.new("L", (1, 1))).textlength(text, font=label)) + 12
+            cell = Image.new("RGBA", (max(w, tw), h), (36, 39, 46, 255))
             x = 6
             for i in imgs:
                 cell.alpha_composite(checker(i.width, i.height), (x, 6))
                 cell.alpha_composite(i, (x, 6))
                 x += i.width + 8
-            ImageDraw.Draw(cell).text((6, h - 18), n + ("   1x + 2x" if len(imgs) > 1 else "   256 px"),
-                                      font=label, fill=(225, 228, 235, 255))
+            ImageDraw.Draw(cell).text((6, h - 18), text, font=label, fill=(225, 228, 235, 255))
             row.append(cell)
         cells.append((title, row))
     # flow layout
