@@ -136,11 +136,9 @@ void TfrmBusted::btn3Click() {
 }
 
 void TfrmBusted::btnCloseClick() {
-  if (busted().btnCloseClick()) {
-    close();
-  } else {
-    refresh();
-  }
+  const bool leave = busted().btnCloseClick();
+  refresh();
+  if (leave) close();
 }
 
 void TfrmBusted::btnQuitClick() {

@@ -1,0 +1,238 @@
+// The pursuit screen: encounters played through the engine by clicking the real buttons,
+// what a second encounter inherits from the first, the close rule and Close Game.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+
+#include "gui_helpers.h"
+#include "screens/Unit3.h"
+
+using namespace quillmere;
+using namespace quillmere::testing;
+
+namespace {
+
+constexpr const char* kButtonsLeftToRight[] = {"btnClose", "btnQuit", "btn1", "btn2", "btn3"};
+
+// What the player sees at one moment: the log's lines and each button's state.
+struct Seen {
+  QStringList log;
+  QString buttons;
+  QImage picture;
+  QString focus;
+};
+
+template <typename T>
+T* child(QWidget* w, const char* name) {
+  T* c = w->findChild<T*>(QString::fromLatin1(name));
+  if (!c) qFatal("no control %s", name);
+  return c;
+}
+
+Seen look(TfrmBusted* busted) {
+  Seen seen;
+  seen.log = child<QPlainTextEdit>(busted, "Memo1")->toPlainText().split(QLatin1Char('\n'));
+  QStringList states;
+  for (const char* name : kButtonsLeftToRight) {
+    auto* b = child<QPushButton>(busted, name);
+    states << QStringLiteral("%1:%2").arg(QLatin1String(name),
+                                          b->isHidden()    ? QStringLiteral("hidden")
+                                          : b->isEnabled() ? QStringLiteral("enabled")
+                                                           : QStringLiteral("disabled"));
+  }
+  seen.buttons = states.join(QLatin1Char(' '));
+  seen.picture = child<QLabel>(busted, "imgBusted")->pixmap().toImage();
+  if (QWidget* f = busted->focusWidget()) seen.focus = f->objectName();
+  return seen;
+}
+
+void click(TfrmBusted* busted, const char* name) {
+  QTest::mouseClick(child<QPushButton>(busted, name), Qt::LeftButton);
+}
+
+QImage picture(const char* file) {
+  return QPixmap(QStringLiteral(":/pictures/") + QLatin1String(file)).toImage();
+}
+
+}  // namespace
+
+class TestBusted : public QObject {
+  Q_OBJECT
+
+ private:
+  // Runs `script` on the open screen while `start` has the engine open it; a screen that the
+  // script leaves open is shut after a while, so a fault fails the test instead of hanging it.
+  static bool encounter(TfrmBusted* busted, const std::function<void()>& start,
+                        const std::function<void()>& script) {
+    QTimer play, watchdog;
+    play.setSingleShot(true);
+    watchdog.setSingleShot(true);
+    bool leftOpen = false;
+    connect(&play, &QTimer::timeout, busted, script);
+    connect(&watchdog, &QTimer::timeout, busted, [&] {
+      leftOpen = busted->isVisible();
+      if (leftOpen) busted->done(QDialog::Rejected);
+    });
+    play.start(0);
+    watchdog.start(3000);
+    start();
+    return !leftOpen && !busted->isVisible();
+  }
+
+ private slots:
+  void layoutKeepsEveryButtonInItsOwnPlace() {
+    GuiGame g;
+    TfrmBusted* busted = g.app.createBusted();
+    QCOMPARE(busted->windowTitle(), QStringLiteral("Choose Your Destiny"));
+    QCOMPARE(busted->size(), QSize(447, 122));
+    const QRect client = busted->rect();
+    const QRect img = child<QLabel>(busted, "imgBusted")->geometry();
+    const QRect log = child<QPlainTextEdit>(busted, "Memo1")->geometry();
+    QCOMPARE(img.size(), QSize(63, 85));
+    QCOMPARE(log.size(), QSize(369, 85));
+    QVERIFY(img.right() < log.left());
+    QVERIFY(client.contains(img) && client.contains(log));
+    int lastRight = -1;
+    for (const char* name : kButtonsLeftToRight) {
+      const QRect b = child<QPushButton>(busted, name)->geometry();
+      QCOMPARE(b.size(), QSize(75, 25));
+      QVERIFY2(b.left() > lastRight && b.top() > log.bottom() && client.contains(b), name);
+      lastRight = b.right();
+    }
+  }
+
+  void closedByTheWindowAfterGameOverThenTonyOpensClean() {
+    GuiGame g;
+    BoxAnswerer boxes;
+    TfrmBusted* busted = g.app.createBusted();
+    g.s.cash = 1000;
+    g.s.gunKind = 0;
+
+    Seen opening, dead;
+    bool escapeKept = false;
+    QVERIFY(encounter(
+        busted, [&] { g.game.copchase(); },
+        [&] {
+          opening = look(busted);
+          QTest::keyClick(busted, Qt::Key_Escape);
+          escapeKept = busted->isVisible() && boxes.seen.isEmpty();
+          click(busted, "btn3");
+          dead = look(busted);
+          busted->windowHandle()->close();
+        }));
+    QCOMPARE(opening.log, QStringList{"The Cops are after you."});
+    QCOMPARE(
+        opening.buttons,
+        QStringLiteral("btnClose:hidden btnQuit:hidden btn1:hidden btn2:enabled btn3:enabled"));
+    QCOMPARE(opening.picture, picture("cop.jpg"));
+    QCOMPARE(opening.focus, QStringLiteral("btn3"));
+    QVERIFY(escapeKept);
+    QCOMPARE(dead.log,
+             (QStringList{"The Cops are after you.", "You chose to fight.", "You have no gun.",
+                          "You got shot in the head.", "GAME OVER."}));
+    QCOMPARE(dead.buttons,
+             QStringLiteral("btnClose:hidden btnQuit:enabled btn1:hidden btn2:disabled "
+                            "btn3:disabled"));
+    QCOMPARE(boxes.texts(), QStringList{"Cheaters never prosper."});
+    QCOMPARE(boxes.seen[0].title, QStringLiteral("Information"));
+    QCOMPARE(g.s.cash, 0);
+    QCOMPARE(g.s.health, 50);
+    QVERIFY(!g.app.terminated());
+    QVERIFY(!g.game.finished());
+
+    // Tony comes on day 5 when the clock's first draw of six is 3 (millisecond 16); with
+    // nothing to pay him from, Pay is there but dead, and the Assault Rifle always wins.
+    g.s.day = 5;
+    g.s.debt = 2000;
+    g.s.gunKind = 9;
+    g.clock.set(16);
+    Seen tony, won;
+    QVERIFY(encounter(
+        busted, [&] { g.game.tonychase(); },
+        [&] {
+          tony = look(busted);
+          click(busted, "btn3");
+          won = look(busted);
+          click(busted, "btnClose");
+        }));
+    QCOMPARE(tony.log, QStringList{"Tony the Loan Shark is after you."});
+    QCOMPARE(tony.buttons,
+             QStringLiteral("btnClose:hidden btnQuit:hidden btn1:disabled btn2:enabled "
+                            "btn3:enabled"));
+    QCOMPARE(tony.picture, picture("tony.jpg"));
+    QCOMPARE(tony.focus, QStringLiteral("btn3"));
+    QCOMPARE(won.log.last(),
+             QStringLiteral("Your hand is quicker than Tony's, as you pull out your gun and "
+                            "stop him dead in his tracks."));
+    QCOMPARE(won.buttons,
+             QStringLiteral("btnClose:enabled btnQuit:hidden btn1:disabled btn2:disabled "
+                            "btn3:disabled"));
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(g.s.debt, 0);
+    QCOMPARE(g.s.cash, 0);
+    QCOMPARE(g.s.health, 50);
+  }
+
+  void payingTonyAndClosingCostsNothingMore() {
+    GuiGame g;
+    BoxAnswerer boxes;
+    TfrmBusted* busted = g.app.createBusted();
+    g.s.day = 5;
+    g.s.cash = 1500;
+    g.s.bank = 500;
+    g.s.debt = 2000;
+    g.clock.set(16);
+    Seen paid;
+    QVERIFY(encounter(
+        busted, [&] { g.game.tonychase(); },
+        [&] {
+          click(busted, "btn1");
+          paid = look(busted);
+          click(busted, "btnClose");
+        }));
+    QCOMPARE(paid.log.last(),
+             QStringLiteral("Tony thanks you for your prompt payment. Have a nice day."));
+    QCOMPARE(paid.buttons,
+             QStringLiteral("btnClose:enabled btnQuit:hidden btn1:disabled btn2:disabled "
+                            "btn3:disabled"));
+    QVERIFY(boxes.seen.isEmpty());
+    QCOMPARE(g.s.cash, 0);
+    QCOMPARE(g.s.bank, 0);
+    QCOMPARE(g.s.debt, 0);
+    QCOMPARE(g.s.health, 100);
+    QVERIFY(child<QPushButton>(busted, "btnClose")->isHidden());
+  }
+
+  // Last: ending the program stops every event loop for the rest of this process.
+  void closeGameEndsTheProgramWithoutThePenalty() {
+    GuiGame g;
+    BoxAnswerer boxes;
+    TfrmBusted* busted = g.app.createBusted();
+    g.s.cash = 1000;
+    g.s.gunKind = 1;
+    g.clock.set(16);  // the fight's draw of nine is 4: one gun too weak
+    Seen lost;
+    QVERIFY(encounter(
+        busted, [&] { g.game.copchase(); },
+        [&] {
+          click(busted, "btn3");
+          lost = look(busted);
+          click(busted, "btnQuit");
+        }));
+    QCOMPARE(lost.log.mid(1), (QStringList{"You chose to fight.", "The cops outnumbered you.",
+                                           "You got shot in the head.", "GAME OVER."}));
+    QVERIFY(g.app.terminated());
+    QVERIFY(g.game.finished());
+    // A late close of the screen finds the game over and punishes nobody.
+    busted->close();
+    QVERIFY(boxes.seen.isEmpty());
+    QCOMPARE(g.s.cash, 1000);
+    QCOMPARE(g.s.health, 100);
+  }
+};
+
+QTEST_MAIN(TestBusted)
+#include "tst_busted.moc"
