@@ -12,7 +12,19 @@ namespace quillmere {
 
 // A good's index is its market row minus one.
 enum Good : int {
-  Acid, Cocaine, Crack, Ecstasy, Hashish, Heroin, Opium, PCP, Peyote, Shrooms, Speed, Weed, Whore
+  Acid,
+  Cocaine,
+  Crack,
+  Ecstasy,
+  Hashish,
+  Heroin,
+  Opium,
+  PCP,
+  Peyote,
+  Shrooms,
+  Speed,
+  Weed,
+  Whore
 };
 inline constexpr int kGoodCount = 13;
 
@@ -26,7 +38,14 @@ const GoodInfo& GoodAt(int good);
 std::optional<int> FindGood(std::string_view name);
 
 enum class Place : int {
-  Downtown, Hollywood, Pasadena, BeverlyHills, SouthCentral, SanDiego, LasVegas, Tijuana
+  Downtown,
+  Hollywood,
+  Pasadena,
+  BeverlyHills,
+  SouthCentral,
+  SanDiego,
+  LasVegas,
+  Tijuana
 };
 inline constexpr int kPlaceCount = 8;
 

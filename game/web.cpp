@@ -3,6 +3,8 @@
 
 namespace quillmere {
 
-std::string WebAddress(std::string_view path) { return std::string(QUILLMERE_WEBSITE) + std::string(path); }
+std::string WebAddress(std::string_view path) {
+  return std::string(QUILLMERE_WEBSITE) + std::string(path);
+}
 
 }  // namespace quillmere

@@ -61,8 +61,7 @@ class TestSplash : public QObject {
     QTest::keyClicks(child<QLineEdit>(splash, "edtLogin"), QStringLiteral(" "));
     QTest::keyClick(child<QLineEdit>(splash, "edtLogin"), Qt::Key_Return);
     QCOMPARE(gauge, (QList<int>{16, 32, 48, 64, 80, 96, 100}));
-    QCOMPARE(created, (QStringList{"10000", "11000", "11100", "11110", "11111", "11111",
-                                   "11111"}));
+    QCOMPARE(created, (QStringList{"10000", "11000", "11100", "11110", "11111", "11111", "11111"}));
     QVERIFY(boxes.seen.isEmpty());
     QVERIFY(!splash->isVisible());
     QVERIFY(g.app.frmMain()->isVisible());

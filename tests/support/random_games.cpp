@@ -20,9 +20,10 @@ int main(int argc, char* argv[]) {
       if (++failed <= 20) std::fprintf(stderr, "%s\n", e.what());
     }
   }
-  std::printf("random games from seed %llu: %llu reached the end screen, %llu trips, %llu pursuits\n",
-              static_cast<unsigned long long>(first), static_cast<unsigned long long>(ended),
-              static_cast<unsigned long long>(trips), static_cast<unsigned long long>(pursuits));
+  std::printf(
+      "random games from seed %llu: %llu reached the end screen, %llu trips, %llu pursuits\n",
+      static_cast<unsigned long long>(first), static_cast<unsigned long long>(ended),
+      static_cast<unsigned long long>(trips), static_cast<unsigned long long>(pursuits));
   std::printf("%llu passed, %llu failed\n", static_cast<unsigned long long>(games - failed),
               static_cast<unsigned long long>(failed));
   return failed == 0 ? 0 : 1;

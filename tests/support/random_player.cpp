@@ -90,8 +90,8 @@ class RandomPlayer final : public Player {
 
   std::string amountText() {
     static const std::array<const char*, 12> odd = {
-        "0", "-1", "-5000", "2147483647", "-2147483648", "99999999999", "abc", "", "-", "1.5",
-        " 3", "+2"};
+        "0",   "-1", "-5000", "2147483647", "-2147483648", "99999999999",
+        "abc", "",   "-",     "1.5",        " 3",          "+2"};
     switch (m_dice.below(4)) {
       case 0:
         return odd[static_cast<std::size_t>(m_dice.below(static_cast<int>(odd.size())))];
@@ -281,7 +281,8 @@ void CheckInvariants(const Game& game) {
     Broken("unknown car or gun");
   if ((s.carKind == 0) != (s.carName == "NONE")) Broken("car name and kind disagree");
   if ((s.gunKind == 0) != (s.gunName == "NONE")) Broken("gun name and kind disagree");
-  if (s.gunKind != 0 && s.gunName != GunOfKind(s.gunKind).name) Broken("gun name is not its kind's");
+  if (s.gunKind != 0 && s.gunName != GunOfKind(s.gunKind).name)
+    Broken("gun name is not its kind's");
   for (const MarketRow& row : s.market)
     if (row.offered && row.price < 0) Broken("a negative market price");
   if (!s.market[Acid].offered) Broken("Acid is not on the market");
