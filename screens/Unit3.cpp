@@ -86,9 +86,7 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
   setTabOrder(btnClose, btnQuit);
 }
 
-Pursuit& TfrmBusted::busted() {
-  return m_app.game().busted();
-}
+Pursuit& TfrmBusted::busted() { return m_app.game().busted(); }
 
 void TfrmBusted::refresh() {
   const Pursuit& p = busted();

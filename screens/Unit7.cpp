@@ -119,6 +119,8 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
        QString(), QStringLiteral("Log in as a bidder or create a new account."),
        QStringLiteral("Paste your encrypted bid into your account by pressing Ctrl+V."), QString(),
        QStringLiteral("Good Luck.")});
+  Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   setTabOrder(Memo1, Button1);
   setTabOrder(Button1, edtScore);
@@ -149,13 +151,9 @@ void TfrmEnd::Button1Click() {
   Button2->setFocus();
 }
 
-void TfrmEnd::Button2Click() {
-  m_app.OpenInBrowser(kWebsitePage);
-}
+void TfrmEnd::Button2Click() { m_app.OpenInBrowser(kWebsitePage); }
 
-void TfrmEnd::Button4Click() {
-  close();
-}
+void TfrmEnd::Button4Click() { close(); }
 
 void TfrmEnd::closeEvent(QCloseEvent* event) {
   // Retire and the window system's close both end the program; no window stays behind.

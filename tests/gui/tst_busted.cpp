@@ -102,6 +102,15 @@ class TestBusted : public QObject {
       QVERIFY2(b.left() > lastRight && b.top() > log.bottom() && client.contains(b), name);
       lastRight = b.right();
     }
+    const QStringList named{"btn3", "Memo1", "btn2", "btn1", "btnClose", "btnQuit"};
+    QStringList focusOrder;
+    QWidget* const start = child<QPushButton>(busted, "btn3");
+    QWidget* w = start;
+    do {
+      if (named.contains(w->objectName())) focusOrder << w->objectName();
+      w = w->nextInFocusChain();
+    } while (w != start && focusOrder.size() < 10);
+    QCOMPARE(focusOrder, named);
   }
 
   void closedByTheWindowAfterGameOverThenTonyOpensClean() {
