@@ -1,27 +1,154 @@
-// The gun dealer and the car dealer.
+// The gun dealer and the car dealer: choosing, buying and selling a gun or a car.
 #include "game/dealers.h"
 
 #include "game/game.h"
 
 namespace quillmere {
 
-void GunDealer::FormShow() {}
-void GunDealer::select(int) {}
-bool GunDealer::btnBuyClick() { return true; }
-void GunDealer::btnSellClick() {}
-bool GunDealer::btnCloseClick() { return true; }
-Money GunDealer::lblNewPrice() const { return GunOfKind(m_selected).price; }
-std::string GunDealer::lblNewAccuracy() const { return std::string(GunOfKind(m_selected).accuracy); }
-std::string GunDealer::lblOldAccuracy() const { return ToText(m_oldKind) + "/10"; }
-void GunDealer::sell() {}
+namespace {
 
-void CarDealer::FormShow() {}
-void CarDealer::select(int) {}
-bool CarDealer::btnBuyClick() { return true; }
-void CarDealer::btnSellClick() {}
-bool CarDealer::btnCloseClick() { return true; }
+// Every visit to a dealer starts by taking the whole bank balance out as cash.
+Money EmptyBankIntoCash(GameState& s) {
+  s.cash = AddMoney(s.cash, s.bank);
+  s.bank = 0;
+  return s.cash;
+}
+
+}  // namespace
+
+// ---- Gun dealer ----
+
+Money GunDealer::lblNewPrice() const { return GunOfKind(m_selected).price; }
+
+std::string GunDealer::lblNewAccuracy() const {
+  return std::string(GunOfKind(m_selected).accuracy);
+}
+
+std::string GunDealer::lblOldAccuracy() const { return ToText(m_oldKind) + "/10"; }
+
+void GunDealer::select(int gunKind) {
+  if (gunKind == m_selected) return;
+  m_selected = gunKind;
+  // Judged on the dealer's own copy of the cash, not counting a trade-in.
+  m_buyEnabled = m_cash >= lblNewPrice();
+}
+
+void GunDealer::FormShow() {
+  GameState& s = m_game.state();
+  // A held gun can always be sold; FormShow never takes that away.
+  if (s.gunKind != 0) m_sellEnabled = true;
+  m_oldPrice = s.gunValue;
+  m_oldKind = s.gunKind;
+  // While another gun is still selected from the last visit, this compares with the cash
+  // that visit ended with.
+  select(1);
+  m_cash = EmptyBankIntoCash(s);
+  if (m_cash > 1000) m_buyEnabled = true;
+  // Never offer a gun that cannot be paid for. Exactly 1000 on a first visit keeps Buy
+  // disabled, as before: the button is only ever switched off here.
+  if (m_cash < lblNewPrice()) m_buyEnabled = false;
+}
+
+void GunDealer::sell() {
+  GameState& s = m_game.state();
+  if (s.gunKind != 0) {
+    s.gunName = "NONE";
+    s.gunKind = 0;
+    s.gunValue = 0;
+    s.cash = AddMoney(s.cash, m_oldPrice);
+    m_cash = s.cash;
+    m_oldPrice = 0;
+    m_oldKind = 0;
+  }
+  m_sellEnabled = false;
+}
+
+void GunDealer::btnSellClick() {
+  if (!m_sellEnabled) return;
+  // Buy is left as it was: a sale only adds cash, so an enabled Buy stays affordable.
+  sell();
+}
+
+bool GunDealer::btnBuyClick() {
+  if (!m_buyEnabled) return false;
+  // The held gun is traded in at its value before the new one is paid for.
+  sell();
+  GameState& s = m_game.state();
+  s.cash = SubMoney(s.cash, lblNewPrice());
+  m_cash = s.cash;
+  const GunInfo& gun = GunOfKind(m_selected);
+  s.gunKind = m_selected;
+  s.gunName = std::string(gun.name);
+  s.gunValue = gun.valueAfterPurchase;
+  return true;
+}
+
+// ---- Car dealer ----
+
 Money CarDealer::lblNewPrice() const { return CarOfKind(m_selected).price; }
 int CarDealer::lblNewSeats() const { return CarOfKind(m_selected).seats; }
 int CarDealer::lblNewTrunk() const { return CarOfKind(m_selected).trunk; }
+
+void CarDealer::select(int carKind) {
+  if (carKind == m_selected) return;
+  m_selected = carKind;
+  m_buyEnabled = m_cash >= lblNewPrice();
+}
+
+void CarDealer::FormShow() {
+  GameState& s = m_game.state();
+  // Buy is not re-judged after the bank is emptied: Buy tests the funds itself.
+  select(1);
+  m_cash = EmptyBankIntoCash(s);
+  m_oldSeats = s.seatsTotal;
+  m_oldTrunk = s.trunkTotal;
+  m_oldPrice = s.carValue;
+  m_sellEnabled = s.carKind != 0;
+}
+
+bool CarDealer::btnBuyClick() {
+  if (!m_buyEnabled) return false;
+  Player& player = m_game.player();
+  // Funds are tested before ownership, so an owner short of money hears only about money.
+  if (lblNewPrice() > m_cash) {
+    player.MessageDialog("Insufficient Funds.", DialogKind::Error, DialogButtons::Ok);
+    return false;
+  }
+  GameState& s = m_game.state();
+  if (s.carKind != 0) {
+    player.MessageDialog("You must sell your existing car first.", DialogKind::Information,
+                         DialogButtons::Ok);
+    return false;
+  }
+  const CarInfo& car = CarOfKind(m_selected);
+  s.carValue = CarValueAfterPurchase(car.price);
+  // A car is only sold empty, so the new one starts with all its space free.
+  s.seatsTotal = s.seatsFree = car.seats;
+  s.trunkTotal = s.trunkFree = car.trunk;
+  s.cash = SubMoney(m_cash, car.price);
+  m_cash = s.cash;
+  s.carKind = m_selected;
+  s.carName = std::string(car.name);
+  return true;
+}
+
+void CarDealer::btnSellClick() {
+  if (!m_sellEnabled) return;
+  GameState& s = m_game.state();
+  if (s.seatsTotal != s.seatsFree || s.trunkTotal != s.trunkFree) {
+    m_game.player().MessageDialog("You must first empty your trunk and seats.",
+                                  DialogKind::Information, DialogButtons::Ok);
+    return;
+  }
+  s.cash = AddMoney(s.cash, m_oldPrice);
+  s.carKind = 0;
+  m_cash = s.cash;
+  m_oldSeats = m_oldTrunk = m_oldPrice = 0;
+  s.carName = "NONE";
+  s.carValue = 0;
+  s.seatsTotal = s.seatsFree = 0;
+  s.trunkTotal = s.trunkFree = 0;
+  m_sellEnabled = false;
+}
 
 }  // namespace quillmere

@@ -1,6 +1,8 @@
 // The gun dealer and the car dealer. Each keeps its own screen state between visits: the
-// selected item, its copy of the cash, which buttons are enabled.
+// selected item, its copy of the cash, the specs it shows, which buttons are enabled.
 #pragma once
+
+#include <string>
 
 #include "game/money.h"
 
@@ -12,14 +14,16 @@ class GunDealer {
  public:
   explicit GunDealer(Game& game) : m_game(game) {}
 
+  // Run by the main screen before each visit.
   void FormShow();
-  // The selection handler of gun gunKind (1..9), as when its option button becomes selected.
+  // The selection handler of gun gunKind (1..9): runs only when that gun becomes the
+  // selected one, like an option button that was not already checked.
   void select(int gunKind);
-  // Buy: returns true, the screen closes.
+  // Buy: returns true when the screen closes (a purchase); false when the button is disabled.
   bool btnBuyClick();
   void btnSellClick();
   // Leave (and a close through the window system): returns true, the screen closes.
-  bool btnCloseClick();
+  bool btnCloseClick() { return true; }
 
   int selected() const { return m_selected; }
   Money lblCash() const { return m_cash; }
@@ -31,6 +35,7 @@ class GunDealer {
   bool sellEnabled() const { return m_sellEnabled; }
 
  private:
+  // Sells the held gun, if any; the trade-in step of Buy.
   void sell();
 
   Game& m_game;
@@ -46,13 +51,15 @@ class CarDealer {
  public:
   explicit CarDealer(Game& game) : m_game(game) {}
 
+  // Run by the main screen before each visit.
   void FormShow();
-  // The selection handler of car carKind (1..10).
+  // The selection handler of car carKind (1..10), run only when it becomes the selected one.
   void select(int carKind);
-  // Buy: returns true when the screen closes (a purchase); false after a refusal.
+  // Buy: returns true when the screen closes (a purchase); false after a refusal or when the
+  // button is disabled.
   bool btnBuyClick();
   void btnSellClick();
-  bool btnCloseClick();
+  bool btnCloseClick() { return true; }
 
   int selected() const { return m_selected; }
   Money lblCash() const { return m_cash; }
