@@ -94,8 +94,6 @@ std::string EncryptString(const std::string& score, Random& random) {
   return code;
 }
 
-char Mirror(char c) {
-  return static_cast<char>(105 - c);
-}
+char Mirror(char c) { return static_cast<char>(105 - c); }
 
 }  // namespace quillmere

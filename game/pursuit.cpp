@@ -7,9 +7,7 @@ namespace quillmere {
 
 namespace {
 
-bool ChasedByTony(const Game& game) {
-  return game.state().pursuerKind == Pursuer::Tony;
-}
+bool ChasedByTony(const Game& game) { return game.state().pursuerKind == Pursuer::Tony; }
 
 }  // namespace
 
@@ -96,9 +94,7 @@ bool Pursuit::btnCloseClick() {
   return true;
 }
 
-void Pursuit::btnQuitClick() {
-  m_game.Terminate();
-}
+void Pursuit::btnQuitClick() { m_game.Terminate(); }
 
 void Pursuit::FormCloseQuery() {
   if (m_closeAllowed || m_game.finished()) return;

@@ -7,298 +7,213 @@
 namespace quillmere {
 namespace {
 
-using testing::GameFixture;
 using Lines = std::vector<std::string>;
+using Pursuers = std::vector<Pursuer>;
 
-struct EventsTest : ::testing::Test, GameFixture {
-  EventsTest() {
-    // Every pursuit is left the honest way, so it changes nothing here.
-    player.onPursuit = [](Game& g) {
-      g.busted().btnCloseClick();
-      g.busted().FormCloseQuery();
-    };
+// A game whose pursuits are all left the honest way, so they change nothing by themselves.
+struct Street : testing::GameFixture {
+  explicit Street(std::uint32_t ms = 0) {
+    clock.set(ms);
+    player.onPursuit = [](Game& g) { g.busted().btnCloseClick(); };
   }
 };
 
-constexpr int kNone = -1;
-
-TEST_F(EventsTest, EveryRollOfTheTableBringsItsOutcome) {
-  struct Case {
-    std::uint32_t r, ms;
-    const char* status;
-    int good;  // the good whose price the news sets
-    Money price;
-    const char* box;
-    Pursuer pursuer;
-  };
+TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
   const char* const mugged = "You were mugged at a stoplight.";
   const char* const ladies =
       "Two ladies who appreciate a hard-working drug dealer decide to come hang out with you "
       "for a while.";
-  const char* const weedTrucks = "A few trucks made it over the Mexican border.";
-  const char* const weedShort = "LA smog and no sun lead to a weed shortage.";
   const char* const hashish =
       "DEA seizes $40 million in hashish from LA drug kingpin. Prices rise.";
+  const char* const shortage = "LA smog and no sun lead to a weed shortage.";
+  const char* const trucks = "A few trucks made it over the Mexican border.";
+  const char* const cocaine = "Cocaine prices are soaring!";
+  const char* const heroin = "Heroin prices are shooting up!";
+  struct Case {
+    std::uint32_t r, ms;
+    const char* status;
+    int good;  // the good the news re-prices, or -1
+    Money price;
+    const char* box;
+  };
   const Case cases[] = {
-      {0, 45000024, "New area labs are producing cheap acid.", Acid, 138, "", Pursuer::None},
-      {1, 45000056, "Acid prices are insane!", Acid, 13591, "", Pursuer::None},
-      {2, 45000025, "Cocaine prices are soaring!", Cocaine, 95590, "", Pursuer::None},
-      {3, 45000026, "Cocaine prices are soaring!", Cocaine, 90480, "", Pursuer::None},
-      {4, 45000090, "", kNone, 0, "", Pursuer::None},
-      {5, 45000027, "Heroin prices are shooting up!", Heroin, 53580, "", Pursuer::None},
-      {6, 45000028, "Heroin prices are shooting up!", Heroin, 50173, "", Pursuer::None},
-      {7, 45000124, "Not much speed available on the market...", Speed, 825, "", Pursuer::None},
-      {8, 45000029, hashish, Hashish, 1638, "", Pursuer::None},
-      {9, 45000030, hashish, Hashish, 1468, "", Pursuer::None},
-      {10, 45000031, "", kNone, 0, "", Pursuer::None},
-      {11, 45000063, weedShort, Weed, 894, "", Pursuer::None},
-      {12, 45000000, weedShort, Weed, 2355, "", Pursuer::None},
-      {13, 45000001, weedTrucks, Weed, 121, "", Pursuer::None},
-      {14, 45000002, weedTrucks, Weed, 87, "", Pursuer::None},
-      {15, 45000034, weedTrucks, Weed, 197, "", Pursuer::None},
-      {16, 45000003, "", kNone, 0, mugged, Pursuer::None},
-      {18, 45000068, "", kNone, 0, mugged, Pursuer::None},
-      {19, 45000005, "", kNone, 0, "", Pursuer::Cops},
-      {21, 45000007, "", kNone, 0, "", Pursuer::Cops},
-      {22, 45000039, "", kNone, 0, ladies, Pursuer::None},
-      {23, 45000008, "", kNone, 0, "", Pursuer::None},
-      {44, 45000023, "", kNone, 0, "", Pursuer::None},
+      {0, 45000024, "New area labs are producing cheap acid.", Acid, 138, ""},
+      {1, 45000056, "Acid prices are insane!", Acid, 13591, ""},
+      {2, 45000025, cocaine, Cocaine, 95590, ""},
+      {3, 45000026, cocaine, Cocaine, 90480, ""},
+      {4, 45000090, "", -1, 0, ""},
+      {5, 45000027, heroin, Heroin, 53580, ""},
+      {6, 45000028, heroin, Heroin, 50173, ""},
+      {7, 45000124, "Not much speed available on the market...", Speed, 825, ""},
+      {8, 45000029, hashish, Hashish, 1638, ""},
+      {9, 45000030, hashish, Hashish, 1468, ""},
+      {10, 45000031, "", -1, 0, ""},
+      {11, 45000063, shortage, Weed, 894, ""},
+      {12, 45000000, shortage, Weed, 2355, ""},
+      {13, 45000001, trucks, Weed, 121, ""},
+      {15, 45000034, trucks, Weed, 197, ""},
+      {16, 45000003, "", -1, 0, mugged},
+      {18, 45000068, "", -1, 0, mugged},
+      {19, 45000005, "", -1, 0, ""},  // the cops
+      {21, 45000007, "", -1, 0, ""},  // the cops
+      {22, 45000039, "", -1, 0, ladies},
+      {23, 45000008, "", -1, 0, ""},
+      {44, 45000023, "", -1, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.r);
-    GameFixture f;
-    f.player.onPursuit = [](Game& g) { g.busted().btnCloseClick(); };
+    Street f(c.ms);
     f.s.cash = 1999;
     f.s.statusText = "yesterday's news";
-    f.clock.set(c.ms);
     f.game.streetevents("misc");
-
     EXPECT_EQ(f.s.statusText, c.status);
     for (int good = 0; good < kGoodCount; ++good) {
       const MarketRow& row = f.s.market[std::size_t(good)];
       EXPECT_EQ(row.offered, good == c.good) << good;
       EXPECT_EQ(row.price, good == c.good ? c.price : 0) << good;
     }
-    // Only the cheap acid re-prices the Acid that the info panel has selected.
+    // Only the cheap acid re-prices the Acid selected in the info panel.
     EXPECT_EQ(f.s.infoPrice, c.r == 0 ? c.price : 2500);
-    EXPECT_EQ(f.player.texts(), std::string(c.box).empty() ? Lines{} : Lines{c.box});
-    EXPECT_EQ(f.player.pursuers,
-              c.pursuer == Pursuer::None ? std::vector<Pursuer>{} : std::vector{c.pursuer});
-    EXPECT_EQ(f.s.cash, std::string(c.box) == mugged ? 1599 : 1999);
-    EXPECT_EQ(f.s.possession.size(), std::string(c.box) == ladies ? 1u : 0u);
+    EXPECT_EQ(f.player.texts(), *c.box ? Lines{c.box} : Lines{});
+    EXPECT_EQ(f.player.pursuers, c.r == 19 || c.r == 21 ? Pursuers{Pursuer::Cops} : Pursuers{});
+    EXPECT_EQ(f.s.cash, c.box == mugged ? 1599 : 1999);
+    EXPECT_EQ(f.s.possession.size(), c.box == ladies ? 1u : 0u);
   }
+  // The cops leave alone a player with exactly the starting cash.
+  Street f(45000005);
+  f.game.streetevents("misc");
+  EXPECT_EQ(f.player.pursuits, 0);
 }
 
-TEST_F(EventsTest, TheCopsLeaveAPlayerWithExactlyTheStartingCashAlone) {
-  s.cash = 2000;
-  clock.set(45000005);  // r = 19
-  game.streetevents("misc");
-  EXPECT_EQ(player.pursuits, 0);
-  s.cash = 2001;
-  game.streetevents("misc");
-  EXPECT_EQ(player.pursuers, std::vector{Pursuer::Cops});
-}
-
-TEST_F(EventsTest, AfterTijuanaOnlyTheBorderCanHappen) {
-  struct Case {
-    std::uint32_t ms;  // r would be news; the second draw decides the border
-    int pursuits;
-  };
-  for (const Case& c : {Case{20000007, 0}, Case{20000011, 1}}) {
-    GameFixture f;
-    f.player.onPursuit = [](Game& g) { g.busted().btnCloseClick(); };
-    f.s.wasInTijuana = true;
-    f.s.statusText = "old";
-    f.clock.set(c.ms);
-    f.game.streetevents("misc");
-    EXPECT_FALSE(f.s.wasInTijuana);
-    EXPECT_EQ(f.s.statusText, "");
-    for (const MarketRow& row : f.s.market) EXPECT_FALSE(row.offered);
-    EXPECT_EQ(f.player.pursuits, c.pursuits);
-    if (c.pursuits) {
-      EXPECT_EQ(f.player.pursuers[0], Pursuer::BorderPatrol);
-    }
-    EXPECT_TRUE(f.player.boxes.empty());
-  }
-}
-
-TEST_F(EventsTest, TheTijuanaRollBringsNothingButTheFamilysOffer) {
+TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
   const std::string offer =
       "A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over the border!! "
       "Will you accept?";
+  const std::string thanks = "The family thanks you with prompt payment.";
+  const std::string bails = "The family you were transporting bails on you.";
   struct Case {
-    std::uint32_t ms;
-    std::int32_t seatsFree;
-    bool answer;
-    bool asked;
-    bool aboard;
+    const char* kind;
+    std::uint32_t ms;  // each would bring news or an encounter on an ordinary roll
+    bool inTijuana, family;
+    std::int32_t seats;
+    Lines boxes;
+    bool familyAfter;
     std::int32_t seatsAfter;
+    Money cashAfter;
+    Pursuers pursuers;
   };
   const Case cases[] = {
-      {20000009, 4, true, true, true, 0},    // t = 0 (and r = 3, which would be news)
-      {20000009, 4, false, true, false, 4},  //
-      {20000009, 3, true, false, false, 3},  // the family needs all four seats
-      {20000000, 4, true, false, false, 4},  // t = 3
+      {"tj", 20000009, false, false, 4, {offer}, true, 0, 1999, {}},  // t = 0, answered Yes
+      {"tj", 20000009, false, false, 3, {}, false, 3, 1999, {}},      // no room for the family
+      {"tj", 20000000, false, false, 4, {}, false, 4, 1999, {}},      // t = 3
+      {"misc", 20000007, true, false, 4, {}, false, 4, 1999, {}},     // b = 1 of 5
+      {"misc", 20000011, true, false, 4, {}, false, 4, 1999, {Pursuer::BorderPatrol}},  // b = 3
+      {"misc", 20000001, true, true, 0, {thanks}, false, 4, 11999, {}},                 // b = 0
+      {"misc", 20000000, true, true, 0, {bails}, false, 4, 1999, {Pursuer::BorderPatrol}},
   };
   for (const Case& c : cases) {
-    GameFixture f;
+    SCOPED_TRACE(c.ms);
+    Street f(c.ms);
+    f.player.answers = {true};
     f.s.cash = 1999;
-    f.s.seatsFree = c.seatsFree;
-    f.player.answers = {c.answer};
-    f.clock.set(c.ms);
-    f.game.streetevents("tj");
-    EXPECT_TRUE(f.s.wasInTijuana);
-    EXPECT_EQ(f.s.familyAboard, c.aboard);
+    f.s.wasInTijuana = c.inTijuana;
+    f.s.familyAboard = c.family;
+    f.s.seatsFree = c.seats;
+    f.s.statusText = "old";
+    f.game.streetevents(c.kind);
+    EXPECT_EQ(f.player.texts(), c.boxes);
+    EXPECT_EQ(f.s.familyAboard, c.familyAfter);
+    EXPECT_EQ(f.s.wasInTijuana, std::string(c.kind) == "tj");
     EXPECT_EQ(f.s.seatsFree, c.seatsAfter);
-    ASSERT_EQ(f.player.boxes.size(), c.asked ? 1u : 0u);
-    if (c.asked) {
-      EXPECT_EQ(f.player.boxes[0].text, offer);
-      EXPECT_EQ(f.player.boxes[0].kind, DialogKind::Information);
+    EXPECT_EQ(f.s.cash, c.cashAfter);
+    EXPECT_EQ(f.player.pursuers, c.pursuers);
+    EXPECT_EQ(f.s.statusText, "");
+    for (const MarketRow& row : f.s.market) EXPECT_FALSE(row.offered);
+    if (!c.boxes.empty() && c.boxes[0] == offer) {
       EXPECT_EQ(f.player.boxes[0].buttons, DialogButtons::YesNo);
     }
-    EXPECT_EQ(f.s.statusText, "");
-    EXPECT_EQ(f.player.pursuits, 0);
   }
 }
 
-TEST_F(EventsTest, TheFamilyEitherPaysOrBailsIntoTheBorderPatrol) {
+TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
+  const std::string cash = "You were mugged at a stoplight.";
+  const std::string stolen = "Some drugs were stolen from you in the streets.";
+  const std::string nothing = "You were mugged- nothing was taken.";
+  const Lot weed{Weed, 500, 5};
   struct Case {
-    std::uint32_t ms;
-    const char* box;
+    std::uint32_t ms;  // RandomBelow(10) draws 0 at 20000007 and 6 at 20000026
     Money cash;
-    int pursuits;
+    int gunKind;
+    std::vector<Lot> lots;
+    Money cashAfter;
+    std::int32_t kept;  // the first lot's count afterwards
+    std::int32_t trunkGained;
+    std::string box;
   };
   const Case cases[] = {
-      {20000001, "The family thanks you with prompt payment.", 11999, 0},
-      {20000000, "The family you were transporting bails on you.", 1999, 1},
+      {0, 2001, 0, {}, 1600, 0, 0, cash},
+      {0, 3, 0, {}, 2, 0, 0, cash},
+      {0, 2000, 1, {}, 2000, 0, 0, ""},  // armed: nothing happens
+      {20000026, 2, 0, {Lot{Acid, 1500, 10}, weed}, 2, 6, 4, stolen},
+      {20000007, 2, 0, {Lot{Acid, 1500, 10}, weed}, 2, 1, 9, stolen},  // never takes it all
+      {20000026, 2, 0, {Lot{Acid, 1500, 1}, weed}, 2, 1, 0, stolen},
+      {0, 0, 0, {Lot{}, weed}, 0, 0, 0, nothing},
+      {0, 0, 0, {Lot{Whore, 0, 2}, weed}, 0, 2, 0, nothing},
+      {0, -5, 0, {}, -5, 0, 0, nothing},
   };
   for (const Case& c : cases) {
-    GameFixture f;
-    f.player.onPursuit = [](Game& g) {
-      // The seats are free again before the patrol comes.
-      EXPECT_EQ(g.state().seatsFree, 4);
-      g.busted().btnCloseClick();
-    };
-    f.s.cash = 1999;
-    f.s.wasInTijuana = f.s.familyAboard = true;
-    f.s.seatsFree = 0;
-    f.clock.set(c.ms);
-    f.game.streetevents("misc");
-    EXPECT_EQ(f.player.texts(), Lines{c.box});
-    EXPECT_EQ(f.s.cash, c.cash);
-    EXPECT_EQ(f.s.seatsFree, 4);
-    EXPECT_FALSE(f.s.familyAboard);
-    EXPECT_FALSE(f.s.wasInTijuana);
-    EXPECT_EQ(f.player.pursuits, c.pursuits);
-  }
-}
-
-TEST_F(EventsTest, AMuggerTakesAFifthOfTheCashButNothingFromAnArmedPlayer) {
-  s.cash = 2001;
-  game.mugging();
-  EXPECT_EQ(s.cash, 1600);
-  EXPECT_EQ(player.texts(), Lines{"You were mugged at a stoplight."});
-  s.cash = 3;
-  game.mugging();
-  EXPECT_EQ(s.cash, 2);
-  s.gunKind = 1;
-  s.cash = 2000;
-  game.mugging();
-  EXPECT_EQ(s.cash, 2000);
-  EXPECT_EQ(player.boxes.size(), 2u);
-}
-
-TEST_F(EventsTest, APennilessPlayerLosesPartOfTheFirstLot) {
-  const std::string stolen = "Some drugs were stolen from you in the streets.";
-  struct Case {
-    std::uint32_t ms;
-    std::int32_t held, kept;
-  };
-  // RandomBelow(10) draws 0 at the first and 6 at the second; a lot of one draws 0.
-  const Case cases[] = {{20000007, 10, 1}, {20000026, 10, 6}, {20000026, 1, 1}};
-  for (const Case& c : cases) {
-    GameFixture f;
-    f.s.cash = 2;
-    f.s.possession = {Lot{Acid, 1500, c.held}, Lot{Weed, 500, 5}};
-    f.s.trunkFree = 80 - c.held - 5;
-    f.clock.set(c.ms);
+    SCOPED_TRACE(c.cash);
+    Street f(c.ms);
+    f.s.cash = c.cash;
+    f.s.gunKind = c.gunKind;
+    f.s.possession = c.lots;
     f.game.mugging();
-    EXPECT_EQ(f.s.possession[0].count, c.kept);
-    EXPECT_EQ(f.s.possession[0].good, Acid);
-    EXPECT_EQ(f.s.possession[0].price, 1500);
-    EXPECT_EQ(f.s.possession[1].count, 5);
-    EXPECT_EQ(f.s.trunkFree, 80 - c.kept - 5);
-    EXPECT_EQ(f.s.cash, 2);
-    EXPECT_EQ(f.player.texts(), Lines{stolen});
-  }
-}
-
-TEST_F(EventsTest, NothingIsTakenWhenTheFirstLotIsEmptyOrTheLadies) {
-  const std::vector<std::vector<Lot>> possessions = {
-      {}, {Lot{}, Lot{Acid, 1500, 3}}, {Lot{Whore, 0, 2}, Lot{Acid, 1500, 3}}};
-  for (const auto& lots : possessions) {
-    GameFixture f;
-    f.s.cash = 0;
-    f.s.possession = lots;
-    f.game.mugging();
-    EXPECT_EQ(f.s.possession.size(), lots.size());
-    if (lots.size() > 1) {
-      EXPECT_EQ(f.s.possession[1].count, 3);
+    EXPECT_EQ(f.s.cash, c.cashAfter);
+    EXPECT_EQ(f.player.texts(), c.box.empty() ? Lines{} : Lines{c.box});
+    EXPECT_EQ(f.s.trunkFree, 80 + c.trunkGained);
+    if (!c.lots.empty()) {
+      EXPECT_EQ(f.s.possession[0].count, c.kept);
+      EXPECT_EQ(f.s.possession[0].good, c.lots[0].good);
+      EXPECT_EQ(f.s.possession[1].count, 5);
     }
-    EXPECT_EQ(f.s.trunkFree, 80);
-    EXPECT_EQ(f.player.texts(), Lines{"You were mugged- nothing was taken."});
   }
 }
 
-TEST_F(EventsTest, TheLadiesTakeTheFirstFreeRowAndTwoSeats) {
-  s.possession = {Lot{Acid, 1500, 3}, Lot{Weed, 500, 4}, Lot{}, Lot{}};
-  game.ladies();
-  EXPECT_EQ(s.possession.size(), 4u);
-  EXPECT_EQ(s.possession[2].good, Whore);
-  EXPECT_EQ(s.possession[2].price, 0);
-  EXPECT_EQ(s.possession[2].count, 2);
-  EXPECT_EQ(s.seatsFree, 2);
-  EXPECT_EQ(player.boxes.size(), 1u);
-
-  // Every row in use: a row is added at the bottom.
-  s.possession.resize(3);
-  game.ladies();
-  ASSERT_EQ(s.possession.size(), 4u);
-  EXPECT_EQ(s.possession[3].good, Whore);
-  EXPECT_TRUE(s.possessionHeaderFixed);
-  EXPECT_EQ(s.seatsFree, 0);
-
-  // No room: a word in the status bar instead.
-  game.ladies();
-  EXPECT_EQ(s.statusText, "You need more seats man!");
-  EXPECT_EQ(s.possession.size(), 4u);
-  EXPECT_EQ(s.seatsFree, 0);
-  EXPECT_EQ(player.boxes.size(), 2u);
+TEST(StreetEvents, TheLadiesTakeTheFirstFreeRowAndTwoSeats) {
+  Street f;
+  f.s.possession = {Lot{Acid, 1500, 3}, Lot{Weed, 500, 4}, Lot{}, Lot{}};
+  f.game.ladies();
+  f.s.possession.resize(3);
+  f.game.ladies();  // every row in use: one is added
+  f.game.ladies();  // no seats left
+  ASSERT_EQ(f.s.possession.size(), 4u);
+  for (std::size_t row : {2u, 3u}) {
+    EXPECT_EQ(f.s.possession[row].good, Whore);
+    EXPECT_EQ(f.s.possession[row].price, 0);
+    EXPECT_EQ(f.s.possession[row].count, 2);
+  }
+  EXPECT_EQ(f.s.seatsFree, 0);
+  EXPECT_EQ(f.s.statusText, "You need more seats man!");
+  EXPECT_EQ(f.player.boxes.size(), 2u);
 }
 
-TEST_F(EventsTest, TonyComesFromDayFiveWhileAnythingIsOwed) {
+TEST(StreetEvents, TonyComesFromDayFiveWhileAnythingIsOwed) {
   struct Case {
     std::int32_t day;
     Money debt;
-    std::uint32_t ms;
-    int pursuits;
+    std::uint32_t ms;  // RandomBelow(6) draws 3 at 30000011, 1 at 30000000
+    bool comes;
   };
-  const Case cases[] = {
-      {5, 1, 30000011, 1},      // RandomBelow(6) draws 3
-      {30, 5000, 30000000, 0},  // it draws 1
-      {4, 5000, 30000011, 0},  {5, 0, 30000011, 0}, {5, -10, 30000011, 0},
-  };
+  const Case cases[] = {{5, 1, 30000011, true},
+                        {30, 5000, 30000000, false},
+                        {4, 5000, 30000011, false},
+                        {5, 0, 30000011, false}};
   for (const Case& c : cases) {
-    GameFixture f;
-    f.player.onPursuit = [](Game& g) { g.busted().btnCloseClick(); };
+    Street f(c.ms);
     f.s.day = c.day;
     f.s.debt = c.debt;
-    f.clock.set(c.ms);
     f.game.tonychase();
-    EXPECT_EQ(f.player.pursuits, c.pursuits) << c.day << " " << c.debt;
-    if (c.pursuits) {
-      EXPECT_EQ(f.player.pursuers[0], Pursuer::Tony);
-    }
+    EXPECT_EQ(f.player.pursuers, c.comes ? Pursuers{Pursuer::Tony} : Pursuers{}) << c.day;
   }
 }
 

@@ -1,5 +1,5 @@
-// The pursuit: what each pursuer opens with, running, fighting, paying Tony, the penalty
-// for closing the window, and what one encounter leaves to the next.
+// The pursuit: each pursuer's opening, running, fighting, paying Tony, the penalty for
+// closing the window, and what one encounter leaves to the next.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -9,159 +9,127 @@
 namespace quillmere {
 namespace {
 
-using testing::GameFixture;
 using Lines = std::vector<std::string>;
+constexpr Money kMax = std::numeric_limits<Money>::max();
 
 // Milliseconds and their first draws after the reseed: RandomBelow(2), RandomBelow(9).
-constexpr std::uint32_t kCaughtDraw0 = 30000027;  // 0, 0
-constexpr std::uint32_t kEscapeDraw8 = 30000026;  // 1, 8
-constexpr std::uint32_t kCaughtDraw1 = 30000000;  // 0, 1
-constexpr std::uint32_t kCaughtDraw4 = 30000009;  // 0, 4
+constexpr std::uint32_t kCaught0 = 30000027;  // 0, 0
+constexpr std::uint32_t kEscape8 = 30000026;  // 1, 8
+constexpr std::uint32_t kCaught1 = 30000000;  // 0, 1
+constexpr std::uint32_t kCaught4 = 30000009;  // 0, 4
 
-const char* const kTonyShot =
-    "As you run like a little bitch, a loud bang followed by a pain in your shoulder lets you "
-    "know that Tony means business.";
-
-struct PursuitTest : ::testing::Test, GameFixture {
+struct PursuitTest : ::testing::Test, testing::GameFixture {
   Pursuit& p = game.busted();
-  void open(Pursuer who) {
+  void open(Pursuer who, std::uint32_t ms = 0) {
+    clock.set(ms);
     s.pursuerKind = who;
     p.FormShow();
   }
   // The log after its opening line.
   Lines told() const { return Lines(p.log().begin() + 1, p.log().end()); }
-  void expectChoicesGone() {
-    EXPECT_FALSE(p.payEnabled());
-    EXPECT_FALSE(p.runEnabled());
-    EXPECT_FALSE(p.fightEnabled());
+  // After any answer the choices are gone and exactly one way out is shown.
+  void expectOver(bool dead) {
+    EXPECT_FALSE(p.payEnabled() || p.runEnabled() || p.fightEnabled());
+    EXPECT_EQ(p.closeVisible(), !dead);
+    EXPECT_EQ(p.quitVisible(), dead);
   }
 };
 
-TEST_F(PursuitTest, EachPursuerOpensWithItsPictureLineAndOnlyPayRunAndFight) {
+TEST_F(PursuitTest, EachPursuerOpensWithItsPictureItsLineAndPayRunAndFightOnly) {
   struct Case {
     Pursuer who;
+    Money cash, bank, debt;
     PursuitPicture picture;
     const char* line;
-    bool pay;
+    bool payVisible, payEnabled;
   };
   const Case cases[] = {
-      {Pursuer::Cops, PursuitPicture::Cop, "The Cops are after you.", false},
-      {Pursuer::BorderPatrol, PursuitPicture::Cop, "The Border Patrol is after you!", false},
-      {Pursuer::Tony, PursuitPicture::Tony, "Tony the Loan Shark is after you.", true},
+      {Pursuer::Cops, 0, 0, 0, PursuitPicture::Cop, "The Cops are after you.", false, true},
+      {Pursuer::BorderPatrol, 0, 0, 0, PursuitPicture::Cop, "The Border Patrol is after you!",
+       false, true},
+      {Pursuer::Tony, 500, 1500, 2000, PursuitPicture::Tony, "Tony the Loan Shark is after you.",
+       true, true},
+      {Pursuer::Tony, 500, 1499, 2000, PursuitPicture::Tony, "Tony the Loan Shark is after you.",
+       true, false},
+      {Pursuer::Tony, kMax, kMax, kMax, PursuitPicture::Tony, "Tony the Loan Shark is after you.",
+       true, true},
   };
   for (const Case& c : cases) {
+    s.cash = c.cash, s.bank = c.bank, s.debt = c.debt;
     open(c.who);
     EXPECT_EQ(p.picture(), c.picture);
     EXPECT_EQ(p.log(), Lines{c.line});
-    EXPECT_EQ(p.payVisible(), c.pay);
-    EXPECT_TRUE(p.runEnabled());
-    EXPECT_TRUE(p.fightEnabled());
-    EXPECT_FALSE(p.closeVisible());
-    EXPECT_FALSE(p.quitVisible());
-    EXPECT_FALSE(p.closeAllowed());
+    EXPECT_EQ(p.payVisible(), c.payVisible);
+    if (c.payVisible) {
+      EXPECT_EQ(p.payEnabled(), c.payEnabled) << c.bank;
+    }
+    EXPECT_TRUE(p.runEnabled() && p.fightEnabled());
+    EXPECT_FALSE(p.closeVisible() || p.quitVisible() || p.closeAllowed());
   }
-}
+  p.btn1Click();  // Pay is still enabled for the last case; none of it may wrap
+  EXPECT_EQ(s.cash, kMax);
+  EXPECT_EQ(s.bank, 0);
+  EXPECT_EQ(s.debt, 0);
+  EXPECT_EQ(told(), Lines{"Tony thanks you for your prompt payment. Have a nice day."});
+  expectOver(false);
 
-TEST_F(PursuitTest, TonysPayButtonIsEnabledOnlyWhenCashAndBankCoverTheDebt) {
-  constexpr Money kMax = std::numeric_limits<Money>::max();
-  struct Case {
-    Money cash, bank, debt;
-    bool enabled;
-  };
-  const Case cases[] = {{500, 1500, 2000, true},
-                        {500, 1499, 2000, false},
-                        {kMax, kMax, kMax, true},
-                        {-100, 0, 0, false}};
-  for (const Case& c : cases) {
-    s.cash = c.cash;
-    s.bank = c.bank;
-    s.debt = c.debt;
-    open(Pursuer::Tony);
-    EXPECT_EQ(p.payEnabled(), c.enabled) << c.cash << " " << c.bank << " " << c.debt;
-  }
-  // A disabled Pay does nothing.
-  p.btn1Click();
-  EXPECT_EQ(s.cash, -100);
-  EXPECT_EQ(p.log().size(), 1u);
-}
-
-TEST_F(PursuitTest, PayingTonyClearsDebtAndBankWithoutEverWrapping) {
-  constexpr Money kMax = std::numeric_limits<Money>::max();
-  struct Case {
-    Money cash, bank, debt, cashAfter;
-  };
-  const Case cases[] = {{500, 1500, 2000, 0}, {kMax, 100, 200, kMax - 100}, {kMax, kMax, 10, kMax}};
-  for (const Case& c : cases) {
-    s.cash = c.cash;
-    s.bank = c.bank;
-    s.debt = c.debt;
-    open(Pursuer::Tony);
-    p.btn1Click();
-    EXPECT_EQ(s.cash, c.cashAfter);
-    EXPECT_EQ(s.bank, 0);
-    EXPECT_EQ(s.debt, 0);
-    EXPECT_EQ(told(), Lines{"Tony thanks you for your prompt payment. Have a nice day."});
-    expectChoicesGone();
-    EXPECT_TRUE(p.closeVisible());
-  }
+  s.cash = 500, s.bank = 1499, s.debt = 2000;
+  open(Pursuer::Tony);
+  p.btn1Click();  // disabled: nothing
+  EXPECT_EQ(s.cash, 500);
+  EXPECT_TRUE(told().empty());
 }
 
 TEST_F(PursuitTest, RunningEscapesWoundsOrKills) {
+  const std::string run = "You attempt to run.", shot = "You got shot in the ass.";
+  const std::string away = "This is your lucky day junior. You got away.";
+  const std::string tonyShot =
+      "As you run like a little bitch, a loud bang followed by a pain in your shoulder lets you "
+      "know that Tony means business.";
   struct Case {
     Pursuer who;
     int health;
     std::uint32_t ms;
     Lines lines;
     int healthAfter;
-    bool dead;
   };
-  const std::string run = "You attempt to run.";
-  const std::string away = "This is your lucky day junior. You got away.";
-  const std::string shot = "You got shot in the ass.";
   const Case cases[] = {
-      {Pursuer::Cops, 100, kEscapeDraw8, {run, away}, 100, false},
-      {Pursuer::BorderPatrol, 50, kEscapeDraw8, {run, away}, 50, false},
-      {Pursuer::Cops, 100, kCaughtDraw0, {run, shot}, 50, false},
-      {Pursuer::BorderPatrol, 50, kCaughtDraw0, {run, shot, "GAME OVER."}, 50, true},
+      {Pursuer::Cops, 100, kEscape8, {run, away}, 100},
+      {Pursuer::BorderPatrol, 50, kEscape8, {run, away}, 50},
+      {Pursuer::Cops, 100, kCaught0, {run, shot}, 50},
+      {Pursuer::BorderPatrol, 50, kCaught0, {run, shot, "GAME OVER."}, 50},
       {Pursuer::Tony,
        50,
-       kEscapeDraw8,
+       kEscape8,
        {run, "You successfully escape from Tony. But he'll be back!."},
-       50,
-       false},
-      {Pursuer::Tony, 100, kCaughtDraw0, {run, kTonyShot}, 50, false},
+       50},
+      {Pursuer::Tony, 100, kCaught0, {run, tonyShot}, 50},
       {Pursuer::Tony,
        50,
-       kCaughtDraw0,
-       {run, kTonyShot, "Your blood slowly leaves you and you are left to die.", "GAME OVER."},
-       50,
-       true},
+       kCaught0,
+       {run, tonyShot, "Your blood slowly leaves you and you are left to die.", "GAME OVER."},
+       50},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines.back());
     s.health = c.health;
     s.debt = 2000;
-    clock.set(c.ms);
-    open(c.who);
+    open(c.who, c.ms);
     p.btn2Click();
+    p.btn3Click();  // too late: the choice is made
     EXPECT_EQ(told(), c.lines);
     EXPECT_EQ(s.health, c.healthAfter);
     EXPECT_EQ(s.debt, 2000);
-    expectChoicesGone();
-    EXPECT_EQ(p.closeVisible(), !c.dead);
-    EXPECT_EQ(p.quitVisible(), c.dead);
-    // Nothing more happens once the choice is made.
-    p.btn2Click();
-    p.btn3Click();
-    EXPECT_EQ(told(), c.lines);
+    expectOver(c.lines.back() == "GAME OVER.");
   }
 }
 
-TEST_F(PursuitTest, FightingWinsOnDrawsBelowTheGunsNumber) {
+TEST_F(PursuitTest, AFightIsWonOnDrawsBelowTheGunsNumberAndLostWithoutAGun) {
   const std::string fight = "You chose to fight.";
   const Lines copWin{fight, "Wow! Nice shot!", "Looks like is bacon for breakfast."};
   const Lines copLose{fight, "The cops outnumbered you.", "You got shot in the head.",
                       "GAME OVER."};
+  const Lines noGun{fight, "You have no gun.", "You got shot in the head.", "GAME OVER."};
   const Lines tonyWin{fight,
                       "Your hand is quicker than Tony's, as you pull out your gun and stop him "
                       "dead in his tracks."};
@@ -173,124 +141,78 @@ TEST_F(PursuitTest, FightingWinsOnDrawsBelowTheGunsNumber) {
     Pursuer who;
     int gunKind;
     std::uint32_t ms;
-    Lines lines;
+    const Lines& lines;
     Money debtAfter;
   };
   const Case cases[] = {
-      {Pursuer::Cops, 1, kCaughtDraw0, copWin, 2000},
-      {Pursuer::BorderPatrol, 1, kCaughtDraw1, copLose, 2000},
-      {Pursuer::Cops, 5, kCaughtDraw4, copWin, 2000},
-      {Pursuer::Cops, 4, kCaughtDraw4, copLose, 2000},
-      {Pursuer::Tony, 9, kEscapeDraw8, tonyWin, 0},
-      {Pursuer::Tony, 8, kEscapeDraw8, tonyLose, 2000},
+      {Pursuer::Cops, 1, kCaught0, copWin, 2000},
+      {Pursuer::BorderPatrol, 1, kCaught1, copLose, 2000},
+      {Pursuer::Cops, 5, kCaught4, copWin, 2000},
+      {Pursuer::Cops, 4, kCaught4, copLose, 2000},
+      {Pursuer::Tony, 9, kEscape8, tonyWin, 0},
+      {Pursuer::Tony, 8, kEscape8, tonyLose, 2000},
+      {Pursuer::Cops, 0, kCaught0, noGun, 2000},
+      {Pursuer::Tony, 0, kCaught0, noGun, 2000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.gunKind);
     s.gunKind = c.gunKind;
-    s.cash = 700;
-    s.bank = 300;
-    s.debt = 2000;
-    s.health = 50;
-    clock.set(c.ms);
-    open(c.who);
+    s.cash = 700, s.bank = 300, s.debt = 2000, s.health = 50;
+    open(c.who, c.ms);
     p.btn3Click();
     EXPECT_EQ(told(), c.lines);
     EXPECT_EQ(s.debt, c.debtAfter);
-    EXPECT_EQ(s.cash, 700);
-    EXPECT_EQ(s.bank, 300);
-    EXPECT_EQ(s.health, 50);
-    expectChoicesGone();
-    const bool dead = c.lines.back() == "GAME OVER.";
-    EXPECT_EQ(p.closeVisible(), !dead);
-    EXPECT_EQ(p.quitVisible(), dead);
+    EXPECT_EQ(s.cash + s.bank + s.health, 1050);
+    expectOver(c.lines.back() == "GAME OVER.");
+    if (c.gunKind == 0) {  // nothing drawn
+      EXPECT_EQ(game.random().seed(), c.ms);
+    }
   }
 }
 
-TEST_F(PursuitTest, FightingWithoutAGunDrawsNothingAndAlwaysDies) {
-  for (Pursuer who : {Pursuer::Cops, Pursuer::Tony}) {
-    s.debt = 0;  // Tony's Pay is enabled, and must go
-    clock.set(kEscapeDraw8);
-    open(who);
-    p.btn3Click();
-    EXPECT_EQ(told(), (Lines{"You chose to fight.", "You have no gun.", "You got shot in the head.",
-                             "GAME OVER."}));
-    EXPECT_EQ(game.random().seed(), kEscapeDraw8);
-    expectChoicesGone();
-    EXPECT_TRUE(p.quitVisible());
-    EXPECT_FALSE(p.closeVisible());
-  }
-}
-
-TEST_F(PursuitTest, ClosingTheWindowWithoutCloseCostsAllCashAndHalfTheHealth) {
-  const std::string cheat = "Cheaters never prosper.";
-  // Still choosing.
-  open(Pursuer::Cops);
-  p.FormCloseQuery();
-  EXPECT_EQ(player.texts(), Lines{cheat});
-  EXPECT_EQ(player.boxes[0].kind, DialogKind::Information);
-  EXPECT_EQ(s.cash, 0);
-  EXPECT_EQ(s.health, 50);
-
-  // After GAME OVER the player lives on, poor and wounded.
+TEST_F(PursuitTest, OnlyCloseLeavesWithoutPenaltyAndAWoundCarriesOver) {
+  const Lines cheat{"Cheaters never prosper."};
+  // Wounded while running, then left honestly.
   s.cash = 900;
-  s.health = 100;
-  open(Pursuer::Tony);
-  p.btn3Click();
-  ASSERT_TRUE(p.quitVisible());
+  open(Pursuer::Cops, kCaught0);
+  p.btn2Click();
+  EXPECT_TRUE(p.btnCloseClick());
+  EXPECT_FALSE(p.closeVisible());
   p.FormCloseQuery();
-  EXPECT_EQ(player.texts().size(), 2u);
+  EXPECT_TRUE(player.boxes.empty());
+  EXPECT_EQ(s.cash, 900);
+
+  // The wound kills on the next failed run; closing the window then only costs the cash.
+  open(Pursuer::BorderPatrol, kCaught0);
+  EXPECT_EQ(p.log(), Lines{"The Border Patrol is after you!"});
+  p.btn2Click();
+  EXPECT_EQ(p.log().back(), "GAME OVER.");
+  p.FormCloseQuery();
+  EXPECT_EQ(player.texts(), cheat);
+  EXPECT_EQ(player.boxes[0].kind, DialogKind::Information);
   EXPECT_EQ(s.cash, 0);
   EXPECT_EQ(s.health, 50);
   EXPECT_FALSE(game.finished());
 
-  // Close is the honest way out: its own close request costs nothing.
-  s.cash = 900;
-  clock.set(kEscapeDraw8);
+  // Close Game is still showing; the next encounter must not offer it.
+  s.cash = 900, s.health = 100;
   open(Pursuer::Cops);
-  p.btn2Click();
-  EXPECT_TRUE(p.btnCloseClick());
-  EXPECT_TRUE(p.closeAllowed());
-  EXPECT_FALSE(p.closeVisible());
-  p.FormCloseQuery();
+  EXPECT_FALSE(p.quitVisible() || p.closeVisible() || p.closeAllowed());
+  p.FormCloseQuery();  // closed before choosing
   EXPECT_EQ(player.texts().size(), 2u);
-  EXPECT_EQ(s.cash, 900);
-}
+  EXPECT_EQ(s.cash, 0);
+  EXPECT_EQ(s.health, 50);
 
-TEST_F(PursuitTest, CloseGameEndsTheProgramWithoutThePenalty) {
+  // Close Game ends the program without the close-request check.
   s.cash = 900;
   open(Pursuer::Cops);
   p.btn3Click();
   p.btnQuitClick();
+  p.FormCloseQuery();
   EXPECT_EQ(player.terminations, 1);
   EXPECT_TRUE(game.finished());
-  p.FormCloseQuery();
-  EXPECT_TRUE(player.boxes.empty());
+  EXPECT_EQ(player.texts().size(), 2u);
   EXPECT_EQ(s.cash, 900);
-}
-
-TEST_F(PursuitTest, AWoundCarriesOverToTheNextEncounterButTheLogAndButtonsDoNot) {
-  clock.set(kCaughtDraw0);
-  open(Pursuer::Cops);
-  p.btn2Click();
-  EXPECT_EQ(s.health, 50);
-  p.btnCloseClick();
-  p.FormCloseQuery();
-
-  open(Pursuer::BorderPatrol);
-  EXPECT_EQ(p.log(), Lines{"The Border Patrol is after you!"});
-  EXPECT_FALSE(p.closeAllowed());
-  EXPECT_TRUE(p.runEnabled());
-  p.btn2Click();
-  EXPECT_EQ(p.log().back(), "GAME OVER.");
-
-  // Left by the window system after GAME OVER: the next encounter still opens with a choice.
-  p.FormCloseQuery();
-  ASSERT_TRUE(p.quitVisible());
-  open(Pursuer::Cops);
-  EXPECT_FALSE(p.quitVisible());
-  EXPECT_FALSE(p.closeVisible());
-  p.FormCloseQuery();
-  EXPECT_EQ(player.texts(), (Lines{"Cheaters never prosper.", "Cheaters never prosper."}));
 }
 
 }  // namespace
