@@ -1,12 +1,97 @@
-// The gun dealer.
+// The gun dealer: nine guns to choose from, the held gun to sell or trade in.
 #include "screens/Unit4.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
 #include "screens/App.h"
 
 namespace quillmere {
 
-TfrmGuns::TfrmGuns(App& app, QWidget* parent) : QDialog(parent), m_app(app) {}
+namespace {
 
-void TfrmGuns::refresh() {}
+// The shelf: which row each gun stands in, and its picture control.
+struct GunPlace {
+  int gunKind;
+  int row;
+  const char* picture;
+};
+constexpr GunPlace kShelf[] = {
+    {1, 0, "imgPaintball"}, {2, 0, "imgSmallP"},     {3, 1, "imgPistol"},
+    {4, 1, "imgRevolver"},  {5, 2, "imgRifle"},      {6, 2, "imgShotgun"},
+    {7, 2, "imgBigShot"},   {8, 2, "imgMachinegun"}, {9, 2, "imgAssault"},
+};
+// The first two rows leave the right-hand side to the specs; the last spans the screen.
+constexpr int kRowRight[] = {190, 190, 409};
+
+constexpr QRect kNewGroup{194, 4, 104, 94};
+constexpr QRect kOldGroup{302, 4, 103, 94};
+constexpr QRect kGroupButton{8, 62, 88, 25};
+constexpr QRect kCashCaption{198, 106, 40, 18};
+constexpr QRect kCash{238, 106, 52, 18};
+constexpr QRect kLeave{302, 103, 103, 25};
+
+}  // namespace
+
+TfrmGuns::TfrmGuns(App& app, QWidget* parent)
+    : DealerForm(app, QStringLiteral("Gun Dealer"), QSize(409, 197), parent) {
+  std::vector<ShelfItem> items;
+  for (const GunPlace& place : kShelf) {
+    const GunInfo& gun = GunOfKind(place.gunKind);
+    items.push_back({place.gunKind, place.row, gun.name, gun.selector, gun.picture, place.picture});
+  }
+  stockShelf(items, kRowRight);
+
+  const SpecLine newLines[] = {{"Price:", &lblNewPrice, "lblNewPrice"},
+                               {"Accuracy:", &lblNewAccuracy, "lblNewAccuracy"}};
+  btnBuy = addButton(addGroup(" New Gun Specs ", kNewGroup, newLines), "btnBuy", "Buy Gun",
+                     kGroupButton);
+  const SpecLine oldLines[] = {{"Price:", &lblOldPrice, "lblOldPrice"},
+                               {"Accuracy:", &lblOldAccuracy, "lblOldAccuracy"}};
+  btnSell = addButton(addGroup(" Old Gun Specs ", kOldGroup, oldLines), "btnSell", "Sell Gun",
+                      kGroupButton);
+  (new QLabel(QStringLiteral("Cash:"), this))->setGeometry(kCashCaption);
+  lblCash = addValue(this, "lblCash", kCash);
+  btnClose = addButton(this, "btnClose", "Leave", kLeave);
+
+  connect(btnBuy, &QPushButton::clicked, this, &TfrmGuns::btnBuyClick);
+  connect(btnSell, &QPushButton::clicked, this, &TfrmGuns::btnSellClick);
+  connect(btnClose, &QPushButton::clicked, this, &TfrmGuns::reject);
+  refresh();
+}
+
+GunDealer& TfrmGuns::guns() { return m_app.game().guns(); }
+
+void TfrmGuns::refresh() {
+  const GunDealer& g = guns();
+  if (QAbstractButton* selected = m_selectors->button(g.selected())) {
+    const QSignalBlocker quiet(m_selectors);
+    selected->setChecked(true);
+  }
+  lblNewPrice->setText(QString::number(g.lblNewPrice()));
+  lblNewAccuracy->setText(QString::fromStdString(g.lblNewAccuracy()));
+  lblOldPrice->setText(QString::number(g.lblOldPrice()));
+  lblOldAccuracy->setText(QString::fromStdString(g.lblOldAccuracy()));
+  lblCash->setText(QString::number(g.lblCash()));
+  btnBuy->setEnabled(g.buyEnabled());
+  btnSell->setEnabled(g.sellEnabled());
+}
+
+void TfrmGuns::selectClick(int gunKind) { guns().select(gunKind); }
+
+bool TfrmGuns::closeClick() { return guns().btnCloseClick(); }
+
+void TfrmGuns::btnBuyClick() {
+  if (guns().btnBuyClick()) accept();
+  redraw();
+}
+
+void TfrmGuns::btnSellClick() {
+  guns().btnSellClick();
+  redraw();
+}
 
 }  // namespace quillmere

@@ -1,12 +1,101 @@
-// The car dealer.
+// The car dealer: ten cars to choose from, the owned car to sell.
 #include "screens/Unit5.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
 #include "screens/App.h"
 
 namespace quillmere {
 
-TfrmCars::TfrmCars(App& app, QWidget* parent) : QDialog(parent), m_app(app) {}
+namespace {
 
-void TfrmCars::refresh() {}
+// The shelf: which row each car stands in, and its picture control.
+struct CarPlace {
+  int carKind;
+  int row;
+  const char* picture;
+};
+constexpr CarPlace kShelf[] = {
+    {1, 0, "imgCivic"},     {2, 0, "imgMustang"}, {3, 0, "imgCorvette"}, {6, 1, "imgTowncar"},
+    {7, 1, "imgBoxter"},    {8, 1, "imgMcLaren"}, {9, 2, "imgAstro"},    {10, 2, "imgF150"},
+    {4, 2, "imgNavigator"}, {5, 2, "imgHummer"},
+};
+// The first two rows leave the right-hand side to the specs, the last to the cash and Leave.
+constexpr int kRowRight[] = {324, 324, 433};
+
+constexpr QRect kNewGroup{328, 4, 105, 108};
+constexpr QRect kOldGroup{437, 4, 105, 108};
+constexpr QRect kGroupButton{8, 76, 89, 25};
+constexpr QRect kCashGroup{437, 118, 105, 40};
+constexpr QRect kCash{8, 16, 89, 18};
+constexpr QRect kLeave{437, 163, 105, 25};
+
+}  // namespace
+
+TfrmCars::TfrmCars(App& app, QWidget* parent)
+    : DealerForm(app, QStringLiteral("Car Dealer"), QSize(546, 192), parent) {
+  std::vector<ShelfItem> items;
+  for (const CarPlace& place : kShelf) {
+    const CarInfo& car = CarOfKind(place.carKind);
+    items.push_back({place.carKind, place.row, car.name, car.selector, car.picture, place.picture});
+  }
+  stockShelf(items, kRowRight);
+
+  const SpecLine newLines[] = {{"Price:", &lblNewPrice, "lblNewPrice"},
+                               {"Seats:", &lblNewSeats, "lblNewSeats"},
+                               {"Trunk Space:", &lblNewTrunk, "lblNewTrunk"}};
+  btnBuy = addButton(addGroup(" New Car Specs ", kNewGroup, newLines), "btnBuy", "Buy Car",
+                     kGroupButton);
+  const SpecLine oldLines[] = {{"Price:", &lblOldPrice, "lblOldPrice"},
+                               {"Seats:", &lblOldSeats, "lblOldSeats"},
+                               {"Trunk Space:", &lblOldTrunk, "lblOldTrunk"}};
+  btnSell = addButton(addGroup(" Old Car Specs ", kOldGroup, oldLines), "btnSell", "Sell Car",
+                      kGroupButton);
+  lblCash = addValue(addGroup(" Cash ", kCashGroup, {}), "lblCash", kCash);
+  btnClose = addButton(this, "btnClose", "Leave", kLeave);
+
+  connect(btnBuy, &QPushButton::clicked, this, &TfrmCars::btnBuyClick);
+  connect(btnSell, &QPushButton::clicked, this, &TfrmCars::btnSellClick);
+  connect(btnClose, &QPushButton::clicked, this, &TfrmCars::reject);
+  refresh();
+}
+
+CarDealer& TfrmCars::cars() { return m_app.game().cars(); }
+
+void TfrmCars::refresh() {
+  const CarDealer& c = cars();
+  if (QAbstractButton* selected = m_selectors->button(c.selected())) {
+    const QSignalBlocker quiet(m_selectors);
+    selected->setChecked(true);
+  }
+  lblNewPrice->setText(QString::number(c.lblNewPrice()));
+  lblNewSeats->setText(QString::number(c.lblNewSeats()));
+  lblNewTrunk->setText(QString::number(c.lblNewTrunk()));
+  lblOldPrice->setText(QString::number(c.lblOldPrice()));
+  lblOldSeats->setText(QString::number(c.lblOldSeats()));
+  lblOldTrunk->setText(QString::number(c.lblOldTrunk()));
+  lblCash->setText(QString::number(c.lblCash()));
+  btnBuy->setEnabled(c.buyEnabled());
+  btnSell->setEnabled(c.sellEnabled());
+}
+
+void TfrmCars::selectClick(int carKind) { cars().select(carKind); }
+
+bool TfrmCars::closeClick() { return cars().btnCloseClick(); }
+
+void TfrmCars::btnBuyClick() {
+  // A refusal's message box has come and gone by the time this returns; the screen stays.
+  if (cars().btnBuyClick()) accept();
+  redraw();
+}
+
+void TfrmCars::btnSellClick() {
+  cars().btnSellClick();
+  redraw();
+}
 
 }  // namespace quillmere

@@ -1,0 +1,154 @@
+// What the gun dealer's and the car dealer's screens share.
+#include "screens/DealerForm.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+#include "screens/App.h"
+
+namespace quillmere {
+
+namespace {
+
+constexpr QSize kPicture{74, 35};
+constexpr int kSelectorGap = 1;  // between a picture and its option button
+constexpr int kLineHeight = 18;
+constexpr int kGroupInset = 8;
+constexpr int kFirstLine = 18;
+
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The width an option button draws in: its indicator, the spacing and the whole caption. Its
+// size hint adds a margin that the narrow last row of the gun dealer cannot spare.
+int SelectorWidth(const QRadioButton& selector) {
+  const QStyle& style = *selector.style();
+  return style.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &selector) +
+         style.pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &selector) +
+         selector.fontMetrics().horizontalAdvance(selector.text()) + 2;
+}
+
+}  // namespace
+
+DealerForm::DealerForm(App& app, const QString& caption, QSize client, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_app(app),
+      m_selectors(new QButtonGroup(this)) {
+  setWindowTitle(caption);
+  setFixedSize(client);
+  setModal(true);
+  QPalette face = palette();
+  face.setColor(QPalette::Window, face.color(QPalette::Button));
+  setPalette(face);
+  connect(m_selectors, &QButtonGroup::idToggled, this, [this](int kind, bool checked) {
+    if (!checked) return;
+    selectClick(kind);
+    redraw();
+  });
+}
+
+void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight) {
+  const int rows = static_cast<int>(rowRight.size());
+  const int selectorHeight = QRadioButton(QStringLiteral("X")).sizeHint().height();
+  const int rowHeight = kPicture.height() + kSelectorGap + selectorHeight;
+  const int rowGap = std::max(0, (height() - rows * rowHeight) / (rows + 1));
+
+  for (int row = 0; row < rows; ++row) {
+    std::vector<QRadioButton*> selectors;
+    std::vector<const ShelfItem*> rowItems;
+    int used = 0;
+    for (const ShelfItem& item : items) {
+      if (item.row != row) continue;
+      auto* selector = new QRadioButton(Text(item.name), this);
+      selector->setObjectName(Text(item.selector));
+      m_selectors->addButton(selector, item.kind);
+      selectors.push_back(selector);
+      rowItems.push_back(&item);
+      used += std::max(kPicture.width(), SelectorWidth(*selector));
+    }
+    const int count = static_cast<int>(selectors.size());
+    const int gap = std::max(0, (rowRight[static_cast<std::size_t>(row)] - used) / (count + 1));
+    const int top = rowGap + row * (rowHeight + rowGap);
+    int left = gap;
+    for (int i = 0; i < count; ++i) {
+      QRadioButton* selector = selectors[static_cast<std::size_t>(i)];
+      const ShelfItem& item = *rowItems[static_cast<std::size_t>(i)];
+      const int selectorWidth = SelectorWidth(*selector);
+      const int cell = std::max(kPicture.width(), selectorWidth);
+
+      auto* picture = new QLabel(this);
+      picture->setObjectName(Text(item.picture));
+      picture->setAccessibleName(Text(item.name));
+      picture->setAlignment(Qt::AlignCenter);
+      // A picture that is not drawn yet leaves an empty space of the same size.
+      picture->setPixmap(QPixmap(QStringLiteral(":/pictures/") + Text(item.file)));
+      picture->setGeometry(left + (cell - kPicture.width()) / 2, top, kPicture.width(),
+                           kPicture.height());
+      selector->setGeometry(left + (cell - selectorWidth) / 2,
+                            top + kPicture.height() + kSelectorGap, selectorWidth, selectorHeight);
+      left += cell + gap;
+    }
+  }
+}
+
+QGroupBox* DealerForm::addGroup(const char* title, const QRect& at,
+                                std::span<const SpecLine> lines) {
+  auto* group = new QGroupBox(QString::fromLatin1(title), this);
+  group->setGeometry(at);
+  const int width = at.width() - 2 * kGroupInset;
+  int top = kFirstLine;
+  for (const SpecLine& line : lines) {
+    auto* caption = new QLabel(QString::fromLatin1(line.caption), group);
+    caption->setGeometry(kGroupInset, top, width, kLineHeight);
+    *line.value = addValue(group, line.name, QRect(kGroupInset, top, width, kLineHeight));
+    top += kLineHeight;
+  }
+  return group;
+}
+
+QPushButton* DealerForm::addButton(QWidget* parent, const char* name, const char* caption,
+                                   const QRect& at) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(at);
+  // Enter must never buy or sell by surprise: only a deliberate press does.
+  button->setAutoDefault(false);
+  return button;
+}
+
+QLabel* DealerForm::addValue(QWidget* parent, const char* name, const QRect& at) {
+  auto* value = new QLabel(QStringLiteral("0"), parent);
+  value->setObjectName(QString::fromLatin1(name));
+  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  value->setGeometry(at);
+  return value;
+}
+
+void DealerForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  // The engine's FormShow has run by now; the screen only draws what it left.
+  refresh();
+  if (QAbstractButton* selected = m_selectors->checkedButton()) selected->setFocus();
+}
+
+void DealerForm::reject() {
+  closeClick();
+  QDialog::reject();
+}
+
+void DealerForm::redraw() {
+  // The main screen behind shows the cash, the car and the gun that the dealer changes.
+  m_app.refresh();
+  refresh();
+}
+
+}  // namespace quillmere
