@@ -1,12 +1,633 @@
-// The main screen: market, possession, trade panel, money, car and gun panels, travel.
+// The main screen: every field of the game on one window, and the events that drive it.
 #include "screens/Unit1.h"
 
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPixmapCache>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <algorithm>
+#include <functional>
+
+#include "game/game.h"
+#include "game/web.h"
 #include "screens/App.h"
+#include "screens/IntegerBox.h"
+#include "screens/Unit4.h"
+#include "screens/Unit5.h"
+#include "screens/Unit8.h"
 
 namespace quillmere {
+namespace {
 
-TfrmMain::TfrmMain(App& app, QWidget* parent) : QMainWindow(parent), m_app(app) {}
+constexpr int kClientWidth = 592;
+constexpr int kClientHeight = 418;
+constexpr int kStatusHeight = 19;
+constexpr int kRowHeight = 18;
 
-void TfrmMain::refresh() {}
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+QString Number(std::int64_t value) { return QString::fromStdString(ToText(value)); }
+
+// The pictures are compiled in, but one may be missing while the artwork is made: the
+// control then stays empty.
+QPixmap Picture(std::string_view file) {
+  if (file.empty()) return {};
+  const QString name = QStringLiteral(":/pictures/") + Text(file);
+  QPixmap pixmap;
+  if (!QPixmapCache::find(name, &pixmap)) {
+    pixmap.load(name);
+    QPixmapCache::insert(name, pixmap);
+  }
+  return pixmap;
+}
+
+void ShowPicture(QLabel* control, std::string_view file) {
+  const QPixmap pixmap = Picture(file);
+  if (control->pixmap().cacheKey() != pixmap.cacheKey()) control->setPixmap(pixmap);
+}
+
+// A text grid whose first row may be a fixed header. A released mouse button, or Enter or
+// Space on the current row, picks the row; the engine decides what a pick means.
+class Grid final : public QTableWidget {
+ public:
+  Grid(int columns, int columnWidth, Qt::ScrollBarPolicy vertical, QWidget* parent)
+      : QTableWidget(0, columns, parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(columnWidth);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical);
+    setShowGrid(false);
+    setWordWrap(false);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::black);
+    colours.setColor(QPalette::Text, Qt::white);
+    setPalette(colours);
+  }
+
+  std::function<void(int row)> onPick;
+
+  // Shows the rows; a fixed first row is drawn like a header and cannot be selected.
+  void showRows(const std::vector<QStringList>& rows, bool headerFixed) {
+    setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < rowCount(); ++row) {
+      const bool fixed = headerFixed && row == 0;
+      for (int column = 0; column < columnCount(); ++column)
+        showCell(row, column, rows[static_cast<std::size_t>(row)].value(column), fixed);
+    }
+  }
+
+  // The grid only scrolls up and down: a partly hidden last column must not shift it.
+  void scrollTo(const QModelIndex& index, ScrollHint hint) override {
+    QTableWidget::scrollTo(model()->index(index.row(), 0), hint);
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QTableWidget::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    pick(columnAt(at.x()) < 0 ? -1 : rowAt(at.y()));
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Space:
+        pick(currentRow());
+        return;
+      default:
+        QTableWidget::keyPressEvent(event);
+    }
+  }
+
+ private:
+  void pick(int row) {
+    if (onPick) onPick(row);
+  }
+
+  void showCell(int row, int column, const QString& text, bool fixed) {
+    QTableWidgetItem* cell = item(row, column);
+    if (!cell) {
+      cell = new QTableWidgetItem;
+      setItem(row, column, cell);
+    }
+    cell->setText(text);
+    cell->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    cell->setBackground(fixed ? palette().button() : QBrush());
+    cell->setForeground(fixed ? palette().buttonText() : QBrush());
+  }
+};
+
+enum class Kind {
+  Panel,       // grey, framed
+  BlackPanel,  // holds a grid or a picture
+  Label,
+  Picture,
+  Button,
+  SmallButton,
+  NumberBox,
+  Bevel,
+  Gauge,
+  MarketGrid,
+  PossessionGrid,
+};
+
+enum Flags { kRight = 1, kWrap = 2 };
+
+// One control of the screen. Positions are relative to the enclosing panel (none: the
+// window); a right-aligned label is placed by its right edge less its width. A picture's
+// caption is its file.
+struct Control {
+  const char* name;
+  Kind kind;
+  const char* parent;
+  int left, top, width, height;
+  const char* caption = "";
+  int flags = 0;
+};
+
+constexpr Control kControls[] = {
+    // Market.
+    {"Label5", Kind::Label, "", 8, 8, 185, 13, "Currently On The Market:"},
+    {"Panel6", Kind::BlackPanel, "", 8, 23, 185, 312},
+    {"drug1", Kind::MarketGrid, "Panel6", 0, 0, 185, 312},
+    // Trade panel and possession.
+    {"Panel2", Kind::Panel, "", 202, 8, 210, 177},
+    {"Panel8", Kind::BlackPanel, "Panel2", 4, 8, 89, 72},
+    {"imgDrug", Kind::Picture, "Panel8", 0, 0, 89, 72},
+    {"edtBuy", Kind::NumberBox, "Panel2", 100, 8, 52, 22},
+    {"btnBuy", Kind::Button, "Panel2", 156, 7, 49, 25, "Buy"},
+    {"Bevel1", Kind::Bevel, "Panel2", 100, 42, 105, 2},
+    {"edtSell", Kind::NumberBox, "Panel2", 100, 56, 52, 22},
+    {"btnSell", Kind::Button, "Panel2", 156, 55, 49, 25, "Sell"},
+    {"Bevel2", Kind::Bevel, "Panel2", 4, 83, 202, 2},
+    {"Label1", Kind::Label, "Panel2", 4, 88, 66, 13, "Name:"},
+    {"lblname", Kind::Label, "Panel2", 72, 88, 134, 13, "Acid"},
+    {"Label2", Kind::Label, "Panel2", 4, 104, 66, 13, "Price:"},
+    {"lblprice", Kind::Label, "Panel2", 72, 104, 134, 13, "2500"},
+    {"Label3", Kind::Label, "Panel2", 4, 120, 100, 13, "Description:"},
+    {"description", Kind::Label, "Panel2", 4, 136, 194, 33, "Acid description.", kWrap},
+    {"Label6", Kind::Label, "", 202, 192, 210, 13, "In Your Possession:"},
+    {"Panel7", Kind::BlackPanel, "", 202, 207, 210, 128},
+    {"drug2", Kind::PossessionGrid, "Panel7", 0, 0, 210, 128},
+    // Money.
+    {"Panel1", Kind::Panel, "", 416, 8, 169, 145},
+    {"lblDays", Kind::Label, "Panel1", 4, 3, 84, 13, "Day 1 of 31"},
+    {"lblTime", Kind::Label, "Panel1", 161 - 70, 3, 70, 13, "Morning", kRight},
+    {"Bevel3", Kind::Bevel, "Panel1", 4, 22, 161, 2},
+    {"Image2", Kind::Picture, "Panel1", 4, 28, 32, 32, "cash.png"},
+    {"SpeedButton1", Kind::SmallButton, "Panel1", 38, 28, 48, 32, "withdraw"},
+    {"lblcash", Kind::Label, "Panel1", 88, 40, 73, 13, "2000", kRight},
+    {"Bevel4", Kind::Bevel, "Panel1", 4, 63, 161, 2},
+    {"Image3", Kind::Picture, "Panel1", 4, 68, 32, 32, "bank.png"},
+    {"SpeedButton3", Kind::SmallButton, "Panel1", 38, 68, 48, 32, "deposit"},
+    {"lblbank", Kind::Label, "Panel1", 161 - 73, 80, 73, 13, "0", kRight},
+    {"Bevel5", Kind::Bevel, "Panel1", 4, 103, 161, 2},
+    {"Image4", Kind::Picture, "Panel1", 4, 108, 32, 32, "tonyicon.png"},
+    {"btntonysome", Kind::SmallButton, "Panel1", 38, 108, 48, 17, "some"},
+    {"btnTonyall", Kind::SmallButton, "Panel1", 38, 124, 48, 17, "all"},
+    {"lbltony", Kind::Label, "Panel1", 161 - 73, 120, 73, 13, "2000", kRight},
+    // Car.
+    {"Panel3", Kind::Panel, "", 416, 160, 169, 153},
+    {"SpeedButton7", Kind::SmallButton, "Panel3", 3, 3, 65, 17, "Car Dealer"},
+    {"Label20", Kind::Label, "Panel3", 160 - 40, 3, 40, 13, "Car", kRight},
+    {"Bevel6", Kind::Bevel, "Panel3", 3, 21, 163, 2},
+    {"lblCar", Kind::Label, "Panel3", 3, 24, 80, 29, "Honda Civic", kWrap},
+    {"Panel9", Kind::Panel, "Panel3", 88, 24, 75, 35},
+    {"imgCar", Kind::Picture, "Panel9", 0, 0, 75, 35},
+    {"Label4", Kind::Label, "Panel3", 3, 60, 40, 13, "Value"},
+    {"lblCarValue", Kind::Label, "Panel3", 160 - 70, 60, 70, 13, "7000", kRight},
+    {"Bevel7", Kind::Bevel, "Panel3", 3, 75, 163, 2},
+    {"Label8", Kind::Label, "Panel3", 3, 78, 100, 13, "Trunk Space (avail)"},
+    {"lblTrunk", Kind::Label, "Panel3", 130 - 25, 78, 25, 13, "80", kRight},
+    {"Label15", Kind::Label, "Panel3", 133, 78, 6, 13, "/"},
+    {"lblTotTrunk", Kind::Label, "Panel3", 140, 78, 25, 13, "80"},
+    {"Label9", Kind::Label, "Panel3", 3, 96, 100, 13, "Seat Space (avail)"},
+    {"lblSeat", Kind::Label, "Panel3", 130 - 25, 96, 25, 13, "4", kRight},
+    {"Label14", Kind::Label, "Panel3", 133, 96, 6, 13, "/"},
+    {"lblTotSeat", Kind::Label, "Panel3", 140, 96, 25, 13, "4"},
+    {"Bevel8", Kind::Bevel, "Panel3", 3, 112, 163, 2},
+    {"health", Kind::Gauge, "Panel3", 3, 116, 164, 16},
+    {"btnHospital", Kind::SmallButton, "Panel3", 3, 134, 164, 17, "Visit a Hospital"},
+    // Gun.
+    {"Panel4", Kind::Panel, "", 416, 314, 169, 82},
+    {"SpeedButton8", Kind::SmallButton, "Panel4", 3, 3, 65, 17, "Gun Dealer"},
+    {"Label21", Kind::Label, "Panel4", 160 - 40, 3, 40, 13, "Gun", kRight},
+    {"Bevel9", Kind::Bevel, "Panel4", 3, 21, 163, 2},
+    {"lblGun", Kind::Label, "Panel4", 3, 24, 80, 29, "NONE", kWrap},
+    {"Panel11", Kind::Panel, "Panel4", 88, 24, 75, 35},
+    {"imgGun", Kind::Picture, "Panel11", 0, 0, 75, 35},
+    {"Bevel10", Kind::Bevel, "Panel4", 3, 61, 163, 2},
+    {"Label18", Kind::Label, "Panel4", 3, 65, 40, 13, "Value"},
+    {"lblGunValue", Kind::Label, "Panel4", 160 - 70, 65, 70, 13, "0", kRight},
+    // Travel: its buttons come from the places' own table.
+    {"Panel5", Kind::Panel, "", 8, 338, 404, 58},
+};
+
+struct LabelView {
+  const char* name;
+  QString (*text)(const GameState& s);
+};
+
+const LabelView kLabelViews[] = {
+    {"lblDays", [](const GameState& s) { return "Day " + Number(s.day) + " of 31"; }},
+    {"lblTime", [](const GameState& s) { return Text(TimeOfDayText(s.timeOfDay)); }},
+    {"lblcash", [](const GameState& s) { return Number(s.cash); }},
+    {"lblbank", [](const GameState& s) { return Number(s.bank); }},
+    {"lbltony", [](const GameState& s) { return Number(s.debt); }},
+    {"lblCar", [](const GameState& s) { return QString::fromStdString(s.carName); }},
+    {"lblCarValue", [](const GameState& s) { return Number(s.carValue); }},
+    {"lblTrunk", [](const GameState& s) { return Number(s.trunkFree); }},
+    {"lblTotTrunk", [](const GameState& s) { return Number(s.trunkTotal); }},
+    {"lblSeat", [](const GameState& s) { return Number(s.seatsFree); }},
+    {"lblTotSeat", [](const GameState& s) { return Number(s.seatsTotal); }},
+    {"lblGun", [](const GameState& s) { return QString::fromStdString(s.gunName); }},
+    {"lblGunValue", [](const GameState& s) { return Number(s.gunValue); }},
+    {"lblname", [](const GameState& s) { return Text(GoodAt(s.infoGood).name); }},
+    {"lblprice", [](const GameState& s) { return Number(s.infoPrice); }},
+    {"description",
+     [](const GameState& s) {
+       return s.infoDescribed ? Text(GoodAt(s.infoGood).description)
+                              : QStringLiteral("Acid description.");
+     }},
+};
+
+// The buttons whose click is one call on the engine, or opens one of the modal screens
+// after the engine has prepared it.
+template <class Screen>
+void ShowModal(App& app, Screen* screen) {
+  if (!screen || app.game().finished()) return;
+  app.refresh();
+  screen->refresh();
+  screen->exec();
+}
+
+struct Command {
+  const char* button;
+  void (*run)(App& app);
+};
+
+const Command kCommands[] = {
+    {"btnBuy", [](App& app) { app.game().btnBuyClick(); }},
+    {"btnSell", [](App& app) { app.game().btnSellClick(); }},
+    {"SpeedButton1", [](App& app) { app.game().SpeedButton1Click(); }},
+    {"SpeedButton3", [](App& app) { app.game().SpeedButton3Click(); }},
+    {"btnTonyall", [](App& app) { app.game().btnTonyallClick(); }},
+    {"btnHospital", [](App& app) { app.game().btnHospitalClick(); }},
+    {"btntonysome",
+     [](App& app) {
+       app.game().btntonysomeClick();
+       ShowModal(app, app.frmLoan());
+     }},
+    {"SpeedButton7",
+     [](App& app) {
+       app.game().cars().FormShow();
+       ShowModal(app, app.frmCars());
+     }},
+    {"SpeedButton8",
+     [](App& app) {
+       app.game().guns().FormShow();
+       ShowModal(app, app.frmGuns());
+     }},
+};
+
+struct WebItem {
+  const char* name;
+  const char* caption;
+  std::string_view page;
+};
+
+const WebItem kWebItems[] = {
+    {"VisitWebsite1", "&Visit Our Website", kWebsitePage},
+    {"Introduction1", "&Introduction", kIntroductionPage},
+    {"Tutorial1", "&Tutorial", kTutorialPage},
+};
+
+// What a screen reader says for the controls that show no text of their own.
+const std::pair<const char*, const char*> kAccessibleNames[] = {
+    {"drug1", "Market"},
+    {"drug2", "In your possession"},
+    {"edtBuy", "Amount to buy"},
+    {"edtSell", "Amount to sell"},
+    {"imgDrug", "Picture of the good"},
+    {"Image2", "Cash"},
+    {"Image3", "Bank"},
+    {"Image4", "Debt to Tony"},
+    {"imgCar", "Picture of the car"},
+    {"imgGun", "Picture of the gun"},
+    {"health", "Health"},
+    {"barStatus", "Status"},
+};
+
+// The keyboard's way through the screen; the travel buttons follow in the places' order.
+const char* const kTabOrder[] = {
+    "drug1",        "edtBuy",       "btnBuy",       "edtSell",     "btnSell",
+    "drug2",        "SpeedButton1", "SpeedButton3", "btntonysome", "btnTonyall",
+    "SpeedButton7", "btnHospital",  "SpeedButton8",
+};
+
+QWidget* MakeControl(const Control& c, QWidget* parent) {
+  QWidget* widget = nullptr;
+  switch (c.kind) {
+    case Kind::Panel: {
+      auto* panel = new QFrame(parent);
+      panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+      QPalette colours = panel->palette();
+      colours.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
+      colours.setColor(QPalette::Light, QColor(0xc0, 0xc0, 0xc0));
+      colours.setColor(QPalette::Dark, QColor(0x40, 0x40, 0x40));
+      panel->setPalette(colours);
+      panel->setAutoFillBackground(true);
+      widget = panel;
+      break;
+    }
+    case Kind::BlackPanel: {
+      widget = new QFrame(parent);
+      QPalette colours = widget->palette();
+      colours.setColor(QPalette::Window, Qt::black);
+      widget->setPalette(colours);
+      widget->setAutoFillBackground(true);
+      break;
+    }
+    case Kind::Label: {
+      auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
+      label->setAlignment(((c.flags & kRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+      label->setWordWrap(c.flags & kWrap);
+      QPalette colours = label->palette();
+      colours.setColor(QPalette::WindowText, Qt::white);
+      label->setPalette(colours);
+      widget = label;
+      break;
+    }
+    case Kind::Picture: {
+      auto* picture = new QLabel(parent);
+      picture->setAlignment(Qt::AlignCenter);
+      ShowPicture(picture, c.caption);
+      widget = picture;
+      break;
+    }
+    case Kind::Button:
+    case Kind::SmallButton: {
+      auto* button = new QPushButton(QString::fromUtf8(c.caption), parent);
+      button->setAutoDefault(false);
+      if (c.kind == Kind::SmallButton) {
+        QFont small;
+        small.setPointSize(6);
+        button->setFont(small);
+      }
+      widget = button;
+      break;
+    }
+    case Kind::NumberBox:
+      widget = new IntegerBox(parent);
+      break;
+    case Kind::Bevel: {
+      auto* bevel = new QFrame(parent);
+      bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+      widget = bevel;
+      break;
+    }
+    case Kind::Gauge: {
+      auto* gauge = new QProgressBar(parent);
+      gauge->setRange(0, 100);
+      gauge->setFormat(QStringLiteral("%p%"));
+      gauge->setTextVisible(true);
+      gauge->setStyleSheet(
+          QStringLiteral("QProgressBar { background: red; border: 1px solid #404040; color: black;"
+                         " text-align: center; }"
+                         "QProgressBar::chunk { background: #00c000; }"));
+      widget = gauge;
+      break;
+    }
+    case Kind::MarketGrid:
+      widget = new Grid(2, 91, Qt::ScrollBarAlwaysOff, parent);
+      break;
+    case Kind::PossessionGrid:
+      widget = new Grid(3, 75, Qt::ScrollBarAsNeeded, parent);
+      break;
+  }
+  widget->setObjectName(QString::fromUtf8(c.name));
+  widget->setGeometry(c.left, c.top, c.width, c.height);
+  return widget;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(App& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+  setWindowTitle(QStringLiteral("quillmere"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  buildControls();
+  buildMenu();
+  connectControls();
+  setAccessibility();
+  // The menu bar sits above the client area, which keeps its own size.
+  setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight);
+  refresh();
+}
+
+void TfrmMain::buildControls() {
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
+  QPalette colours = client->palette();
+  colours.setColor(QPalette::Window, Qt::black);
+  client->setPalette(colours);
+  client->setAutoFillBackground(true);
+  setCentralWidget(client);
+
+  for (const Control& c : kControls) {
+    QWidget* parent = *c.parent ? client->findChild<QWidget*>(QString::fromUtf8(c.parent)) : client;
+    MakeControl(c, parent);
+  }
+
+  auto* travel = client->findChild<QWidget*>(QStringLiteral("Panel5"));
+  for (int i = 0; i < kPlaceCount; ++i) {
+    const PlaceInfo& place = PlaceAt(static_cast<Place>(i));
+    auto* button = new QPushButton(Text(place.name), travel);
+    button->setObjectName(Text(place.button));
+    button->setAutoDefault(false);
+    button->setGeometry(8 + 100 * (i % 4), 3 + 28 * (i / 4), 90, 25);
+    m_travel[static_cast<std::size_t>(i)] = button;
+  }
+
+  auto* status = new QStatusBar(this);
+  status->setObjectName(QStringLiteral("barStatus"));
+  status->setSizeGripEnabled(false);
+  status->setFixedHeight(kStatusHeight);
+  setStatusBar(status);
+
+  for (const LabelView& view : kLabelViews)
+    m_labels.emplace_back(findChild<QLabel*>(QString::fromUtf8(view.name)), view.text);
+  m_drug1 = findChild<QTableWidget*>(QStringLiteral("drug1"));
+  m_drug2 = findChild<QTableWidget*>(QStringLiteral("drug2"));
+  m_edtBuy = findChild<IntegerBox*>(QStringLiteral("edtBuy"));
+  m_edtSell = findChild<IntegerBox*>(QStringLiteral("edtSell"));
+  m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
+  m_btntonysome = findChild<QPushButton*>(QStringLiteral("btntonysome"));
+  m_btnTonyall = findChild<QPushButton*>(QStringLiteral("btnTonyall"));
+  m_imgDrug = findChild<QLabel*>(QStringLiteral("imgDrug"));
+  m_imgCar = findChild<QLabel*>(QStringLiteral("imgCar"));
+  m_imgGun = findChild<QLabel*>(QStringLiteral("imgGun"));
+  m_health = findChild<QProgressBar*>(QStringLiteral("health"));
+}
+
+void TfrmMain::buildMenu() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  exit->setObjectName(QStringLiteral("Exit1"));
+  connect(exit, &QAction::triggered, this, [this] { m_app.game().Exit1Click(); });
+
+  QMenu* web = bar->addMenu(QStringLiteral("&Web"));
+  web->setObjectName(QStringLiteral("Web1"));
+  for (const WebItem& item : kWebItems) {
+    QAction* action = web->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QString::fromUtf8(item.name));
+    connect(action, &QAction::triggered, this, [this, &item] { m_app.OpenInBrowser(item.page); });
+  }
+}
+
+void TfrmMain::connectControls() {
+  Game& game = m_app.game();
+  for (const Command& command : kCommands) {
+    auto* button = findChild<QPushButton*>(QString::fromUtf8(command.button));
+    connect(button, &QPushButton::clicked, this,
+            [this, &command] { act([&] { command.run(m_app); }); });
+  }
+  for (int i = 0; i < kPlaceCount; ++i) {
+    const auto place = static_cast<Place>(i);
+    connect(m_travel[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+            [this, &game, place] { act([&] { game.Travel(place); }); });
+  }
+  const std::pair<QTableWidget*, void (Game::*)(int)> grids[] = {{m_drug1, &Game::drug1MouseUp},
+                                                                 {m_drug2, &Game::drug2MouseUp}};
+  for (const auto& [grid, handler] : grids)
+    static_cast<Grid*>(grid)->onPick = [this, &game, handler](int row) {
+      act([&] { (game.*handler)(row); });
+    };
+
+  // The boxes keep the player's text in the game as it is typed; an arrow steps it.
+  GameState& s = game.state();
+  const std::pair<IntegerBox*, std::string GameState::*> boxes[] = {
+      {m_edtBuy, &GameState::buyText}, {m_edtSell, &GameState::sellText}};
+  for (const auto& [box, text] : boxes) {
+    connect(box, &IntegerBox::edited, this,
+            [&s, text](const QString& typed) { s.*text = typed.toStdString(); });
+    connect(box, &IntegerBox::stepped, this, [this, &s, text](int steps) {
+      s.*text = StepAmount(s.*text, steps);
+      refresh();
+    });
+  }
+}
+
+void TfrmMain::setAccessibility() {
+  for (const auto& [name, accessible] : kAccessibleNames)
+    findChild<QWidget*>(QString::fromUtf8(name))->setAccessibleName(QString::fromUtf8(accessible));
+  QWidget* previous = nullptr;
+  auto chain = [&previous](QWidget* next) {
+    if (previous) setTabOrder(previous, next);
+    previous = next;
+  };
+  for (const char* name : kTabOrder) chain(findChild<QWidget*>(QString::fromUtf8(name)));
+  for (QPushButton* button : m_travel) chain(button);
+}
+
+template <class Handler>
+void TfrmMain::act(Handler handler) {
+  handler();
+  // Once the game is over the screen is on its way out and has nothing left to show.
+  if (!m_app.game().finished()) refresh();
+}
+
+void TfrmMain::refresh() {
+  const GameState& s = m_app.game().state();
+  for (const auto& [label, text] : m_labels) label->setText(text(s));
+
+  ShowPicture(m_imgDrug, GoodAt(s.infoGood).picture);
+  ShowPicture(m_imgCar, s.carKind >= 1 && s.carKind <= kCarCount ? CarOfKind(s.carKind).picture
+                                                                 : std::string_view());
+  ShowPicture(m_imgGun, s.gunKind >= 1 && s.gunKind <= kGunCount ? GunOfKind(s.gunKind).picture
+                                                                 : std::string_view());
+  m_health->setValue(std::clamp(s.health, 0, 100));
+
+  std::vector<QStringList> market{{QStringLiteral("Drugs"), QStringLiteral("Prices")}};
+  for (int good = 0; good < kGoodCount; ++good) {
+    const MarketRow& row = s.market[static_cast<std::size_t>(good)];
+    market.push_back(row.offered ? QStringList{Text(GoodAt(good).name), Number(row.price)}
+                                 : QStringList{QString(), QString()});
+  }
+  static_cast<Grid*>(m_drug1)->showRows(market, true);
+
+  std::vector<QStringList> possession{
+      {QStringLiteral("Drug"), QStringLiteral("Price"), QStringLiteral("Count")}};
+  for (const Lot& lot : s.possession) {
+    possession.push_back(lot.empty() ? QStringList{QString(), QString(), QString()}
+                                     : QStringList{Text(GoodAt(lot.good).name), Number(lot.price),
+                                                   Number(lot.count)});
+  }
+  static_cast<Grid*>(m_drug2)->showRows(possession, s.possessionHeaderFixed);
+
+  m_edtBuy->setText(QString::fromStdString(s.buyText));
+  m_edtSell->setText(QString::fromStdString(s.sellText));
+  m_edtSell->setEnabled(s.sellEnabled);
+  m_btnSell->setEnabled(s.sellEnabled);
+  m_btntonysome->setEnabled(s.tonyButtonsEnabled);
+  m_btnTonyall->setEnabled(s.tonyButtonsEnabled);
+  for (int i = 0; i < kPlaceCount; ++i)
+    m_travel[static_cast<std::size_t>(i)]->setEnabled(s.currentPlace != static_cast<Place>(i));
+
+  const QString status = QString::fromStdString(s.statusText);
+  if (statusBar()->currentMessage() != status) statusBar()->showMessage(status);
+}
+
+bool TfrmMain::event(QEvent* event) {
+  // The status line shows only what the game writes there: hovering over the menu must
+  // not wipe it.
+  if (event->type() == QEvent::StatusTip) return true;
+  return QMainWindow::event(event);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Coming back from the task bar is not a new showing.
+  if (!event->spontaneous()) FormShow();
+}
+
+void TfrmMain::FormShow() {
+  refresh();
+  QRect frame = frameGeometry();
+  frame.moveCenter(screen()->availableGeometry().center());
+  move(frame.topLeft());
+  m_drug1->setFocus();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (!m_app.game().finished()) m_app.game().Exit1Click();
+  event->accept();
+}
 
 }  // namespace quillmere

@@ -2,11 +2,25 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "game/catalogue.h"
+#include "game/state.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
 
 namespace quillmere {
 
 class App;
+class IntegerBox;
 
+// Losing the focus to another window, even one of the game's own, leaves the screen as it
+// is: minimising there would hide the very dialog the player has to answer.
 class TfrmMain : public QMainWindow {
   Q_OBJECT
 
@@ -15,8 +29,37 @@ class TfrmMain : public QMainWindow {
   // Redraws the screen from the game's state.
   void refresh();
 
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  using LabelText = QString (*)(const GameState&);
+
+  void buildControls();
+  void buildMenu();
+  void connectControls();
+  void setAccessibility();
+  // Runs a handler of the engine and redraws, unless the game is over by then.
+  template <class Handler>
+  void act(Handler handler);
+  void FormShow();
+
   App& m_app;
+  std::vector<std::pair<QLabel*, LabelText>> m_labels;
+  QTableWidget* m_drug1 = nullptr;
+  QTableWidget* m_drug2 = nullptr;
+  IntegerBox* m_edtBuy = nullptr;
+  IntegerBox* m_edtSell = nullptr;
+  QPushButton* m_btnSell = nullptr;
+  QPushButton* m_btntonysome = nullptr;
+  QPushButton* m_btnTonyall = nullptr;
+  QLabel* m_imgDrug = nullptr;
+  QLabel* m_imgCar = nullptr;
+  QLabel* m_imgGun = nullptr;
+  QProgressBar* m_health = nullptr;
+  std::array<QPushButton*, kPlaceCount> m_travel{};
 };
 
 }  // namespace quillmere
