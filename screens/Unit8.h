@@ -1,4 +1,4 @@
-// The loan payment dialog.
+// The loan payment dialog: how much of the debt to pay Tony from the cash at hand.
 #pragma once
 
 #include <QDialog>
@@ -6,6 +6,7 @@
 namespace quillmere {
 
 class App;
+class IntegerBox;
 
 class TfrmLoan : public QDialog {
   Q_OBJECT
@@ -15,8 +16,17 @@ class TfrmLoan : public QDialog {
   // Redraws the screen from the game's state.
   void refresh();
 
+  // Cancel, Escape and the window system's close.
+  void reject() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void Button1Click();
+
   App& m_app;
+  IntegerBox* m_edtPay = nullptr;
 };
 
 }  // namespace quillmere
