@@ -48,11 +48,14 @@ DealerForm::DealerForm(App& app, const QString& caption, QSize client, QWidget* 
   QPalette face = palette();
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   setPalette(face);
-  connect(m_selectors, &QButtonGroup::idToggled, this, [this](int kind, bool checked) {
-    if (!checked) return;
-    selectClick(kind);
-    redraw();
-  });
+  connect(m_selectors, &QButtonGroup::idToggled, this, &DealerForm::selectorToggled);
+}
+
+void DealerForm::selectorToggled(int kind, bool checked) {
+  // The button losing its check is not a selection; the one gaining it is.
+  if (!checked) return;
+  selectClick(kind);
+  redraw();
 }
 
 void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight) {
@@ -146,9 +149,9 @@ void DealerForm::reject() {
 }
 
 void DealerForm::redraw() {
-  // The main screen behind shows the cash, the car and the gun that the dealer changes.
+  // The main screen behind shows the cash, the car and the gun that the dealer changes; the
+  // application redraws it and this screen while it is open.
   m_app.refresh();
-  refresh();
 }
 
 }  // namespace quillmere

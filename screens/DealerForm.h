@@ -58,6 +58,7 @@ class DealerForm : public QDialog {
   virtual void refresh() = 0;
   // Redraws every screen: a dealer changes what the main screen shows too.
   void redraw();
+  void selectorToggled(int kind, bool checked);
 
   App& m_app;
   QButtonGroup* m_selectors;
