@@ -115,7 +115,9 @@ void App::ConversionError(const std::string& text) {
   box.setWindowTitle(QStringLiteral("quillmere"));
   box.setIcon(QMessageBox::Critical);
   box.setText(QString::fromStdString(ConversionErrorText(text)));
-  box.addButton(tr("OK"), QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton(tr("OK"), QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
   box.exec();
 }
 
