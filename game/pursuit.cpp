@@ -35,6 +35,7 @@ void Pursuit::FormShow() {
 void Pursuit::btn1Click() {
   if (!m_payVisible || !m_payEnabled) return;
   GameState& s = m_game.state();
+  // One sum, so that cash and bank together past the limit still leave the right change.
   s.cash = Saturate(std::int64_t{s.cash} + s.bank - s.debt);
   s.bank = 0;
   s.debt = 0;
