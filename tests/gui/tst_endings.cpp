@@ -1,0 +1,148 @@
+// Every way of ending the program leaves the message loop with status 0, even from inside
+// a modal screen, and leaves no window behind once the application object is gone.
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+
+#include "gui_helpers.h"
+#include "screens/Unit1.h"
+#include "screens/Unit3.h"
+#include "screens/Unit6.h"
+#include "screens/Unit7.h"
+
+using namespace quillmere;
+using namespace quillmere::testing;
+
+namespace {
+
+template <typename T>
+T* Child(QWidget* w, const char* name) {
+  T* c = w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+  if (!c) qFatal("no control %s", name);
+  return c;
+}
+
+// Starts a game through the start screen.
+void Start(GuiGame& g) {
+  g.clock.set(17);  // the first roll brings nothing
+  TfrmSplash* splash = g.app.createSplash();
+  splash->show();
+  Child<QLineEdit>(splash, "edtLogin")->setText(QStringLiteral("Ray"));
+  Child<QPushButton>(splash, "btnContinue")->click();
+}
+
+// Runs the message loop, does `end` from inside it, and checks how the loop ended.
+void RunAndEnd(GuiGame& g, const std::function<void()>& end) {
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  bool timedOut = false;
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    timedOut = true;
+    QCoreApplication::exit(99);
+  });
+  watchdog.start(10000);
+  QTimer::singleShot(0, end);
+  const int status = QApplication::exec();
+  QVERIFY(!timedOut);
+  QCOMPARE(status, 0);
+  QVERIFY(g.app.terminated());
+}
+
+// Clicks a button of whatever modal screen is up, once it is up.
+void ClickInModal(const char* name) {
+  QTimer::singleShot(0, [name] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return ClickInModal(name);
+    Child<QPushButton>(modal, name)->click();
+  });
+}
+
+}  // namespace
+
+class TestEndings : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startScreenX() {
+    {
+      GuiGame g;
+      TfrmSplash* splash = g.app.createSplash();
+      splash->show();
+      RunAndEnd(g, [splash] { Child<QToolButton>(splash, "SpeedButton2")->click(); });
+      QVERIFY(!g.app.frmMain());
+    }
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void startScreenClosedByTheWindowSystem() {
+    {
+      GuiGame g;
+      TfrmSplash* splash = g.app.createSplash();
+      splash->show();
+      RunAndEnd(g, [splash] { splash->close(); });
+    }
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void mainScreenClosed() {
+    {
+      GuiGame g;
+      Start(g);
+      RunAndEnd(g, [&g] { g.app.frmMain()->close(); });
+    }
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void exitFromTheMenu() {
+    {
+      GuiGame g;
+      Start(g);
+      RunAndEnd(g, [&g] { Child<QAction>(g.app.frmMain(), "Exit1")->trigger(); });
+    }
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void closeGameAfterGameOver() {
+    {
+      GuiGame g;
+      Start(g);
+      g.s.cash = 500;  // the cops come for anyone without the starting 2000
+      RunAndEnd(g, [&g] {
+        ClickInModal("btn3");  // fight without a gun: "GAME OVER."
+        QTimer::singleShot(50, [] { ClickInModal("btnQuit"); });
+        g.game.copchase();
+      });
+      QCOMPARE(g.game.busted().log().back(), std::string("GAME OVER."));
+      QCOMPARE(g.s.cash, 500);  // no penalty on the way out
+    }
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void retireAndTheEndScreensClose() {
+    for (const bool retire : {true, false}) {
+      {
+        GuiGame g;
+        Start(g);
+        g.s.day = 31;
+        RunAndEnd(g, [&g, retire] {
+          Child<QPushButton>(g.app.frmMain(), "btnSanDiego")->click();
+          TfrmEnd* end = g.app.frmEnd();
+          QVERIFY(end && end->isVisible());
+          if (retire) {
+            Child<QPushButton>(end, "Button4")->click();
+          } else {
+            end->close();
+          }
+        });
+        QVERIFY(!g.app.frmMain());  // destroyed when the game ended
+      }
+      QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+  }
+};
+
+QTEST_MAIN(TestEndings)
+#include "tst_endings.moc"
