@@ -124,7 +124,7 @@ void Game::familyoffer() {
           DialogKind::Information, DialogButtons::YesNo))
     return;
   m_state.familyAboard = true;
-  m_state.seatsFree = 0;
+  m_state.seatsFree -= 4;
 }
 
 void Game::borderreturn() {
@@ -139,7 +139,7 @@ void Game::borderreturn() {
     m_player.MessageDialog("The family you were transporting bails on you.",
                            DialogKind::Information, DialogButtons::Ok);
     m_state.familyAboard = false;
-    m_state.seatsFree = 4;
+    m_state.seatsFree += 4;
     pursue(Pursuer::BorderPatrol);
     return;
   }
@@ -148,7 +148,8 @@ void Game::borderreturn() {
   m_state.familyAboard = false;
   m_state.wasInTijuana = false;
   m_state.cash = AddMoney(m_state.cash, 10000);
-  m_state.seatsFree = 4;
+  // The family gives back the four seats it took, whatever was sold from the others meanwhile.
+  m_state.seatsFree += 4;
 }
 
 void Game::tonychase() {

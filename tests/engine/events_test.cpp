@@ -110,6 +110,9 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
       {"misc", 20000011, true, false, 4, {}, false, 4, 1999, {Pursuer::BorderPatrol}},  // b = 3
       {"misc", 20000001, true, true, 0, {thanks}, false, 4, 11999, {}},                 // b = 0
       {"misc", 20000000, true, true, 0, {bails}, false, 4, 1999, {Pursuer::BorderPatrol}},
+      // Two seats freed by a sale while the family rode along are not lost when it leaves.
+      {"misc", 20000001, true, true, 2, {thanks}, false, 6, 11999, {}},
+      {"misc", 20000000, true, true, 2, {bails}, false, 6, 1999, {Pursuer::BorderPatrol}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ms);
