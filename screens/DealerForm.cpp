@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "screens/App.h"
+#include "screens/Pictures.h"
 
 namespace quillmere {
 
@@ -22,10 +23,6 @@ constexpr int kSelectorGap = 1;  // between a picture and its option button
 constexpr int kLineHeight = 18;
 constexpr int kGroupInset = 8;
 constexpr int kFirstLine = 18;
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The width an option button draws in: its indicator, the spacing and the whole caption. Its
 // size hint adds a margin that the narrow last row of the gun dealer cannot spare.
@@ -92,7 +89,7 @@ void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const
       picture->setAccessibleName(Text(item.name));
       picture->setAlignment(Qt::AlignCenter);
       // A picture that is not drawn yet leaves an empty space of the same size.
-      picture->setPixmap(QPixmap(QStringLiteral(":/pictures/") + Text(item.file)));
+      picture->setPixmap(Picture(item.file));
       picture->setGeometry(left + (cell - kPicture.width()) / 2, top, kPicture.width(),
                            kPicture.height());
       selector->setGeometry(left + (cell - selectorWidth) / 2,

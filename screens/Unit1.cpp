@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPixmapCache>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +20,7 @@
 #include "game/web.h"
 #include "screens/App.h"
 #include "screens/IntegerBox.h"
+#include "screens/Pictures.h"
 #include "screens/Unit4.h"
 #include "screens/Unit5.h"
 #include "screens/Unit8.h"
@@ -33,23 +33,7 @@ constexpr int kClientHeight = 418;
 constexpr int kStatusHeight = 19;
 constexpr int kRowHeight = 18;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 QString Number(std::int64_t value) { return QString::fromStdString(ToText(value)); }
-
-// The pictures are compiled in, but one may be missing while the artwork is made: the
-// control then stays empty.
-QPixmap Picture(std::string_view file) {
-  if (file.empty()) return {};
-  const QString name = QStringLiteral(":/pictures/") + Text(file);
-  QPixmap pixmap;
-  if (!QPixmapCache::find(name, &pixmap)) {
-    pixmap.load(name);
-    QPixmapCache::insert(name, pixmap);
-  }
-  return pixmap;
-}
 
 void ShowPicture(QLabel* control, std::string_view file) {
   const QPixmap pixmap = Picture(file);

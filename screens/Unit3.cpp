@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "screens/App.h"
+#include "screens/Pictures.h"
 
 namespace quillmere {
 
@@ -29,8 +30,8 @@ constexpr int kButtonTop = kMargin + kBoxHeight + kMargin;
 TfrmBusted::TfrmBusted(App& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_app(app),
-      m_cop(QStringLiteral(":/pictures/cop.jpg")),
-      m_tony(QStringLiteral(":/pictures/tony.jpg")) {
+      m_cop(Picture("cop.jpg")),
+      m_tony(Picture("tony.jpg")) {
   setWindowTitle(QStringLiteral("Choose Your Destiny"));
   setFixedSize(447, 122);
   setSizeGripEnabled(false);

@@ -13,6 +13,7 @@
 
 #include "game/web.h"
 #include "screens/App.h"
+#include "screens/Pictures.h"
 #include "screens/Unit1.h"
 
 namespace quillmere {
@@ -52,7 +53,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   m_image1->setObjectName(QStringLiteral("Image1"));
   m_image1->setGeometry(0, 0, 402, 300);
   m_image1->setAlignment(Qt::AlignCenter);
-  m_image1->setPixmap(QPixmap(QStringLiteral(":/pictures/start.jpg")));
+  m_image1->setPixmap(Picture("start.jpg"));
   m_image1->setAccessibleName(tr("quillmere, a night street in the city"));
 
   m_speedButton2 = new QToolButton(this);

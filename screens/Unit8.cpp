@@ -7,6 +7,7 @@
 
 #include "screens/App.h"
 #include "screens/IntegerBox.h"
+#include "screens/Pictures.h"
 
 namespace quillmere {
 
@@ -25,7 +26,7 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
   imgTony->setAccessibleName(QStringLiteral("Tony"));
   imgTony->setGeometry(8, 8, 63, 85);
   imgTony->setAlignment(Qt::AlignCenter);
-  imgTony->setPixmap(QPixmap(QStringLiteral(":/pictures/tony.jpg")));
+  imgTony->setPixmap(Picture("tony.jpg"));
 
   auto* label = new QLabel(QStringLiteral("Pay how much?"), this);
   label->setObjectName(QStringLiteral("Label1"));

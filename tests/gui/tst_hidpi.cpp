@@ -1,0 +1,47 @@
+// At 200 % scaling the screens keep their logical layout and show the double-size pictures.
+#include <QLabel>
+#include <QtTest>
+
+#include "gui_helpers.h"
+#include "screens/Pictures.h"
+#include "screens/Unit1.h"
+
+using namespace quillmere;
+using namespace quillmere::testing;
+
+class TestHighDensity : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void picturesComeAtTwiceThePixels() {
+    QCOMPARE(qApp->devicePixelRatio(), 2.0);
+    const QPixmap civic = Picture("civic.png");
+    QCOMPARE(civic.devicePixelRatio(), 2.0);
+    QCOMPARE(civic.size(), QSize(148, 70));
+    QCOMPARE(civic.deviceIndependentSize(), QSizeF(74, 35));
+    QVERIFY(Picture("no-such-picture.png").isNull());
+  }
+
+  void theMainScreenKeepsItsLayout() {
+    GuiGame g;
+    g.app.createMain();
+    g.game.startgame();
+    g.app.frmMain()->refresh();
+    g.app.frmMain()->show();
+    QCOMPARE(g.app.frmMain()->centralWidget()->width(), 592);
+    QCOMPARE(g.app.frmMain()->findChild<QWidget*>(QStringLiteral("btnBuy"))->geometry(),
+             QRect(156, 7, 49, 25));
+    const auto* car = g.app.frmMain()->findChild<QLabel*>(QStringLiteral("imgCar"));
+    QVERIFY(car);
+    QCOMPARE(car->pixmap().devicePixelRatio(), 2.0);
+  }
+};
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_SCALE_FACTOR", "2");
+  QApplication app(argc, argv);
+  TestHighDensity test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hidpi.moc"
