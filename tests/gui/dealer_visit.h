@@ -18,13 +18,6 @@
 
 namespace quillmere::testing {
 
-template <typename T = QWidget>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qFatal("no control %s", name);
-  return c;
-}
-
 inline QString text(QWidget* w, const char* label) { return child<QLabel>(w, label)->text(); }
 inline bool enabled(QWidget* w, const char* name) { return child(w, name)->isEnabled(); }
 inline bool checked(QWidget* w, const char* name) {

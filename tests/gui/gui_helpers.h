@@ -14,6 +14,14 @@
 
 namespace quillmere::testing {
 
+// A control of a screen by its name; the test stops at once when there is none.
+template <typename T = QWidget>
+T* child(QObject* parent, const char* name) {
+  T* control = parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+  if (!control) qFatal("no control %s", name);
+  return control;
+}
+
 struct SeenBox {
   QString title;
   QString text;
@@ -67,6 +75,15 @@ struct GuiGame {
   GuiGame() {
     app.openUrl = [this](const QString& url) { openedUrls << url; };
   }
+  // Every screen that "Continue" creates, in its order.
+  void createScreens() {
+    app.createMain();
+    app.createBusted();
+    app.createGuns();
+    app.createCars();
+    app.createLoan();
+  }
+
   FixedClock clock{0};
   App app{clock};
   QStringList openedUrls;

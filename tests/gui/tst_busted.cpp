@@ -25,13 +25,6 @@ struct Seen {
   QString focus;
 };
 
-template <typename T>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qFatal("no control %s", name);
-  return c;
-}
-
 Seen look(TfrmBusted* busted) {
   Seen seen;
   seen.log = child<QPlainTextEdit>(busted, "Memo1")->toPlainText().split(QLatin1Char('\n'));

@@ -17,13 +17,6 @@ using namespace quillmere::testing;
 
 namespace {
 
-template <typename T>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qFatal("no control %s", name);
-  return c;
-}
-
 // Ends a game worth 5000 + 1000 + 7000 + 0 - 2000 = 11000 and returns its end screen.
 TfrmEnd* endGame(GuiGame& g) {
   g.s.cash = 5000;

@@ -18,20 +18,13 @@ using namespace quillmere::testing;
 
 namespace {
 
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  T* c = w ? w->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-  if (!c) qFatal("no control %s", name);
-  return c;
-}
-
 // Starts a game through the start screen.
 void Start(GuiGame& g) {
   g.clock.set(17);  // the first roll brings nothing
   TfrmSplash* splash = g.app.createSplash();
   splash->show();
-  Child<QLineEdit>(splash, "edtLogin")->setText(QStringLiteral("Ray"));
-  Child<QPushButton>(splash, "btnContinue")->click();
+  child<QLineEdit>(splash, "edtLogin")->setText(QStringLiteral("Ray"));
+  child<QPushButton>(splash, "btnContinue")->click();
 }
 
 // Runs the message loop, does `end` from inside it, and checks how the loop ended.
@@ -56,7 +49,7 @@ void ClickInModal(const char* name) {
   QTimer::singleShot(0, [name] {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal) return ClickInModal(name);
-    Child<QPushButton>(modal, name)->click();
+    child<QPushButton>(modal, name)->click();
   });
 }
 
@@ -71,7 +64,7 @@ class TestEndings : public QObject {
       GuiGame g;
       TfrmSplash* splash = g.app.createSplash();
       splash->show();
-      RunAndEnd(g, [splash] { Child<QToolButton>(splash, "SpeedButton2")->click(); });
+      RunAndEnd(g, [splash] { child<QToolButton>(splash, "SpeedButton2")->click(); });
       QVERIFY(!g.app.frmMain());
     }
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
@@ -100,7 +93,7 @@ class TestEndings : public QObject {
     {
       GuiGame g;
       Start(g);
-      RunAndEnd(g, [&g] { Child<QAction>(g.app.frmMain(), "Exit1")->trigger(); });
+      RunAndEnd(g, [&g] { child<QAction>(g.app.frmMain(), "Exit1")->trigger(); });
     }
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
   }
@@ -128,11 +121,11 @@ class TestEndings : public QObject {
         Start(g);
         g.s.day = 31;
         RunAndEnd(g, [&g, retire] {
-          Child<QPushButton>(g.app.frmMain(), "btnSanDiego")->click();
+          child<QPushButton>(g.app.frmMain(), "btnSanDiego")->click();
           TfrmEnd* end = g.app.frmEnd();
           QVERIFY(end && end->isVisible());
           if (retire) {
-            Child<QPushButton>(end, "Button4")->click();
+            child<QPushButton>(end, "Button4")->click();
           } else {
             end->close();
           }

@@ -15,21 +15,10 @@ using namespace quillmere::testing;
 
 namespace {
 
-template <typename T = QWidget>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qFatal("no control %s", name);
-  return c;
-}
-
 // A new game whose player holds 1000 in cash, 3000 in the bank and owes Tony 2000.
 struct LoanGame : GuiGame {
   LoanGame() {
-    app.createMain();
-    app.createBusted();
-    app.createGuns();
-    app.createCars();
-    app.createLoan();
+    createScreens();
     game.startgame();
     s.cash = 1000;
     s.bank = 3000;

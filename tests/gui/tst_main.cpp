@@ -19,21 +19,10 @@ using namespace quillmere::testing;
 
 namespace {
 
-template <typename T = QWidget>
-T* child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) qFatal("no control %s", name);
-  return c;
-}
-
 // A new game on the millisecond 0: its market offers Acid at 1300.
 struct MainGame : GuiGame {
   MainGame() {
-    app.createMain();
-    app.createBusted();
-    app.createGuns();
-    app.createCars();
-    app.createLoan();
+    createScreens();
     game.startgame();
     main = app.frmMain();
     main->show();

@@ -16,13 +16,6 @@ class TestSplash : public QObject {
   Q_OBJECT
 
  private:
-  template <typename T>
-  static T* child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c) qFatal("no control %s", name);
-    return c;
-  }
-
  private slots:
   void emptyNameIsRefusedAndCreatesNothing() {
     GuiGame g;
