@@ -43,6 +43,7 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
   imgBusted = new QLabel(this);
   imgBusted->setObjectName(QStringLiteral("imgBusted"));
   imgBusted->setGeometry(kPictureLeft, kMargin, 63, kBoxHeight);
+  imgBusted->setAccessibleName(tr("Your pursuer"));
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -51,6 +52,7 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
   Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Memo1->setFocusPolicy(Qt::StrongFocus);
   Memo1->setTabChangesFocus(true);
+  Memo1->setAccessibleName(tr("What happens"));
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   // Left to right, each at its own place: a hidden button leaves its gap.
@@ -94,9 +96,11 @@ void TfrmBusted::refresh() {
   switch (p.picture()) {
     case PursuitPicture::Cop:
       imgBusted->setPixmap(m_cop);
+      imgBusted->setAccessibleDescription(tr("A police officer"));
       break;
     case PursuitPicture::Tony:
       imgBusted->setPixmap(m_tony);
+      imgBusted->setAccessibleDescription(tr("Tony the loan shark"));
       break;
     case PursuitPicture::None:
       imgBusted->clear();

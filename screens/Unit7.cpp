@@ -82,11 +82,14 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
   Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Memo1->setFocusPolicy(Qt::StrongFocus);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setAccessibleName(tr("The end of the game"));
 
   Label1 = makeLabel(this, "Label1", "Your Assets:", 8, 64);
   edtScore = makeField(this, "edtScore", 72, 105);
+  edtScore->setAccessibleName(tr("Your Assets"));
   Label2 = makeLabel(this, "Label2", "Encrypted:", 184, 56);
   edtEncrypted = makeField(this, "edtEncrypted", 240, 137);
+  edtEncrypted->setAccessibleName(tr("Encrypted bid"));
 
   struct Button {
     QPushButton* TfrmEnd::*control;
@@ -120,6 +123,7 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
        QStringLiteral("Paste your encrypted bid into your account by pressing Ctrl+V."), QString(),
        QStringLiteral("Good Luck.")});
   Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo2->setAccessibleName(tr("Instructions"));
   Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   setTabOrder(Memo1, Button1);
