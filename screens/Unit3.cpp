@@ -121,6 +121,11 @@ void TfrmBusted::refresh() {
   btn3->setEnabled(p.fightEnabled());
   btnClose->setVisible(p.closeVisible());
   btnQuit->setVisible(p.quitVisible());
+  // Once the choice is made, the way out takes the keyboard, so Enter or Space leaves.
+  if (!btn3->isEnabled()) {
+    if (btnClose->isVisible()) btnClose->setFocus();
+    if (btnQuit->isVisible()) btnQuit->setFocus();
+  }
 }
 
 void TfrmBusted::btn1Click() {
