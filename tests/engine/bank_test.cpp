@@ -1,198 +1,144 @@
 // The bank, paying Tony all or some of the debt, and the hospital.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/scripted_player.h"
 
 namespace quillmere {
 namespace {
 
-using testing::Box;
 using testing::GameFixture;
+using Lines = std::vector<std::string>;
+using namespace std::string_literals;
+using Money3 = std::tuple<Money, Money, Money>;  // cash, bank, debt
 
 constexpr Money kMax = 2147483647;
 const std::string kAtm = "Do I look like an ATM machine to you? Bring me CASH!";
-const std::string kTooMuch = "Why in the world would you want to pay Tony more than you owe him?!";
 
-struct Money3 {
-  Money cash, bank, debt;
-  bool operator==(const Money3&) const = default;
-};
-Money3 Held(const GameState& s) {
-  return {s.cash, s.bank, s.debt};
-}
-void Hold(GameState& s, Money3 m) {
-  s.cash = m.cash;
-  s.bank = m.bank;
-  s.debt = m.debt;
-}
+Money3 Held(const GameState& s) { return {s.cash, s.bank, s.debt}; }
+void Hold(GameState& s, Money3 m) { std::tie(s.cash, s.bank, s.debt) = m; }
 
 TEST(Bank, DepositAndWithdrawMoveEverything) {
   GameFixture f;
   f.game.SpeedButton3Click();
-  EXPECT_EQ(Held(f.s), (Money3{0, 2000, 2000}));
+  EXPECT_EQ(Held(f.s), Money3(0, 2000, 2000));
   f.game.SpeedButton1Click();
-  EXPECT_EQ(Held(f.s), (Money3{2000, 0, 2000}));
+  EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
   Hold(f.s, {kMax - 10, 100, 0});
   f.game.SpeedButton1Click();
-  EXPECT_EQ(Held(f.s), (Money3{kMax, 0, 0}));
-  EXPECT_TRUE(f.player.boxes.empty());
+  EXPECT_EQ(Held(f.s), Money3(kMax, 0, 0));
 }
 
 TEST(Tony, PayAllPaysWhatTheCashCovers) {
-  struct Case {
-    Money3 before, after;
-    bool buttonsAfter;
-    bool atm;
+  const std::tuple<Money3, Money3, bool, Lines> cases[] = {
+      {{2500, 0, 2000}, {500, 0, 0}, false, {}},
+      {{1500, 0, 2000}, {0, 0, 500}, true, {}},
+      {{2000, 0, 2000}, {0, 0, 0}, false, {}},
+      {{0, 5000, 2000}, {0, 5000, 2000}, true, {kAtm}},  // the bank is not used
+      {{100, 0, 0}, {100, 0, 0}, false, {}},             // debt cleared on the pursuit screen
+      {{0, 0, 0}, {0, 0, 0}, true, {kAtm}},
+      {{-500, 0, 2000}, {-500, 0, 2000}, true, {kAtm}},  // no cash to pay with, and no new debt
   };
-  const Case cases[] = {
-      {{2500, 0, 2000}, {500, 0, 0}, false, false},
-      {{1500, 0, 2000}, {0, 0, 500}, true, false},
-      {{2000, 0, 2000}, {0, 0, 0}, false, false},
-      {{0, 5000, 2000}, {0, 5000, 2000}, true, true},  // the bank is not used
-      {{100, 0, 0}, {100, 0, 0}, false, false},        // debt cleared on the pursuit screen
-      {{0, 0, 0}, {0, 0, 0}, true, true},
-      {{-500, 0, 2000}, {-500, 0, 2000}, true, true},  // no cash to pay with, and no new debt
-  };
-  for (const Case& c : cases) {
+  for (const auto& [before, after, buttonsAfter, boxes] : cases) {
     GameFixture f;
-    Hold(f.s, c.before);
+    Hold(f.s, before);
     f.game.btnTonyallClick();
-    EXPECT_EQ(Held(f.s), c.after) << c.before.cash << "/" << c.before.debt;
-    EXPECT_EQ(f.s.tonyButtonsEnabled, c.buttonsAfter) << c.before.cash << "/" << c.before.debt;
-    EXPECT_EQ(f.player.texts(),
-              c.atm ? std::vector<std::string>{kAtm} : std::vector<std::string>{});
-    if (c.atm) {
-      EXPECT_EQ(f.player.boxes[0].kind, DialogKind::Information);
-    }
+    EXPECT_EQ(Held(f.s), after) << std::get<0>(before) << "/" << std::get<2>(before);
+    EXPECT_EQ(f.s.tonyButtonsEnabled, buttonsAfter) << std::get<0>(before);
+    EXPECT_EQ(f.player.texts(), boxes);
+    for (const auto& box : f.player.boxes) EXPECT_EQ(box.kind, DialogKind::Information);
   }
-}
-
-TEST(Tony, DisabledButtonsDoNothing) {
+  // Once they are off, Tony's buttons do nothing.
   GameFixture f;
-  Hold(f.s, {1000, 3000, 2000});
   f.s.tonyButtonsEnabled = false;
   f.game.btnTonyallClick();
   f.game.btntonysomeClick();
-  EXPECT_EQ(Held(f.s), (Money3{1000, 3000, 2000}));
+  EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
 }
 
 TEST(Tony, SomeMovesTheBankIntoCashAndPresetsTheSmallerAmount) {
   GameFixture f;
   Hold(f.s, {1000, 3000, 2000});
   f.game.btntonysomeClick();
-  EXPECT_EQ(Held(f.s), (Money3{4000, 0, 2000}));
-  EXPECT_EQ(f.game.loan().max(), 4000);
-  EXPECT_EQ(f.game.loan().text(), "2000");
+  EXPECT_EQ(Held(f.s), Money3(4000, 0, 2000));
+  EXPECT_EQ(std::pair(f.game.loan().max(), f.game.loan().text()), std::pair(4000, "2000"s));
   EXPECT_TRUE(f.game.loan().Button2Click());
-  EXPECT_EQ(Held(f.s), (Money3{4000, 0, 2000}));
+  EXPECT_EQ(Held(f.s), Money3(4000, 0, 2000));
 
   Hold(f.s, {500, 0, 2000});
   f.game.btntonysomeClick();
-  EXPECT_EQ(f.game.loan().max(), 500);
-  EXPECT_EQ(f.game.loan().text(), "500");
+  EXPECT_EQ(std::pair(f.game.loan().max(), f.game.loan().text()), std::pair(500, "500"s));
 }
 
 TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
-  struct Case {
-    Money3 before;
-    const char* typed;
-    Money3 after;
-    bool closes;
-    const char* message;  // empty: none
-  };
-  const Case cases[] = {
-      {{4000, 0, 2000}, "2500", {4000, 0, 2000}, false, "too much"},
-      {{4000, 0, 2000}, "2000", {2000, 0, 0}, true, ""},
-      {{4000, 0, 2000}, "700", {3300, 0, 1300}, true, ""},
-      {{4000, 0, 2000}, "0", {4000, 0, 2000}, true, ""},
-      {{4000, 0, 2000}, "-30", {4000, 0, 2000}, true, ""},
+  const std::string tooMuch = "Why in the world would you want to pay Tony more than you owe him?!";
+  const std::tuple<Money3, const char*, Money3, bool> cases[] = {
+      {{4000, 0, 2000}, "2500", {4000, 0, 2000}, false},  // more than owed: the dialog stays
+      {{4000, 0, 2000}, "2000", {2000, 0, 0}, true},
+      {{4000, 0, 2000}, "700", {3300, 0, 1300}, true},
+      {{4000, 0, 2000}, "0", {4000, 0, 2000}, true},
+      {{4000, 0, 2000}, "-30", {4000, 0, 2000}, true},
       // OK pressed with Enter: the field never lost the focus, yet no more than the cash.
-      {{1000, 0, 8000}, "5000", {0, 0, 7000}, true, ""},
-      {{0, 0, 2000}, "500", {0, 0, 2000}, true, ""},
+      {{1000, 0, 8000}, "5000", {0, 0, 7000}, true},
+      {{0, 0, 2000}, "500", {0, 0, 2000}, true},
   };
-  for (const Case& c : cases) {
+  for (const auto& [before, typed, after, closes] : cases) {
     GameFixture f;
-    Hold(f.s, c.before);
+    Hold(f.s, before);
     f.game.btntonysomeClick();
-    f.game.loan().setText(c.typed);
-    EXPECT_EQ(f.game.loan().Button1Click(), c.closes) << c.typed;
-    EXPECT_EQ(Held(f.s), c.after) << c.typed;
-    EXPECT_EQ(f.s.tonyButtonsEnabled, c.after.debt != 0) << c.typed;
-    if (*c.message) {
-      ASSERT_EQ(f.player.boxes.size(), 1u);
-      EXPECT_EQ(f.player.boxes[0].text, kTooMuch);
-      EXPECT_EQ(f.player.boxes[0].kind, DialogKind::Information);
-    } else {
-      EXPECT_TRUE(f.player.boxes.empty()) << c.typed;
-    }
+    f.game.loan().setText(typed);
+    EXPECT_EQ(f.game.loan().Button1Click(), closes) << typed;
+    EXPECT_EQ(Held(f.s), after) << typed;
+    EXPECT_EQ(f.s.tonyButtonsEnabled, std::get<2>(after) != 0) << typed;
+    EXPECT_EQ(f.player.texts(), closes ? Lines{} : Lines{tooMuch}) << typed;
+    for (const auto& box : f.player.boxes) EXPECT_EQ(box.kind, DialogKind::Information);
   }
-}
-
-TEST(LoanDialog, TextThatIsNoNumberIsAnErrorAndTheDialogStays) {
-  for (const char* typed : {"", "-", "1.5", "12a"}) {
+  // Text that is no number is an error and the dialog stays.
+  for (const char* typed : {"", "1.5"}) {
     GameFixture f;
     f.game.btntonysomeClick();
     f.game.loan().setText(typed);
     EXPECT_FALSE(f.game.loan().Button1Click());
-    EXPECT_EQ(f.player.conversionErrors, std::vector<std::string>{typed});
-    EXPECT_EQ(f.game.loan().text(), typed);
-    EXPECT_EQ(Held(f.s), (Money3{2000, 0, 2000}));
+    EXPECT_EQ(f.player.conversionErrors, Lines{typed});
+    EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
   }
 }
 
 TEST(LoanDialog, ArrowsAndLeavingTheFieldKeepTheAmountInRange) {
   GameFixture f;
   LoanDialog& loan = f.game.loan();
-  struct Case {
-    const char* typed;
-    int step;  // 0: leave the field instead
-    const char* shown;
-  };
-  const Case cases[] = {
+  // The typed text, the arrow pressed (0: the field is left instead), what the field shows.
+  const std::tuple<const char*, int, const char*> cases[] = {
       {"50", 1, "51"},   {"100", 1, "100"}, {"0", -1, "0"},  {"abc", 1, "1"},    {"-5", 0, "0"},
       {"150", 0, "100"}, {"abc", 0, "abc"}, {"+7", 0, "+7"}, {"999", -1, "100"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [typed, step, shown] : cases) {
     loan.open(100, 50);
-    loan.setText(c.typed);
-    if (c.step)
-      loan.step(c.step);
-    else
-      loan.edtPayExit();
-    EXPECT_EQ(loan.text(), c.shown) << c.typed << " " << c.step;
+    loan.setText(typed);
+    step ? loan.step(step) : loan.edtPayExit();
+    EXPECT_EQ(loan.text(), shown) << typed << " " << step;
   }
   loan.open(-300, -300);  // cash below zero: nothing can be paid
-  EXPECT_EQ(loan.max(), 0);
-  EXPECT_EQ(loan.text(), "0");
+  EXPECT_EQ(std::pair(loan.max(), loan.text()), std::pair(0, "0"s));
 }
 
 TEST(Hospital, ThreeThousandForFullHealth) {
-  struct Case {
-    Money cash;
-    bool yes;
-    Money cashAfter;
-    int healthAfter;
-  };
-  const Case cases[] = {{3000, true, 0, 100}, {5000, false, 5000, 50}, {2999, true, 2999, 50}};
-  for (const Case& c : cases) {
+  const std::string broke = "What do we look like, a free clinic? Get some cash and come back.";
+  const std::string ask = "Get medical help for $3000?";
+  const std::tuple<Money, bool, Money, int, std::string> cases[] = {
+      {3000, true, 0, 100, ask}, {5000, false, 5000, 50, ask}, {2999, true, 2999, 50, broke}};
+  for (const auto& [cash, yes, cashAfter, healthAfter, box] : cases) {
     GameFixture f;
-    f.s.cash = c.cash;
+    f.s.cash = cash;
     f.s.health = 50;
-    f.player.answers = {c.yes};
+    f.player.answers = {yes};
     f.game.btnHospitalClick();
-    EXPECT_EQ(f.s.cash, c.cashAfter);
-    EXPECT_EQ(f.s.health, c.healthAfter);
-    ASSERT_EQ(f.player.boxes.size(), 1u);
-    const Box& box = f.player.boxes[0];
-    if (c.cash < 3000) {
-      EXPECT_EQ(box.text, "What do we look like, a free clinic? Get some cash and come back.");
-      EXPECT_EQ(box.kind, DialogKind::Information);
-      EXPECT_EQ(box.buttons, DialogButtons::Ok);
-    } else {
-      EXPECT_EQ(box.text, "Get medical help for $3000?");
-      EXPECT_EQ(box.kind, DialogKind::Confirmation);
-      EXPECT_EQ(box.buttons, DialogButtons::YesNo);
-    }
+    EXPECT_EQ(std::pair(f.s.cash, f.s.health), std::pair(cashAfter, healthAfter));
+    ASSERT_EQ(f.player.texts(), Lines{box});
+    const bool asked = box == ask;
+    EXPECT_EQ(f.player.boxes[0].kind, asked ? DialogKind::Confirmation : DialogKind::Information);
+    EXPECT_EQ(f.player.boxes[0].buttons, asked ? DialogButtons::YesNo : DialogButtons::Ok);
   }
 }
 

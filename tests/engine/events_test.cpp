@@ -2,6 +2,8 @@
 // millisecond, the border after Tijuana, the family, the mugger, the ladies and Tony.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/scripted_player.h"
 
 namespace quillmere {
@@ -35,8 +37,7 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
     int good;  // the good the news re-prices, or -1
     Money price;
     const char* box;
-  };
-  const Case cases[] = {
+  } const cases[] = {
       {0, 45000024, "New area labs are producing cheap acid.", Acid, 138, ""},
       {1, 45000056, "Acid prices are insane!", Acid, 13591, ""},
       {2, 45000025, cocaine, Cocaine, 95590, ""},
@@ -69,8 +70,8 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
     EXPECT_EQ(f.s.statusText, c.status);
     for (int good = 0; good < kGoodCount; ++good) {
       const MarketRow& row = f.s.market[std::size_t(good)];
-      EXPECT_EQ(row.offered, good == c.good) << good;
-      EXPECT_EQ(row.price, good == c.good ? c.price : 0) << good;
+      EXPECT_EQ(std::pair(row.offered, row.price),
+                good == c.good ? std::pair(true, c.price) : std::pair(false, 0));
     }
     // Only the cheap acid re-prices the Acid selected in the info panel.
     EXPECT_EQ(f.s.infoPrice, c.r == 0 ? c.price : 2500);
@@ -101,8 +102,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     std::int32_t seatsAfter;
     Money cashAfter;
     Pursuers pursuers;
-  };
-  const Case cases[] = {
+  } const cases[] = {
       {"tj", 20000009, false, false, 4, {offer}, true, 0, 1999, {}},  // t = 0, answered Yes
       {"tj", 20000009, false, false, 3, {}, false, 3, 1999, {}},      // no room for the family
       {"tj", 20000000, false, false, 4, {}, false, 4, 1999, {}},      // t = 3
@@ -118,23 +118,17 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     SCOPED_TRACE(c.ms);
     Street f(c.ms);
     f.player.answers = {true};
-    f.s.cash = 1999;
-    f.s.wasInTijuana = c.inTijuana;
-    f.s.familyAboard = c.family;
-    f.s.seatsFree = c.seats;
-    f.s.statusText = "old";
+    f.s.cash = 1999, f.s.seatsFree = c.seats, f.s.statusText = "old";
+    f.s.wasInTijuana = c.inTijuana, f.s.familyAboard = c.family;
     f.game.streetevents(c.kind);
     EXPECT_EQ(f.player.texts(), c.boxes);
-    EXPECT_EQ(f.s.familyAboard, c.familyAfter);
-    EXPECT_EQ(f.s.wasInTijuana, std::string(c.kind) == "tj");
-    EXPECT_EQ(f.s.seatsFree, c.seatsAfter);
-    EXPECT_EQ(f.s.cash, c.cashAfter);
+    EXPECT_EQ(std::tuple(f.s.familyAboard, f.s.wasInTijuana, f.s.seatsFree, f.s.cash),
+              std::tuple(c.familyAfter, std::string(c.kind) == "tj", c.seatsAfter, c.cashAfter));
     EXPECT_EQ(f.player.pursuers, c.pursuers);
     EXPECT_EQ(f.s.statusText, "");
     for (const MarketRow& row : f.s.market) EXPECT_FALSE(row.offered);
-    if (!c.boxes.empty() && c.boxes[0] == offer) {
-      EXPECT_EQ(f.player.boxes[0].buttons, DialogButtons::YesNo);
-    }
+    for (const auto& box : f.player.boxes)
+      EXPECT_EQ(box.buttons, box.text == offer ? DialogButtons::YesNo : DialogButtons::Ok);
   }
 }
 
@@ -149,11 +143,9 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
     int gunKind;
     std::vector<Lot> lots;
     Money cashAfter;
-    std::int32_t kept;  // the first lot's count afterwards
-    std::int32_t trunkGained;
+    std::int32_t kept, trunkGained;  // the first lot's count afterwards, the space freed
     std::string box;
-  };
-  const Case cases[] = {
+  } const cases[] = {
       {0, 2001, 0, {}, 1600, 0, 0, cash},
       {0, 3, 0, {}, 2, 0, 0, cash},
       {0, 2000, 1, {}, 2000, 0, 0, ""},  // armed: nothing happens
@@ -167,16 +159,13 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cash);
     Street f(c.ms);
-    f.s.cash = c.cash;
-    f.s.gunKind = c.gunKind;
-    f.s.possession = c.lots;
+    f.s.cash = c.cash, f.s.gunKind = c.gunKind, f.s.possession = c.lots;
     f.game.mugging();
-    EXPECT_EQ(f.s.cash, c.cashAfter);
+    EXPECT_EQ(std::pair(f.s.cash, f.s.trunkFree), std::pair(c.cashAfter, 80 + c.trunkGained));
     EXPECT_EQ(f.player.texts(), c.box.empty() ? Lines{} : Lines{c.box});
-    EXPECT_EQ(f.s.trunkFree, 80 + c.trunkGained);
     if (!c.lots.empty()) {
-      EXPECT_EQ(f.s.possession[0].count, c.kept);
-      EXPECT_EQ(f.s.possession[0].good, c.lots[0].good);
+      EXPECT_EQ(std::tuple(f.s.possession[0].good, f.s.possession[0].count),
+                std::tuple(c.lots[0].good, c.kept));
       EXPECT_EQ(f.s.possession[1].count, 5);
     }
   }
@@ -190,33 +179,25 @@ TEST(StreetEvents, TheLadiesTakeTheFirstFreeRowAndTwoSeats) {
   f.game.ladies();  // every row in use: one is added
   f.game.ladies();  // no seats left
   ASSERT_EQ(f.s.possession.size(), 4u);
-  for (std::size_t row : {2u, 3u}) {
-    EXPECT_EQ(f.s.possession[row].good, Whore);
-    EXPECT_EQ(f.s.possession[row].price, 0);
-    EXPECT_EQ(f.s.possession[row].count, 2);
-  }
+  for (const Lot& lot : {f.s.possession[2], f.s.possession[3]})
+    EXPECT_EQ(std::tuple(lot.good, lot.price, lot.count), std::tuple(Whore, 0, 2));
   EXPECT_EQ(f.s.seatsFree, 0);
   EXPECT_EQ(f.s.statusText, "You need more seats man!");
   EXPECT_EQ(f.player.boxes.size(), 2u);
 }
 
 TEST(StreetEvents, TonyComesFromDayFiveWhileAnythingIsOwed) {
-  struct Case {
-    std::int32_t day;
-    Money debt;
-    std::uint32_t ms;  // RandomBelow(6) draws 3 at 30000011, 1 at 30000000
-    bool comes;
-  };
-  const Case cases[] = {{5, 1, 30000011, true},
-                        {30, 5000, 30000000, false},
-                        {4, 5000, 30000011, false},
-                        {5, 0, 30000011, false}};
-  for (const Case& c : cases) {
-    Street f(c.ms);
-    f.s.day = c.day;
-    f.s.debt = c.debt;
+  // Day, debt, millisecond (RandomBelow(6) draws 3 at 30000011, 1 at 30000000), Tony comes.
+  const std::tuple<std::int32_t, Money, std::uint32_t, bool> cases[] = {{5, 1, 30000011, true},
+                                                                        {30, 5000, 30000000, false},
+                                                                        {4, 5000, 30000011, false},
+                                                                        {5, 0, 30000011, false}};
+  for (const auto& [day, debt, ms, comes] : cases) {
+    Street f(ms);
+    f.s.day = day;
+    f.s.debt = debt;
     f.game.tonychase();
-    EXPECT_EQ(f.player.pursuers, c.comes ? Pursuers{Pursuer::Tony} : Pursuers{}) << c.day;
+    EXPECT_EQ(f.player.pursuers, comes ? Pursuers{Pursuer::Tony} : Pursuers{}) << day;
   }
 }
 

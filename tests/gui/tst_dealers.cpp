@@ -1,0 +1,265 @@
+// The dealers' screens: their controls and shelves as created, then a gun trade-in and a car
+// sale and purchase clicked through with the real controls, each over two visits opened the
+// way the main screen opens them.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QWindow>
+#include <QtTest>
+#include <functional>
+#include <optional>
+
+#include "gui_helpers.h"
+#include "screens/Unit1.h"
+#include "screens/Unit4.h"
+#include "screens/Unit5.h"
+
+using namespace quillmere;
+using namespace quillmere::testing;
+
+namespace {
+
+bool enabled(QWidget* w, const char* name) { return child(w, name)->isEnabled(); }
+bool checked(QWidget* w, const char* name) { return child<QAbstractButton>(w, name)->isChecked(); }
+void click(QWidget* w, const char* name) {
+  QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+}
+// The texts of a screen's labels, joined by spaces.
+QString texts(QWidget* w, std::initializer_list<const char*> labels) {
+  QStringList seen;
+  for (const char* label : labels) seen << child<QLabel>(w, label)->text();
+  return seen.join(QLatin1Char(' '));
+}
+
+// An item on a shelf: its option button, caption and picture.
+struct ShelfSeen {
+  const char* selector;
+  const char* caption;
+  const char* picture;
+};
+using Shelf = std::vector<std::vector<ShelfSeen>>;
+
+// Each row stands level, below the last, left to right inside the screen; every caption fits
+// beside its indicator; every picture sits above its own option button; nothing touches the
+// specs groups or Leave.
+void CheckShelf(QDialog* dealer, const Shelf& rows) {
+  QWidget* cash = child(dealer, "lblCash");
+  QList<QRect> specs{child(dealer, "btnClose")->geometry(),
+                     QRect(cash->mapTo(dealer, QPoint()), cash->size())};
+  for (QGroupBox* box : dealer->findChildren<QGroupBox*>()) specs << box->geometry();
+  const int indicator = dealer->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+  int lastTop = -1;
+  for (const auto& row : rows) {
+    const int top = child(dealer, row.front().selector)->y();
+    QVERIFY(top > lastTop);
+    lastTop = top;
+    int lastRight = -1;
+    for (const ShelfSeen& item : row) {
+      auto* selector = child<QRadioButton>(dealer, item.selector);
+      const QRect s = selector->geometry();
+      const QRect p = child(dealer, item.picture)->geometry();
+      QCOMPARE(selector->text(), QString::fromLatin1(item.caption));
+      QCOMPARE(p.size(), QSize(74, 35));
+      QVERIFY2(s.top() == top && s.left() > lastRight && dealer->rect().contains(s), item.selector);
+      QVERIFY2(s.width() >= indicator + selector->fontMetrics().horizontalAdvance(selector->text()),
+               item.selector);
+      QVERIFY2(p.bottom() < top && qAbs(p.center().x() - s.center().x()) < 8, item.picture);
+      for (const QRect& spec : specs)
+        QVERIFY2(!spec.intersects(s) && !spec.intersects(p), item.selector);
+      lastRight = s.right();
+    }
+  }
+}
+
+// A game as "Continue" leaves it, with the dealers to visit and the main screen behind them.
+struct DealerGame : GuiGame {
+  DealerGame() {
+    app.createGuns();
+    app.createCars();
+    app.createMain();
+    game.startgame();
+  }
+
+  QString mainTexts(std::initializer_list<const char*> labels) {
+    return texts(app.frmMain(), labels);
+  }
+
+  // Runs the dealer's FormShow and shows it modally, as the main screen's dealer button does,
+  // runs `script` on it and returns how it closed; a screen the script leaves open is shut,
+  // failing the test rather than hanging it.
+  template <class D>
+  std::optional<int> visit(D* dealer, const std::function<void()>& script) {
+    QTimer play;
+    play.setSingleShot(true);
+    bool leftOpen = false;
+    QObject::connect(&play, &QTimer::timeout, dealer, [&] {
+      script();
+      leftOpen = dealer->isVisible();
+      if (leftOpen) dealer->done(-1);
+    });
+    play.start(0);
+    if constexpr (std::is_same_v<D, TfrmGuns>) {
+      game.guns().FormShow();
+    } else {
+      game.cars().FormShow();
+    }
+    dealer->refresh();
+    const int result = dealer->exec();
+    return leftOpen ? std::nullopt : std::optional<int>(result);
+  }
+};
+
+}  // namespace
+
+class TestDealers : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { ApplyGameLook(); }
+
+  void controlsAsCreated() {
+    DealerGame g;
+    const Shelf guns{
+        {{"chkPaintball", "Paintball Gun", "imgPaintball"},
+         {"chkSmallP", "Small Pistol", "imgSmallP"}},
+        {{"chkPistol", "Pistol", "imgPistol"}, {"chkRevolver", "Revolver", "imgRevolver"}},
+        {{"chkRifle", "Rifle", "imgRifle"},
+         {"chkShotgun", "Shotgun", "imgShotgun"},
+         {"chkBigShot", "Big Shotgun", "imgBigShot"},
+         {"chkMachinegun", "Machinegun", "imgMachinegun"},
+         {"chkAssault", "Assault Rifle", "imgAssault"}}};
+    const Shelf cars{{{"chkCivic", "Honda Civic", "imgCivic"},
+                      {"chkMustang", "Ford Mustang", "imgMustang"},
+                      {"chkCorvette", "Chevy Corvette", "imgCorvette"}},
+                     {{"chkTowncar", "Lincoln Towncar", "imgTowncar"},
+                      {"chkBoxter", "Porsche Boxter", "imgBoxter"},
+                      {"chkMclaren", "McLaren F1", "imgMcLaren"}},
+                     {{"chkAstro", "Chevy Astro", "imgAstro"},
+                      {"chkF150", "Ford F150", "imgF150"},
+                      {"chkNavigator", "Lincoln Navigator", "imgNavigator"},
+                      {"chkHummer", "AMG Hummer", "imgHummer"}}};
+    // The screen, its caption and size, its shelf, and the groups' and buttons' captions.
+    const std::tuple<QDialog*, const char*, QSize, const Shelf&, const char*> dealers[] = {
+        {g.app.frmGuns(),
+         "Gun Dealer",
+         {409, 197},
+         guns,
+         " New Gun Specs | Old Gun Specs |Buy Gun|Sell Gun|Leave"},
+        {g.app.frmCars(),
+         "Car Dealer",
+         {546, 192},
+         cars,
+         " New Car Specs | Old Car Specs | Cash |Buy Car|Sell Car|Leave"}};
+    for (const auto& [dealer, title, size, shelf, captions] : dealers) {
+      QCOMPARE(dealer->windowTitle(), QLatin1String(title));
+      QCOMPARE(dealer->size(), size);
+      QCOMPARE(dealer->minimumSize(), dealer->maximumSize());
+      QVERIFY(dealer->isModal());
+      QVERIFY(!(dealer->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+      QStringList seen;
+      for (QGroupBox* box : dealer->findChildren<QGroupBox*>()) seen << box->title();
+      for (const char* name : {"btnBuy", "btnSell", "btnClose"})
+        seen << child<QPushButton>(dealer, name)->text();
+      QCOMPARE(seen.join(QLatin1Char('|')), QLatin1String(captions));
+      QVERIFY(!enabled(dealer, "btnBuy") && !enabled(dealer, "btnSell"));
+      QVERIFY(checked(dealer, shelf.front().front().selector));
+      CheckShelf(dealer, shelf);
+    }
+    QCOMPARE(texts(g.app.frmGuns(),
+                   {"lblNewPrice", "lblNewAccuracy", "lblOldPrice", "lblOldAccuracy", "lblCash"}),
+             QStringLiteral("1000 1/10 0 0/10 0"));
+    QCOMPARE(texts(g.app.frmCars(), {"lblNewPrice", "lblNewSeats", "lblNewTrunk", "lblOldPrice",
+                                     "lblOldSeats", "lblOldTrunk", "lblCash"}),
+             QStringLiteral("13500 4 80 0 0 0 0"));
+  }
+
+  void theRifleIsTradedForTheShotgunOnTheSecondVisit() {
+    DealerGame g;
+    TfrmGuns* guns = g.app.frmGuns();
+    g.s.gunKind = 5, g.s.gunName = "Rifle", g.s.gunValue = 9050, g.s.cash = 15000, g.s.bank = 5000;
+    QString first;
+    auto result = g.visit(guns, [&] {
+      child(guns, "chkRevolver")->setFocus();
+      QTest::keyClick(child(guns, "chkRevolver"), Qt::Key_Space);
+      first = texts(guns, {"lblCash", "lblOldPrice", "lblOldAccuracy", "lblNewPrice"});
+      QVERIFY(checked(guns, "chkRevolver"));
+      guns->windowHandle()->close();  // the window system's close leaves
+    });
+    QCOMPARE(result, std::optional<int>(QDialog::Rejected));
+    QCOMPARE(first, QStringLiteral("20000 9050 5/10 4900"));
+    QCOMPARE(std::tuple(g.s.cash, g.s.bank, g.s.gunKind), std::tuple(20000, 0, 5));
+
+    bool paintballAgain = false, sellOn = false, buyOn = false;
+    QString price;
+    result = g.visit(guns, [&] {
+      paintballAgain = checked(guns, "chkPaintball");
+      sellOn = enabled(guns, "btnSell");
+      click(guns, "chkShotgun");
+      price = texts(guns, {"lblNewPrice", "lblNewAccuracy"});
+      buyOn = enabled(guns, "btnBuy");
+      click(guns, "btnBuy");
+    });
+    QCOMPARE(result, std::optional<int>(QDialog::Accepted));
+    QVERIFY(paintballAgain && sellOn && buyOn);
+    QCOMPARE(price, QStringLiteral("15000 6/10"));
+    QCOMPARE(std::tuple(g.s.cash, g.s.gunKind, g.s.gunValue), std::tuple(14050, 6, 13000));
+    QCOMPARE(g.mainTexts({"lblGun", "lblGunValue", "lblcash"}),
+             QStringLiteral("Shotgun 13000 14050"));
+  }
+
+  void refusalsKeepTheScreenOpenThenTheCivicMakesWayForTheF150() {
+    DealerGame g;
+    BoxAnswerer boxes;
+    TfrmCars* cars = g.app.frmCars();
+    g.s.cash = 30000, g.s.bank = 5000;
+    g.s.trunkFree = 79;  // one unit of goods in the trunk
+    QString first;
+    bool buyAtFirst = true, buyOnF150 = false, openAfterRefusals = false;
+    auto result = g.visit(cars, [&] {
+      // The Civic was chosen from the start, so Buy waits for a choice.
+      buyAtFirst = enabled(cars, "btnBuy");
+      click(cars, "chkF150");
+      buyOnF150 = enabled(cars, "btnBuy");
+      first = texts(cars, {"lblCash", "lblOldPrice", "lblOldSeats", "lblOldTrunk", "lblNewPrice",
+                           "lblNewSeats", "lblNewTrunk"});
+      click(cars, "btnBuy");
+      click(cars, "btnSell");
+      openAfterRefusals = cars->isVisible();
+      click(cars, "btnClose");
+    });
+    QCOMPARE(result, std::optional<int>(QDialog::Rejected));
+    QCOMPARE(first, QStringLiteral("35000 7000 4 80 19465 2 150"));
+    QVERIFY(!buyAtFirst && buyOnF150 && openAfterRefusals);
+    QCOMPARE(boxes.texts(), (QStringList{"You must sell your existing car first.",
+                                         "You must first empty your trunk and seats."}));
+    QCOMPARE(boxes.seen[0].title, QStringLiteral("Information"));
+    QCOMPARE(std::tuple(g.s.cash, g.s.bank, g.s.carKind), std::tuple(35000, 0, 1));
+
+    // With the trunk emptied, the next visit sells the Civic and buys the F150.
+    g.s.trunkFree = 80;
+    QString sold, mainCar;
+    bool sellAfter = true;
+    result = g.visit(cars, [&] {
+      QVERIFY(checked(cars, "chkCivic"));
+      click(cars, "btnSell");
+      sold = texts(cars, {"lblCash", "lblOldPrice", "lblOldSeats", "lblOldTrunk"});
+      sellAfter = enabled(cars, "btnSell");
+      mainCar = g.mainTexts({"lblCar"});
+      QTest::keyClick(child(cars, "chkF150"), Qt::Key_Space);
+      click(cars, "btnBuy");
+    });
+    QCOMPARE(result, std::optional<int>(QDialog::Accepted));
+    QCOMPARE(sold + " " + mainCar, QStringLiteral("42000 0 0 0 NONE"));
+    QVERIFY(!sellAfter);
+    QCOMPARE(boxes.seen.size(), 2);
+    QCOMPARE(std::tuple(g.s.cash, g.s.carKind), std::tuple(42000 - 19465, 10));
+    QCOMPARE(
+        g.mainTexts({"lblCar", "lblCarValue", "lblSeat", "lblTotSeat", "lblTrunk", "lblTotTrunk"}),
+        QStringLiteral("Ford F150 15572 2 2 150 150"));
+  }
+};
+
+QTEST_MAIN(TestDealers)
+#include "tst_dealers.moc"
