@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <tuple>
 
 #include "engine/scripted_player.h"
 
@@ -38,22 +37,6 @@ TEST(Market, ExactPricesForAFixedMillisecond) {
     EXPECT_EQ(f.s.infoGood, Acid);
     EXPECT_EQ(f.s.infoPrice, prices[Acid]);
   }
-}
-
-TEST(Market, StartgameBeginsANewGameAndKeepsTheBuyBox) {
-  GameFixture f;
-  f.s.cash = 5, f.s.bank = 6, f.s.debt = 7, f.s.day = 9, f.s.timeOfDay = TimeOfDay::Night;
-  f.s.possession = {Lot{Acid, 1500, 3}, Lot{}};
-  f.s.possessionHeaderFixed = true;
-  f.s.buyText = "7";
-  f.clock.set(12345678);
-  f.game.startgame();
-  EXPECT_EQ(std::tuple(f.s.cash, f.s.bank, f.s.debt, f.s.day), std::tuple(2000, 0, 2000, 1));
-  EXPECT_EQ(f.s.timeOfDay, TimeOfDay::Morning);
-  EXPECT_TRUE(f.s.possession.empty());
-  EXPECT_FALSE(f.s.possessionHeaderFixed);
-  EXPECT_EQ(f.s.infoPrice, 2990);
-  EXPECT_EQ(f.s.buyText, "7");
 }
 
 TEST(Market, ProposalIsWhatTheCashPaysForCutToTheGoodsOwnSpace) {

@@ -1,6 +1,6 @@
 // The dealers' screens: their controls and shelves as created, then a gun trade-in and a car
-// sale and purchase clicked through with the real controls, each over two visits opened the
-// way the main screen opens them.
+// sale and purchase clicked through with the real controls, each over two modal visits from
+// the main screen's dealer buttons.
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -73,41 +73,38 @@ void CheckShelf(QDialog* dealer, const Shelf& rows) {
   }
 }
 
-// A game as "Continue" leaves it, with the dealers to visit and the main screen behind them.
+// A game as "Continue" leaves it, with the main screen up and its dealers to visit.
 struct DealerGame : GuiGame {
   DealerGame() {
-    app.createGuns();
-    app.createCars();
-    app.createMain();
+    createScreens();
     game.startgame();
+    app.frmMain()->show();
   }
 
   QString mainTexts(std::initializer_list<const char*> labels) {
     return texts(app.frmMain(), labels);
   }
 
-  // Runs the dealer's FormShow and shows it modally, as the main screen's dealer button does,
-  // runs `script` on it and returns how it closed; a screen the script leaves open is shut,
-  // failing the test rather than hanging it.
-  template <class D>
-  std::optional<int> visit(D* dealer, const std::function<void()>& script) {
+  // Clicks the main screen's button for the dealer, runs `script` on the dealer once it is up
+  // as the modal screen, and returns how it closed; a modal screen that is not the dealer, or
+  // that the script leaves open, is shut, failing the test rather than hanging it.
+  std::optional<int> visit(QDialog* dealer, const std::function<void()>& script) {
     QTimer play;
     play.setSingleShot(true);
-    bool leftOpen = false;
+    bool modal = false, leftOpen = false;
     QObject::connect(&play, &QTimer::timeout, dealer, [&] {
-      script();
-      leftOpen = dealer->isVisible();
-      if (leftOpen) dealer->done(-1);
+      auto* up = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      modal = up == dealer;
+      if (modal) script();
+      leftOpen = up && up->isVisible();
+      if (leftOpen) up->done(-1);
     });
     play.start(0);
-    if constexpr (std::is_same_v<D, TfrmGuns>) {
-      game.guns().FormShow();
-    } else {
-      game.cars().FormShow();
-    }
-    dealer->refresh();
-    const int result = dealer->exec();
-    return leftOpen ? std::nullopt : std::optional<int>(result);
+    const bool guns = dealer == app.frmGuns();
+    QTest::mouseClick(child<QPushButton>(app.frmMain(), guns ? "SpeedButton8" : "SpeedButton7"),
+                      Qt::LeftButton);
+    if (!modal || leftOpen) return std::nullopt;
+    return dealer->result();
   }
 };
 

@@ -1,5 +1,5 @@
 // The main screen: its layout, what it draws from the game, trading by clicking the grids and
-// buttons, the boxes the player sees, the money buttons, a trip, the dealers and the menu.
+// buttons, the boxes the player sees, the money buttons, a trip and the menu.
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
@@ -12,8 +12,6 @@
 #include "gui_helpers.h"
 #include "screens/IntegerBox.h"
 #include "screens/Unit1.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -214,26 +212,6 @@ class TestMain : public QObject {
     QCOMPARE(g.main->statusBar()->currentMessage(),
              QStringLiteral("New area labs are producing cheap acid."));
     QCOMPARE(g.text("lblTime"), QStringLiteral("Day"));
-  }
-
-  void theDealersAreModalOverTheMainScreen() {
-    MainGame g;
-    g.s.bank = 500;
-    const std::pair<const char*, QDialog*> dealers[] = {{"SpeedButton7", g.app.frmCars()},
-                                                        {"SpeedButton8", g.app.frmGuns()}};
-    for (const auto& [button, dealer] : dealers) {
-      bool wasModal = false;
-      QString cash;
-      QTimer::singleShot(0, [&, dealer] {
-        wasModal = QApplication::activeModalWidget() == dealer;
-        cash = child<QLabel>(dealer, "lblCash")->text();
-        dealer->reject();
-      });
-      g.click(button);
-      QVERIFY2(wasModal, button);
-      // The visit began with the dealer's FormShow: the bank went into cash.
-      QCOMPARE(cash, QStringLiteral("2500"));
-    }
   }
 
   void webMenu() {
