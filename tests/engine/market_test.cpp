@@ -45,8 +45,7 @@ TEST(Market, ProposalIsWhatTheCashPaysForCutToTheGoodsOwnSpace) {
     Money price, cash;
     std::int32_t seats, trunk;
     const char* proposal;
-  };
-  const Case cases[] = {
+  } const cases[] = {
       {Acid, 1500, 2000, 4, 80, "1"},
       {Ecstasy, 20, 2000, 4, 80, "80"},
       {Ecstasy, 20, 2000, 4, 200, "100"},

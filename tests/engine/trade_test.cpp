@@ -64,8 +64,7 @@ TEST(Trade, BuyChecksInOrderAndARefusalChangesNothing) {
     Money cash;
     std::int32_t seats, trunk;
     const char* message;
-  };
-  const Case cases[] = {
+  } const cases[] = {
       {Whore, 90000, "5", 2000, 4, 80, "Insufficient Seat Space"},  // space before funds
       {Acid, 1500, "81", 200000, 4, 80, "Insufficient Trunk Space"},
       {Whore, 3000, "5", 200000, 4, 800, "Insufficient Seat Space"},
