@@ -1,0 +1,477 @@
+// The soak: from fixed seeds, a random hand plays whole games on the real screens, clicking
+// and typing on whatever is in front, and after every action checks that the game still
+// holds together; across the seeds every way a game can end comes up.
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QWindow>
+#include <QtTest>
+#include <map>
+#include <random>
+#include <span>
+
+#include "game/endscreen.h"
+#include "gui_helpers.h"
+#include "random_player.h"
+#include "screens/Unit1.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+#include "screens/Unit5.h"
+#include "screens/Unit6.h"
+#include "screens/Unit7.h"
+#include "screens/Unit8.h"
+
+using namespace quillmere;
+using namespace quillmere::testing;
+
+namespace {
+
+// How a game left the message loop; the hand names it just before the click that should end it.
+enum class Ending { None, StartScreenX, MenuExit, MainScreenClosed, CloseGameAfterDeath, Retired };
+
+const char* EndingName(Ending ending) {
+  switch (ending) {
+    case Ending::None:
+      return "none";
+    case Ending::StartScreenX:
+      return "X on the start screen";
+    case Ending::MenuExit:
+      return "Exit from the menu";
+    case Ending::MainScreenClosed:
+      return "main screen closed";
+    case Ending::CloseGameAfterDeath:
+      return "Close Game after GAME OVER";
+    case Ending::Retired:
+      return "Retire from the end screen";
+  }
+  return "?";
+}
+
+// What a player might type into an amount box: numbers of every size and sign, and text
+// that is no number at all.
+const char* const kOddAmounts[] = {"0",   "-1", "-5000", "2147483647", "-2147483648", "99999999999",
+                                   "abc", "",   "-",     "1.5",        " 3",          "+2"};
+const char* const kNames[] = {"Ray", " ", "", "Tony Montana", "x"};
+
+struct Broken : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+template <typename T>
+T* Child(QWidget* w, const char* name) {
+  T* c = w->findChild<T*>(QString::fromLatin1(name));
+  if (!c) throw Broken(std::string("no control ") + name);
+  return c;
+}
+
+void Click(QWidget* w) {
+  // The player can only reach what is on the screen.
+  if (w->isVisible()) QTest::mouseClick(w, Qt::LeftButton);
+}
+
+// The window system's close, as the title bar's X or Alt+F4 would ask it.
+void WindowClose(QWidget* w) { w->windowHandle()->close(); }
+
+// One hand on the mouse and keyboard. Every step first arranges the next one and then acts
+// once on the screen in front: an action that opens a modal screen blocks in its loop, and
+// the next step runs inside that loop, as the player's next click would.
+class Hand : public QObject {
+ public:
+  Hand(GuiGame& g, BoxAnswerer& boxes, std::uint64_t seed, int budget)
+      : m_g(g), m_boxes(boxes), m_dice(seed), m_budget(budget) {}
+
+  void start() { next(); }
+
+  Ending ending = Ending::None;
+  QString failure;
+  int actions = 0;
+  std::map<QString, int> fronts;  // how often each screen was acted on
+
+ private:
+  struct Move {
+    int weight;
+    void (*run)(Hand& hand, QWidget* screen);
+  };
+
+  void next() { QTimer::singleShot(0, this, &Hand::step); }
+
+  int below(int n) { return n <= 0 ? 0 : static_cast<int>(m_dice() % std::uint64_t(n)); }
+  bool chance(int percent) { return below(100) < percent; }
+  bool windingDown() const { return actions > m_budget; }
+
+  void pick(QWidget* screen, std::span<const Move> moves) {
+    int total = 0;
+    for (const Move& m : moves) total += m.weight;
+    int roll = below(total);
+    for (const Move& m : moves) {
+      if (roll < m.weight) return m.run(*this, screen);
+      roll -= m.weight;
+    }
+  }
+
+  void step() {
+    if (m_g.app.terminated() || !failure.isEmpty()) return;
+    next();
+    QWidget* modal = QApplication::activeModalWidget();
+    // A message box is the box answerer's; and a handler still finishing after its modal
+    // screen closed gets to finish before anything else is clicked.
+    if (qobject_cast<QMessageBox*>(modal) || (m_running > 0 && !modal)) return;
+    ++m_running;
+    try {
+      if (!modal) checkMainScreen();
+      ++actions;
+      m_g.clock.set(static_cast<std::uint32_t>(below(86400000)));
+      while (m_boxes.answers.size() < 2)
+        m_boxes.answers.push_back(chance(50) ? QStringLiteral("&Yes") : QStringLiteral("&No"));
+      act(modal);
+      if (ending != Ending::None && !m_g.app.terminated())
+        throw Broken(std::string(EndingName(ending)) + " did not end the program");
+      if (!m_g.app.terminated() && m_g.app.frmMain()) CheckInvariants(m_g.game);
+    } catch (const std::exception& e) {
+      failure = QString::fromStdString(e.what());
+      QCoreApplication::exit(1);
+    }
+    --m_running;
+  }
+
+  void act(QWidget* modal) {
+    App& app = m_g.app;
+    if (auto* busted = qobject_cast<TfrmBusted*>(modal)) return on(busted, "pursuit");
+    if (auto* guns = qobject_cast<TfrmGuns*>(modal)) return onDealer(guns, "guns");
+    if (auto* cars = qobject_cast<TfrmCars*>(modal)) return onDealer(cars, "cars");
+    if (auto* loan = qobject_cast<TfrmLoan*>(modal)) return on(loan, "loan");
+    if (modal) throw Broken("an unknown modal window: " + modal->objectName().toStdString());
+    if (app.frmEnd() && app.frmEnd()->isVisible()) return on(app.frmEnd(), "end");
+    if (app.frmMain() && app.frmMain()->isVisible()) return on(app.frmMain(), "main");
+    if (app.frmSplash() && app.frmSplash()->isVisible()) return on(app.frmSplash(), "splash");
+    throw Broken("no screen in front");
+  }
+
+  // What the main screen shows is what the game holds, once every handler has returned.
+  void checkMainScreen() {
+    TfrmMain* main = m_g.app.frmMain();
+    if (!main || !main->isVisible()) return;
+    const GameState& s = m_g.s;
+    const std::pair<const char*, std::int64_t> shown[] = {
+        {"lblcash", s.cash},         {"lblbank", s.bank},          {"lbltony", s.debt},
+        {"lblTrunk", s.trunkFree},   {"lblSeat", s.seatsFree},     {"lblCarValue", s.carValue},
+        {"lblGunValue", s.gunValue}, {"lblTotTrunk", s.trunkTotal}};
+    for (const auto& [name, value] : shown)
+      if (Child<QLabel>(main, name)->text() != QString::number(value))
+        throw Broken(std::string(name) + " shows " +
+                     Child<QLabel>(main, name)->text().toStdString() + " but the game holds " +
+                     ToText(value));
+  }
+
+  // The hand plays to live, reading its health and its gun off the main screen as a player
+  // would, so that whole games reach the end screen often enough.
+  bool wounded() const {
+    return m_g.app.frmMain() && Child<QProgressBar>(m_g.app.frmMain(), "health")->value() < 100;
+  }
+  bool armed() const {
+    return m_g.app.frmMain() && Child<QLabel>(m_g.app.frmMain(), "lblGun")->text() != "NONE";
+  }
+
+  void typeInto(QWidget* box, const QString& text) {
+    if (chance(75)) {
+      QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    } else if (chance(30)) {
+      QTest::keyClick(box, Qt::Key_Backspace);
+    }
+    QTest::keyClicks(box, text);
+  }
+
+  QString amount() {
+    switch (below(4)) {
+      case 0:
+        return QString::fromLatin1(kOddAmounts[below(std::size(kOddAmounts))]);
+      case 1:
+        return QString::number(below(5));
+      case 2:
+        return QString::number(below(400));
+      default:
+        return QString::number(below(100000) - 1000);
+    }
+  }
+
+  void stepKey(QWidget* box) {
+    constexpr Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+    QTest::keyClick(box, keys[below(std::size(keys))]);
+  }
+
+  void clickGrid(QWidget* main, const char* name) {
+    auto* grid = Child<QTableWidget>(main, name);
+    QWidget* port = grid->viewport();
+    QPoint at(below(port->width() + 8) - 4, below(port->height() + 8) - 4);
+    if (grid->rowCount() > 0 && chance(60))
+      at = grid->visualItemRect(grid->item(below(grid->rowCount()), 0)).center();
+    // Pressed on one cell and released on another, or outside every cell.
+    QTest::mouseClick(port, Qt::LeftButton, {}, at);
+  }
+
+  void on(TfrmSplash* splash, const char* front) {
+    ++fronts[QString::fromLatin1(front)];
+    if (windingDown()) {
+      ending = Ending::StartScreenX;
+      return Click(Child<QToolButton>(splash, "SpeedButton2"));
+    }
+    static constexpr Move moves[] = {
+        {40,
+         [](Hand& h, QWidget* s) {
+           h.typeInto(Child<QLineEdit>(s, "edtLogin"),
+                      QString::fromUtf8(kNames[h.below(std::size(kNames))]));
+         }},
+        {30, [](Hand&, QWidget* s) { Click(Child<QPushButton>(s, "btnContinue")); }},
+        {15, [](Hand&,
+                QWidget* s) { QTest::keyClick(Child<QLineEdit>(s, "edtLogin"), Qt::Key_Return); }},
+        {14,
+         [](Hand& h, QWidget* s) {
+           const char* links[] = {"Button1", "Button2", "Button3"};
+           Click(Child<QPushButton>(s, links[h.below(3)]));
+         }},
+        {1,
+         [](Hand& h, QWidget* s) {
+           h.ending = Ending::StartScreenX;
+           Click(Child<QToolButton>(s, "SpeedButton2"));
+         }},
+    };
+    pick(splash, moves);
+  }
+
+  void on(TfrmMain* main, const char* front) {
+    ++fronts[QString::fromLatin1(front)];
+    if (windingDown()) {
+      if (chance(50)) {
+        ending = Ending::MenuExit;
+        return Child<QAction>(main, "Exit1")->trigger();
+      }
+      ending = Ending::MainScreenClosed;
+      return WindowClose(main);
+    }
+    if (wounded() && chance(15)) return Click(Child<QPushButton>(main, "btnHospital"));
+    static constexpr Move moves[] = {
+        {12, [](Hand& h, QWidget* m) { h.clickGrid(m, "drug1"); }},
+        {10, [](Hand& h, QWidget* m) { h.clickGrid(m, "drug2"); }},
+        {3,
+         [](Hand& h, QWidget* m) {
+           constexpr Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Space};
+           QTest::keyClick(Child<QTableWidget>(m, h.chance(50) ? "drug1" : "drug2"),
+                           keys[h.below(std::size(keys))]);
+         }},
+        {7, [](Hand& h, QWidget* m) { h.typeInto(Child<QWidget>(m, "edtBuy"), h.amount()); }},
+        {7, [](Hand& h, QWidget* m) { h.typeInto(Child<QWidget>(m, "edtSell"), h.amount()); }},
+        {3, [](Hand& h,
+               QWidget* m) { h.stepKey(Child<QWidget>(m, h.chance(50) ? "edtBuy" : "edtSell")); }},
+        {8, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "btnBuy")); }},
+        {8, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "btnSell")); }},
+        {5,
+         [](Hand& h, QWidget* m) {
+           Click(Child<QPushButton>(m, h.chance(50) ? "SpeedButton1" : "SpeedButton3"));
+         }},
+        {4,
+         [](Hand& h, QWidget* m) {
+           Click(Child<QPushButton>(m, h.chance(50) ? "btnTonyall" : "btntonysome"));
+         }},
+        {2, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "btnHospital")); }},
+        {3, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "SpeedButton8")); }},
+        {3, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "SpeedButton7")); }},
+        {24,
+         [](Hand& h, QWidget* m) {
+           const PlaceInfo& place = PlaceAt(static_cast<Place>(h.below(kPlaceCount)));
+           Click(Child<QPushButton>(m, std::string(place.button).c_str()));
+         }},
+        {1,
+         [](Hand& h, QWidget* m) {
+           const char* items[] = {"VisitWebsite1", "Introduction1", "Tutorial1"};
+           Child<QAction>(m, items[h.below(3)])->trigger();
+         }},
+    };
+    pick(main, moves);
+  }
+
+  void on(TfrmLoan* loan, const char* front) {
+    ++fronts[QString::fromLatin1(front)];
+    if (windingDown()) return Click(Child<QPushButton>(loan, "Button2"));
+    static constexpr Move moves[] = {
+        {35, [](Hand& h, QWidget* l) { h.typeInto(Child<QWidget>(l, "edtPay"), h.amount()); }},
+        {15, [](Hand& h, QWidget* l) { h.stepKey(Child<QWidget>(l, "edtPay")); }},
+        {10, [](Hand&, QWidget* l) { QTest::keyClick(Child<QWidget>(l, "edtPay"), Qt::Key_Tab); }},
+        {15, [](Hand&, QWidget* l) { Click(Child<QPushButton>(l, "Button1")); }},
+        {5,
+         [](Hand&, QWidget* l) { QTest::keyClick(Child<QWidget>(l, "edtPay"), Qt::Key_Return); }},
+        {10, [](Hand&, QWidget* l) { Click(Child<QPushButton>(l, "Button2")); }},
+        {10, [](Hand&, QWidget* l) { QTest::keyClick(l, Qt::Key_Escape); }},
+    };
+    pick(loan, moves);
+  }
+
+  void onDealer(DealerForm* dealer, const char* front) {
+    ++fronts[QString::fromLatin1(front)];
+    if (windingDown()) return Click(Child<QPushButton>(dealer, "btnClose"));
+    static constexpr Move moves[] = {
+        {40,
+         [](Hand& h, QWidget* d) {
+           const QList<QRadioButton*> options = d->findChildren<QRadioButton*>();
+           Click(options.at(h.below(static_cast<int>(options.size()))));
+         }},
+        {15, [](Hand&, QWidget* d) { Click(Child<QPushButton>(d, "btnBuy")); }},
+        {15, [](Hand&, QWidget* d) { Click(Child<QPushButton>(d, "btnSell")); }},
+        {10, [](Hand&, QWidget* d) { Click(Child<QPushButton>(d, "btnClose")); }},
+        {5, [](Hand&, QWidget* d) { WindowClose(d); }},
+        {5, [](Hand&, QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); }},
+        {5, [](Hand&, QWidget* d) { QTest::keyClick(d, Qt::Key_Return); }},
+    };
+    pick(dealer, moves);
+  }
+
+  void on(TfrmBusted* busted, const char* front) {
+    ++fronts[QString::fromLatin1(front)];
+    const QString log = Child<QPlainTextEdit>(busted, "Memo1")->toPlainText();
+    if (log.endsWith(QStringLiteral("GAME OVER."))) {
+      // Dead: the game ends here, unless the player slips out through the window system.
+      if (chance(70)) {
+        ending = Ending::CloseGameAfterDeath;
+        return Click(Child<QPushButton>(busted, "btnQuit"));
+      }
+      return WindowClose(busted);
+    }
+    auto* close = Child<QPushButton>(busted, "btnClose");
+    const bool over = !Child<QPushButton>(busted, "btn2")->isEnabled();
+    if (over || windingDown()) return chance(85) ? Click(close) : WindowClose(busted);
+    auto* pay = Child<QPushButton>(busted, "btn1");
+    const Move moves[] = {
+        {pay->isVisible() && pay->isEnabled() ? 40 : 2,
+         [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btn1")); }},
+        {wounded() ? 10 : 50, [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btn2")); }},
+        {armed() ? 30 : 3, [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btn3")); }},
+        {5, [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btnClose")); }},
+        {wounded() ? 30 : 3, [](Hand&, QWidget* b) { WindowClose(b); }},
+        {3, [](Hand&, QWidget* b) { QTest::keyClick(b, Qt::Key_Escape); }},
+    };
+    pick(busted, moves);
+  }
+
+  void on(TfrmEnd* end, const char* front) {
+    if (++fronts[QString::fromLatin1(front)] == 1) {
+      const QString score = Child<QLineEdit>(end, "edtScore")->text();
+      if (score != QString::fromStdString(ToText(AssetSum(m_g.s))))
+        throw Broken("the end screen's score is not the assets");
+      CheckBidCode(score.toStdString(),
+                   Child<QLineEdit>(end, "edtEncrypted")->text().toStdString());
+    }
+    if (!windingDown()) {
+      const int roll = below(100);
+      if (roll < 30) {
+        Click(Child<QPushButton>(end, "Button1"));
+        if (QGuiApplication::clipboard()->text() != Child<QLineEdit>(end, "edtEncrypted")->text())
+          throw Broken("the clipboard does not hold the bid code");
+        return;
+      }
+      if (roll < 50) return Click(Child<QPushButton>(end, "Button2"));
+    }
+    ending = Ending::Retired;
+    chance(80) ? Click(Child<QPushButton>(end, "Button4")) : WindowClose(end);
+  }
+
+  GuiGame& m_g;
+  BoxAnswerer& m_boxes;
+  std::mt19937_64 m_dice;
+  int m_budget;
+  int m_running = 0;  // actions begun and not yet returned
+};
+
+struct Played {
+  Ending ending = Ending::None;
+  int actions = 0;
+  std::map<QString, int> fronts;
+};
+
+// Plays one game on the real program's screens, from program start to the program's end.
+Played PlayGame(std::uint64_t seed) {
+  GuiGame g;
+  BoxAnswerer boxes;
+  std::mt19937_64 budgetDice(seed);
+  Hand hand(g, boxes, seed, 300 + static_cast<int>(budgetDice() % 1500));
+  g.app.createSplash()->show();
+
+  QTimer watchdog;
+  bool stuck = false;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    stuck = true;
+    QCoreApplication::exit(2);
+  });
+  watchdog.start(20000);
+  hand.start();
+  const int status = QApplication::exec();
+
+  const QString where = QStringLiteral("seed %1, after %2 actions").arg(seed).arg(hand.actions);
+  [&] {
+    QVERIFY2(!stuck, qPrintable(where + QStringLiteral(": the game stopped answering")));
+    QVERIFY2(hand.failure.isEmpty(), qPrintable(where + QStringLiteral(": ") + hand.failure));
+    QVERIFY2(hand.ending != Ending::None && g.app.terminated(),
+             qPrintable(where + QStringLiteral(": the program left its loop by itself")));
+    QCOMPARE(status, 0);
+  }();
+  return {hand.ending, hand.actions, hand.fronts};
+}
+
+}  // namespace
+
+class TestSoak : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    // The offscreen platform says on every dialog that it cannot size windows to their hints.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+          if (!message.contains(QLatin1String("propagateSizeHints")))
+            previous(type, context, message);
+        });
+    QApplication::setApplicationName(QStringLiteral("quillmere"));
+    ApplyGameLook();
+  }
+
+  void randomHandsPlayWholeGames() {
+    std::map<Ending, int> endings;
+    std::map<QString, int> fronts;
+    int actions = 0;
+    // QUILLMERE_SOAK_SEEDS="first count" plays other seeds, or many more.
+    std::uint64_t first = 1, count = 16;
+    if (const QByteArray seeds = qgetenv("QUILLMERE_SOAK_SEEDS"); !seeds.isEmpty()) {
+      const QList<QByteArray> parts = seeds.split(' ');
+      first = parts.value(0).toULongLong();
+      count = parts.value(1, "1").toULongLong();
+    }
+    for (std::uint64_t seed = first; seed < first + count; ++seed) {
+      const Played played = PlayGame(seed);
+      if (QTest::currentTestFailed()) return;
+      QVERIFY(QApplication::topLevelWidgets().isEmpty());
+      ++endings[played.ending];
+      for (const auto& [front, times] : played.fronts) fronts[front] += times;
+      actions += played.actions;
+      qInfo("seed %llu: %d actions, %s", static_cast<unsigned long long>(seed), played.actions,
+            EndingName(played.ending));
+    }
+    QStringList seen;
+    for (const auto& [front, times] : fronts) seen << QStringLiteral("%1 %2").arg(front).arg(times);
+    qInfo("%d actions in all: %s", actions, qPrintable(seen.join(QStringLiteral(", "))));
+    for (const char* front : {"splash", "main", "loan", "guns", "cars", "pursuit", "end"})
+      QVERIFY2(fronts[QString::fromLatin1(front)] > 0, front);
+    for (const Ending ending : {Ending::StartScreenX, Ending::MenuExit, Ending::MainScreenClosed,
+                                Ending::CloseGameAfterDeath, Ending::Retired})
+      QVERIFY2(endings[ending] > 0, EndingName(ending));
+  }
+};
+
+QTEST_MAIN(TestSoak)
+#include "tst_soak.moc"
