@@ -1,4 +1,4 @@
-// The dealers' screens: their controls and shelves as created, then a gun trade-in and a car
+// The dealers' screens: their frames, captions and shelves, then a gun trade-in and a car
 // sale and purchase clicked through with the real controls, each over two modal visits from
 // the main screen's dealer buttons.
 #include <QGroupBox>
@@ -116,60 +116,43 @@ class TestDealers : public QObject {
  private slots:
   void initTestCase() { ApplyGameLook(); }
 
-  void controlsAsCreated() {
+  void screensAndShelves() {
     DealerGame g;
-    const Shelf guns{
-        {{"chkPaintball", "Paintball Gun", "imgPaintball"},
-         {"chkSmallP", "Small Pistol", "imgSmallP"}},
-        {{"chkPistol", "Pistol", "imgPistol"}, {"chkRevolver", "Revolver", "imgRevolver"}},
-        {{"chkRifle", "Rifle", "imgRifle"},
-         {"chkShotgun", "Shotgun", "imgShotgun"},
-         {"chkBigShot", "Big Shotgun", "imgBigShot"},
-         {"chkMachinegun", "Machinegun", "imgMachinegun"},
-         {"chkAssault", "Assault Rifle", "imgAssault"}}};
-    const Shelf cars{{{"chkCivic", "Honda Civic", "imgCivic"},
-                      {"chkMustang", "Ford Mustang", "imgMustang"},
-                      {"chkCorvette", "Chevy Corvette", "imgCorvette"}},
-                     {{"chkTowncar", "Lincoln Towncar", "imgTowncar"},
-                      {"chkBoxter", "Porsche Boxter", "imgBoxter"},
-                      {"chkMclaren", "McLaren F1", "imgMcLaren"}},
-                     {{"chkAstro", "Chevy Astro", "imgAstro"},
-                      {"chkF150", "Ford F150", "imgF150"},
-                      {"chkNavigator", "Lincoln Navigator", "imgNavigator"},
-                      {"chkHummer", "AMG Hummer", "imgHummer"}}};
-    // The screen, its caption and size, its shelf, and the groups' and buttons' captions.
-    const std::tuple<QDialog*, const char*, QSize, const Shelf&, const char*> dealers[] = {
-        {g.app.frmGuns(),
-         "Gun Dealer",
-         {409, 197},
-         guns,
-         " New Gun Specs | Old Gun Specs |Buy Gun|Sell Gun|Leave"},
-        {g.app.frmCars(),
-         "Car Dealer",
-         {546, 192},
-         cars,
-         " New Car Specs | Old Car Specs | Cash |Buy Car|Sell Car|Leave"}};
-    for (const auto& [dealer, title, size, shelf, captions] : dealers) {
+    const auto check = [](QDialog* dealer, const char* title, QSize size, const char* captions,
+                          const Shelf& shelf) {
       QCOMPARE(dealer->windowTitle(), QLatin1String(title));
       QCOMPARE(dealer->size(), size);
       QCOMPARE(dealer->minimumSize(), dealer->maximumSize());
-      QVERIFY(dealer->isModal());
       QVERIFY(!(dealer->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
       QStringList seen;
       for (QGroupBox* box : dealer->findChildren<QGroupBox*>()) seen << box->title();
       for (const char* name : {"btnBuy", "btnSell", "btnClose"})
         seen << child<QPushButton>(dealer, name)->text();
       QCOMPARE(seen.join(QLatin1Char('|')), QLatin1String(captions));
-      QVERIFY(!enabled(dealer, "btnBuy") && !enabled(dealer, "btnSell"));
-      QVERIFY(checked(dealer, shelf.front().front().selector));
       CheckShelf(dealer, shelf);
-    }
-    QCOMPARE(texts(g.app.frmGuns(),
-                   {"lblNewPrice", "lblNewAccuracy", "lblOldPrice", "lblOldAccuracy", "lblCash"}),
-             QStringLiteral("1000 1/10 0 0/10 0"));
-    QCOMPARE(texts(g.app.frmCars(), {"lblNewPrice", "lblNewSeats", "lblNewTrunk", "lblOldPrice",
-                                     "lblOldSeats", "lblOldTrunk", "lblCash"}),
-             QStringLiteral("13500 4 80 0 0 0 0"));
+    };
+    check(g.app.frmGuns(), "Gun Dealer", {409, 197},
+          " New Gun Specs | Old Gun Specs |Buy Gun|Sell Gun|Leave",
+          {{{"chkPaintball", "Paintball Gun", "imgPaintball"},
+            {"chkSmallP", "Small Pistol", "imgSmallP"}},
+           {{"chkPistol", "Pistol", "imgPistol"}, {"chkRevolver", "Revolver", "imgRevolver"}},
+           {{"chkRifle", "Rifle", "imgRifle"},
+            {"chkShotgun", "Shotgun", "imgShotgun"},
+            {"chkBigShot", "Big Shotgun", "imgBigShot"},
+            {"chkMachinegun", "Machinegun", "imgMachinegun"},
+            {"chkAssault", "Assault Rifle", "imgAssault"}}});
+    check(g.app.frmCars(), "Car Dealer", {546, 192},
+          " New Car Specs | Old Car Specs | Cash |Buy Car|Sell Car|Leave",
+          {{{"chkCivic", "Honda Civic", "imgCivic"},
+            {"chkMustang", "Ford Mustang", "imgMustang"},
+            {"chkCorvette", "Chevy Corvette", "imgCorvette"}},
+           {{"chkTowncar", "Lincoln Towncar", "imgTowncar"},
+            {"chkBoxter", "Porsche Boxter", "imgBoxter"},
+            {"chkMclaren", "McLaren F1", "imgMcLaren"}},
+           {{"chkAstro", "Chevy Astro", "imgAstro"},
+            {"chkF150", "Ford F150", "imgF150"},
+            {"chkNavigator", "Lincoln Navigator", "imgNavigator"},
+            {"chkHummer", "AMG Hummer", "imgHummer"}}});
   }
 
   void theRifleIsTradedForTheShotgunOnTheSecondVisit() {
