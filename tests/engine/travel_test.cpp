@@ -58,24 +58,18 @@ TEST_F(TravelTest, UpkeepGrowsMoneyWearsValuesAndNeverWraps) {
 // generator; 0 stands for a good not on offer. The roll there brings nothing (r = 44, t = 2).
 using Prices = std::array<Money, kGoodCount>;
 constexpr Prices kCity = {3948, 26050, 15178, 63, 935, 12416, 878, 0, 623, 0, 110, 0, 0};
+constexpr Prices kSanDiego = {3543, 26050, 15178, 63, 935, 12416, 878, 0, 623, 419, 110, 0, 0};
+constexpr Prices kLasVegas = {3948, 26050, 15178, 63, 935, 12416, 878, 0, 623, 0, 110, 0, 3943};
+constexpr Prices kTijuana = {3315, 26050, 15178, 63, 935, 12416, 878, 0, 623, 672, 110, 688, 2316};
 const std::tuple<Place, Prices, TimeOfDay, std::int32_t> kTrips[] = {
     {Place::Downtown, kCity, TimeOfDay::Day, 1},
     {Place::Hollywood, kCity, TimeOfDay::Day, 1},
     {Place::Pasadena, kCity, TimeOfDay::Day, 1},
     {Place::BeverlyHills, kCity, TimeOfDay::Day, 1},
     {Place::SouthCentral, kCity, TimeOfDay::Day, 1},
-    {Place::SanDiego,
-     {3543, 26050, 15178, 63, 935, 12416, 878, 0, 623, 419, 110, 0, 0},
-     TimeOfDay::Day,
-     1},
-    {Place::LasVegas,
-     {3948, 26050, 15178, 63, 935, 12416, 878, 0, 623, 0, 110, 0, 3943},
-     TimeOfDay::Night,
-     1},
-    {Place::Tijuana,
-     {3315, 26050, 15178, 63, 935, 12416, 878, 0, 623, 672, 110, 688, 2316},
-     TimeOfDay::Morning,
-     2},
+    {Place::SanDiego, kSanDiego, TimeOfDay::Day, 1},
+    {Place::LasVegas, kLasVegas, TimeOfDay::Night, 1},
+    {Place::Tijuana, kTijuana, TimeOfDay::Morning, 2},
 };
 
 TEST_F(TravelTest, ATripDrawsTheMarketAndThePlacesOwnPrices) {
