@@ -7,9 +7,11 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include "game/web.h"
+#include "screens/Pictures.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
@@ -156,7 +158,9 @@ void ApplyGameLook() {
   font.setPointSize(8);
   font.setStyleHint(QFont::SansSerif);
   QApplication::setFont(font);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+  // Only the task bar shows the icon: it comes once the message loop runs, so the start
+  // screen need not wait for a large picture to be decoded before it appears.
+  QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(QIcon(Picture("icon.png"))); });
 }
 
 }  // namespace quillmere

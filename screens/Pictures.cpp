@@ -1,10 +1,25 @@
 // Loading the compiled-in pictures, sharp at any screen density.
 #include "screens/Pictures.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmapCache>
 
 namespace quillmere {
+
+namespace {
+
+// Reads a picture in the format its suffix names. Left to guess the format, Qt loads every
+// image plugin it has, with their libraries, to ask each one whether it reads the file:
+// milliseconds at start and a megabyte of memory for formats the game never uses.
+bool Load(QPixmap& pixmap, const QString& name) {
+  QImageReader reader(name, QFileInfo(name).suffix().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  return pixmap.convertFromImage(reader.read());
+}
+
+}  // namespace
 
 QPixmap Picture(std::string_view file) {
   if (file.empty()) return {};
@@ -16,10 +31,10 @@ QPixmap Picture(std::string_view file) {
   if (dense) {
     // The same picture drawn at twice the size, shown at the layout's logical size.
     const qsizetype dot = name.lastIndexOf(u'.');
-    if (pixmap.load(name.left(dot) + QStringLiteral("@2x") + name.mid(dot)))
+    if (Load(pixmap, name.left(dot) + QStringLiteral("@2x") + name.mid(dot)))
       pixmap.setDevicePixelRatio(2.0);
   }
-  if (pixmap.isNull()) pixmap.load(name);
+  if (pixmap.isNull()) Load(pixmap, name);
   QPixmapCache::insert(key, pixmap);
   return pixmap;
 }
