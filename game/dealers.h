@@ -1,5 +1,5 @@
 // The gun dealer and the car dealer. Each keeps its own screen state between visits: the
-// selected item, its copy of the cash, the specs it shows, which buttons are enabled.
+// selected item, its copy of the cash, the figures it shows, which buttons are enabled.
 #pragma once
 
 #include <string>

@@ -24,7 +24,7 @@ constexpr GunPlace kShelf[] = {
     {4, 1, "imgRevolver"},  {5, 2, "imgRifle"},      {6, 2, "imgShotgun"},
     {7, 2, "imgBigShot"},   {8, 2, "imgMachinegun"}, {9, 2, "imgAssault"},
 };
-// The first two rows leave the right-hand side to the specs; the last spans the screen.
+// The first two rows leave the right-hand side to the Specs groups; the last spans the screen.
 constexpr int kRowRight[] = {190, 190, 409};
 
 constexpr QRect kNewGroup{194, 4, 104, 94};

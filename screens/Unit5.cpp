@@ -24,7 +24,7 @@ constexpr CarPlace kShelf[] = {
     {7, 1, "imgBoxter"},    {8, 1, "imgMcLaren"}, {9, 2, "imgAstro"},    {10, 2, "imgF150"},
     {4, 2, "imgNavigator"}, {5, 2, "imgHummer"},
 };
-// The first two rows leave the right-hand side to the specs, the last to the cash and Leave.
+// The first two rows leave the right-hand side to the Specs groups, the last to the cash and Leave.
 constexpr int kRowRight[] = {324, 324, 433};
 
 constexpr QRect kNewGroup{328, 4, 105, 108};
