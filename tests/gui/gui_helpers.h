@@ -73,6 +73,7 @@ class BoxAnswerer : public QObject {
 // The application object on a clock the test sets. Opened pages are recorded, not opened.
 struct GuiGame {
   GuiGame() {
+    ApplyGameLook();  // the game's own font, so layouts are checked as players see them
     app.openUrl = [this](const QString& url) { openedUrls << url; };
   }
   // Every screen that "Continue" creates, in its order.
