@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFont>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include <QUrl>
 
 #include "game/web.h"
+#include "screens/GameFont.h"
 #include "screens/Pictures.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
@@ -152,12 +152,7 @@ void App::Terminate() {
 }
 
 void ApplyGameLook() {
-  QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                         QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                         QStringLiteral("DejaVu Sans")});
-  font.setPointSize(8);
-  font.setStyleHint(QFont::SansSerif);
-  QApplication::setFont(font);
+  QApplication::setFont(GameFont());
   // Only the task bar shows the icon: it comes once the message loop runs, so the start
   // screen need not wait for a large picture to be decoded before it appears.
   QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(QIcon(Picture("icon.png"))); });
