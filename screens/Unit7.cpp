@@ -127,7 +127,7 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
                       "Paste your encrypted bid into your account by pressing Ctrl+V.\n"
                       "\n"
                       "Good Luck.")
-                       .arg(QString::fromStdString(WebAddress(kWebsitePage))));
+                       .arg(m_app.webAddress(kWebsitePage)));
   Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo2->setAccessibleName(tr("Instructions"));
   Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
