@@ -6,15 +6,6 @@
 #include "engine/scripted_player.h"
 
 namespace quillmere {
-
-// Found by argument lookup from inside GoogleTest; static keeps them to this file.
-static bool operator==(const Lot& a, const Lot& b) {
-  return a.good == b.good && a.price == b.price && a.count == b.count;
-}
-static void PrintTo(const Lot& lot, std::ostream* out) {
-  *out << "{" << lot.good << ", " << lot.price << ", " << lot.count << "}";
-}
-
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -22,7 +13,9 @@ constexpr Money kMax = 2147483647;
 
 // A game whose market offers only the goods a test names.
 struct Trade : testing::GameFixture {
-  void offer(int good, Money price) { s.market[static_cast<std::size_t>(good)] = MarketRow{true, price}; }
+  void offer(int good, Money price) {
+    s.market[static_cast<std::size_t>(good)] = MarketRow{true, price};
+  }
   void buy(int good, Money price, const char* amount) {
     offer(good, price);
     game.drug1MouseUp(good + 1);
