@@ -74,7 +74,7 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
     Street f(c.ms);
     f.s.cash = 1999;
     f.s.statusText = "yesterday's news";
-    f.game.streetevents("misc");
+    f.game.streetevents(EventKind::Misc);
     EXPECT_EQ(f.s.statusText, c.status);
     for (int good = 0; good < kGoodCount; ++good) {
       const MarketRow& row = f.s.market[static_cast<std::size_t>(good)];
@@ -90,7 +90,7 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
   }
   // The cops leave alone a player with exactly the starting cash.
   Street f(45000005);
-  f.game.streetevents("misc");
+  f.game.streetevents(EventKind::Misc);
   EXPECT_EQ(f.player.pursuits, 0);
 }
 
@@ -101,7 +101,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
   const std::string thanks = "The family thanks you with prompt payment.";
   const std::string bails = "The family you were transporting bails on you.";
   struct Case {
-    const char* kind;
+    EventKind kind;
     std::uint32_t ms;  // each would bring news or an encounter on an ordinary roll
     bool inTijuana = false, family = false;
     std::int32_t seats;
@@ -112,27 +112,27 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     Pursuers pursuers{};
   } const cases[] = {
       // t = 0, answered Yes
-      {.kind = "tj",
+      {.kind = EventKind::Tj,
        .ms = 20000009,
        .seats = 4,
        .boxes = {offer},
        .familyAfter = true,
        .seatsAfter = 0},
       // no room for the family
-      {.kind = "tj", .ms = 20000009, .seats = 3, .seatsAfter = 3},
+      {.kind = EventKind::Tj, .ms = 20000009, .seats = 3, .seatsAfter = 3},
       // t = 3
-      {.kind = "tj", .ms = 20000000, .seats = 4, .seatsAfter = 4},
+      {.kind = EventKind::Tj, .ms = 20000000, .seats = 4, .seatsAfter = 4},
       // b = 1 of 5
-      {.kind = "misc", .ms = 20000007, .inTijuana = true, .seats = 4, .seatsAfter = 4},
+      {.kind = EventKind::Misc, .ms = 20000007, .inTijuana = true, .seats = 4, .seatsAfter = 4},
       // b = 3
-      {.kind = "misc",
+      {.kind = EventKind::Misc,
        .ms = 20000011,
        .inTijuana = true,
        .seats = 4,
        .seatsAfter = 4,
        .pursuers = {Pursuer::BorderPatrol}},
       // b = 0
-      {.kind = "misc",
+      {.kind = EventKind::Misc,
        .ms = 20000001,
        .inTijuana = true,
        .family = true,
@@ -140,7 +140,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
        .boxes = {thanks},
        .seatsAfter = 4,
        .cashAfter = 11999},
-      {.kind = "misc",
+      {.kind = EventKind::Misc,
        .ms = 20000000,
        .inTijuana = true,
        .family = true,
@@ -149,7 +149,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
        .seatsAfter = 4,
        .pursuers = {Pursuer::BorderPatrol}},
       // Two seats freed by a sale while the family rode along are not lost when it leaves.
-      {.kind = "misc",
+      {.kind = EventKind::Misc,
        .ms = 20000001,
        .inTijuana = true,
        .family = true,
@@ -157,7 +157,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
        .boxes = {thanks},
        .seatsAfter = 6,
        .cashAfter = 11999},
-      {.kind = "misc",
+      {.kind = EventKind::Misc,
        .ms = 20000000,
        .inTijuana = true,
        .family = true,
@@ -175,7 +175,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     f.game.streetevents(c.kind);
     EXPECT_EQ(f.player.texts(), c.boxes);
     EXPECT_EQ(std::tuple(f.s.familyAboard, f.s.wasInTijuana, f.s.seatsFree, f.s.cash),
-              std::tuple(c.familyAfter, std::string(c.kind) == "tj", c.seatsAfter, c.cashAfter));
+              std::tuple(c.familyAfter, c.kind == EventKind::Tj, c.seatsAfter, c.cashAfter));
     EXPECT_EQ(f.player.pursuers, c.pursuers);
     EXPECT_EQ(f.s.statusText, "");
     for (const MarketRow& row : f.s.market) EXPECT_FALSE(row.offered);
