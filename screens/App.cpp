@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -24,7 +25,9 @@ namespace quillmere {
 
 App::App(Clock& clock)
     : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }),
-      m_game(clock, *this) {}
+      m_game(clock, *this) {
+  qApp->installEventFilter(this);
+}
 
 App::~App() {
   // The end screen and the reused screens live until the program ends.
@@ -78,6 +81,7 @@ bool App::MessageDialog(const std::string& text, DialogKind kind, DialogButtons 
   refresh();
   QMessageBox box(dialogParent());
   box.setWindowTitle(QString::fromUtf8(DialogCaption(kind)));
+  box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(text));
   switch (kind) {
     case DialogKind::Information:
@@ -116,6 +120,8 @@ void App::ConversionError(const std::string& text) {
   QMessageBox box(dialogParent());
   box.setWindowTitle(QStringLiteral("quillmere"));
   box.setIcon(QMessageBox::Critical);
+  // The player's own text is shown as typed, never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(ConversionErrorText(text)));
   QPushButton* ok = box.addButton(tr("OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
@@ -149,6 +155,22 @@ void App::Terminate() {
   m_terminated = true;
   // Leaves every running event loop, the modal ones included.
   QCoreApplication::exit(0);
+}
+
+bool App::eventFilter(QObject* watched, QEvent* event) {
+  // On every screen Enter presses the focused button, as Space does, and nothing else: no
+  // button presses itself unless it has the focus (no screen relies on a default button
+  // except where Enter in a field is the way to confirm it).
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && button->window()->focusWidget() == button &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      if (!key->isAutoRepeat()) button->click();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void ApplyGameLook() {

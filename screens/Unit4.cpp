@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/OnClick.h"
 
 namespace quillmere {
 
@@ -57,9 +58,9 @@ TfrmGuns::TfrmGuns(App& app, QWidget* parent)
   lblCash = addValue(this, "lblCash", kCash);
   btnClose = addButton(this, "btnClose", "Leave", kLeave);
 
-  connect(btnBuy, &QPushButton::clicked, this, &TfrmGuns::btnBuyClick);
-  connect(btnSell, &QPushButton::clicked, this, &TfrmGuns::btnSellClick);
-  connect(btnClose, &QPushButton::clicked, this, &TfrmGuns::reject);
+  OnClick(btnBuy, this, &TfrmGuns::btnBuyClick);
+  OnClick(btnSell, this, &TfrmGuns::btnSellClick);
+  OnClick(btnClose, this, &TfrmGuns::reject);
   refresh();
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/OnClick.h"
 
 namespace quillmere {
 
@@ -58,9 +59,9 @@ TfrmCars::TfrmCars(App& app, QWidget* parent)
   lblCash = addValue(addGroup(" Cash ", kCashGroup, {}), "lblCash", kCash);
   btnClose = addButton(this, "btnClose", "Leave", kLeave);
 
-  connect(btnBuy, &QPushButton::clicked, this, &TfrmCars::btnBuyClick);
-  connect(btnSell, &QPushButton::clicked, this, &TfrmCars::btnSellClick);
-  connect(btnClose, &QPushButton::clicked, this, &TfrmCars::reject);
+  OnClick(btnBuy, this, &TfrmCars::btnBuyClick);
+  OnClick(btnSell, this, &TfrmCars::btnSellClick);
+  OnClick(btnClose, this, &TfrmCars::reject);
   refresh();
 }
 
