@@ -4,13 +4,14 @@
 #include <limits>
 
 #include "game/game.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
 void Game::drug1MouseUp(int row) {
   if (m_finished || row < 1 || row > kGoodCount) return;
   const int good = row - 1;
-  const MarketRow& offer = m_state.market[good];
+  const MarketRow& offer = m_state.market[static_cast<std::size_t>(good)];
   if (offer.offered) getinfo(good, offer.price);
 }
 
@@ -27,11 +28,12 @@ void Game::btnBuyClick() {
   const char* refusal = nullptr;
   const std::int64_t cost = std::int64_t{price} * amount;
   if (space < amount)
-    refusal = inSeats ? "Insufficient Seat Space" : "Insufficient Trunk Space";
+    refusal = inSeats ? QUILLMERE_TEXT("Message", "Insufficient Seat Space")
+                      : QUILLMERE_TEXT("Message", "Insufficient Trunk Space");
   else if (amount <= 0)
-    refusal = "Invalid Purchase Amount Entered";
+    refusal = QUILLMERE_TEXT("Message", "Invalid Purchase Amount Entered");
   else if (cost > m_state.cash)
-    refusal = "Insufficient Funds";
+    refusal = QUILLMERE_TEXT("Message", "Insufficient Funds");
   if (refusal) {
     m_player.MessageDialog(refusal, DialogKind::Error, DialogButtons::Ok);
     return;
@@ -58,7 +60,7 @@ void Game::drug2MouseUp(int row) {
 void Game::btnSellClick() {
   if (m_finished || !m_state.sellEnabled || !m_state.sellSelection) return;
   const SellSelection picked = *m_state.sellSelection;
-  const MarketRow& offer = m_state.market[std::size_t(picked.good)];
+  const MarketRow& offer = m_state.market[static_cast<std::size_t>(picked.good)];
   if (offer.offered) {
     const std::optional<std::int32_t> amount = ParseInt32(m_state.sellText);
     if (!amount) {
@@ -73,8 +75,8 @@ void Game::btnSellClick() {
     const bool sameGood = lot && lot->good == picked.good;
     const std::int32_t held = std::min(picked.count, sameGood ? lot->count : 0);
     if (*amount > held) {
-      m_player.MessageDialog("You do not have that much inventory!", DialogKind::Error,
-                             DialogButtons::Ok);
+      m_player.MessageDialog(QUILLMERE_TEXT("Message", "You do not have that much inventory!"),
+                             DialogKind::Error, DialogButtons::Ok);
     } else if (*amount > 0) {
       // Only the units whose proceeds the cash can still hold are sold; the rest stay in
       // the lot. amount <= held implies the lot is still there with that good.

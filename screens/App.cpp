@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -13,6 +15,7 @@
 #include "game/web.h"
 #include "screens/GameFont.h"
 #include "screens/Pictures.h"
+#include "screens/Translation.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
@@ -23,10 +26,27 @@
 
 namespace quillmere {
 
+namespace {
+
+// The site's pages installed with the game, found from where the program is installed;
+// for a build that is not installed, the copy in the source tree.
+std::string LocalSiteFolder() {
+  const QDir installed(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/" QUILLMERE_SITE_FROM_PROGRAM));
+  const QString folder =
+      QFileInfo::exists(installed.filePath(QStringLiteral("quillmere/index.html")))
+          ? installed.absolutePath()
+          : QStringLiteral(QUILLMERE_SOURCE_SITE);
+  return QDir::cleanPath(folder).toStdString();
+}
+
+}  // namespace
+
 App::App(Clock& clock)
     : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }),
       m_game(clock, *this) {
   qApp->installEventFilter(this);
+  if (BuiltWebsite().empty()) m_localSite = LocalSiteFolder();
 }
 
 App::~App() {
@@ -63,9 +83,13 @@ void App::refresh() {
   if (m_loan && m_loan->isVisible()) m_loan->refresh();
 }
 
+QString App::webAddress(std::string_view path) const {
+  return QString::fromStdString(WebAddress(BuiltWebsite(), m_localSite, path));
+}
+
 void App::OpenInBrowser(std::string_view path) {
   // Whether the desktop could open it is not reported.
-  if (openUrl) openUrl(QString::fromStdString(WebAddress(path)));
+  if (openUrl) openUrl(webAddress(path));
 }
 
 QWidget* App::dialogParent() const {
@@ -80,9 +104,9 @@ bool App::MessageDialog(const std::string& text, DialogKind kind, DialogButtons 
   // Whatever the rule changed before asking is on screen while the box is up.
   refresh();
   QMessageBox box(dialogParent());
-  box.setWindowTitle(QString::fromUtf8(DialogCaption(kind)));
+  box.setWindowTitle(Translated("Caption", DialogCaption(kind)));
   box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromStdString(text));
+  box.setText(Translated("Message", text));
   switch (kind) {
     case DialogKind::Information:
       box.setIcon(QMessageBox::Information);
@@ -122,7 +146,7 @@ void App::ConversionError(const std::string& text) {
   box.setIcon(QMessageBox::Critical);
   // The player's own text is shown as typed, never read as markup.
   box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromStdString(ConversionErrorText(text)));
+  box.setText(Translated("Message", kConversionError).arg(QString::fromStdString(text)));
   QPushButton* ok = box.addButton(tr("OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
