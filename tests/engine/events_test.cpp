@@ -120,6 +120,8 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
        .seatsAfter = 0},
       // no room for the family
       {.kind = EventKind::Tj, .ms = 20000009, .seats = 3, .seatsAfter = 3},
+      // four seats exactly
+      {.kind = EventKind::Tj, .ms = 20000009, .seats = 7, .seatsAfter = 7},
       // t = 3
       {.kind = EventKind::Tj, .ms = 20000000, .seats = 4, .seatsAfter = 4},
       // b = 1 of 5
@@ -182,6 +184,14 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     for (const auto& box : f.player.boxes)
       EXPECT_EQ(box.buttons, box.text == offer ? DialogButtons::YesNo : DialogButtons::Ok);
   }
+}
+
+TEST(StreetEvents, WhatTheCashCannotHoldOfTheFamilysPaymentGoesToTheBank) {
+  Street f(20000001);  // b = 0: the family pays
+  f.s.wasInTijuana = f.s.familyAboard = true, f.s.seatsFree = 0;
+  f.s.cash = 2147483647 - 4000, f.s.bank = 100;
+  f.game.streetevents(EventKind::Misc);
+  EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(2147483647, 6100));
 }
 
 TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {

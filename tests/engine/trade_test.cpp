@@ -154,9 +154,12 @@ TEST(Trade, SellingPaysTodaysPriceAndFreesTheSpace) {
   EXPECT_TRUE(t.s.possession[1].empty());
   EXPECT_EQ(t.s.possession.size(), 2u);
 
-  t.s.cash = kMax - 100;
+  // At the limit only the units the cash can still be paid for are sold; none, if none can.
+  t.s.cash = kMax - 5000;
   t.sell(1, "6");
-  EXPECT_EQ(t.s.cash, kMax);
+  EXPECT_EQ(std::pair(t.s.cash, t.s.possession[0].count), std::pair(kMax - 1000, 4));
+  t.sell(1, "4");
+  EXPECT_EQ(std::pair(t.s.cash, t.s.possession[0].count), std::pair(kMax - 1000, 4));
   EXPECT_TRUE(t.player.boxes.empty());
 }
 

@@ -50,7 +50,8 @@ void CheckBidCode(const std::string& score, const std::string& code) {
 
 class RandomPlayer final : public Player {
  public:
-  RandomPlayer(std::uint64_t seed) : m_dice(seed), m_game(m_clock, *this) {}
+  RandomPlayer(std::uint64_t seed, const TextShown& shown)
+      : m_dice(seed), m_game(m_clock, *this), m_shown(shown) {}
 
   PlayedGame play(int maxActions) {
     tick();
@@ -60,12 +61,15 @@ class RandomPlayer final : public Player {
       ++m_played.actions;
       tick();
       act();
+      showScreen();
     }
     return m_played;
   }
 
-  bool MessageDialog(const std::string& text, DialogKind, DialogButtons buttons) override {
+  bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override {
     if (text.empty()) Broken("an empty message box");
+    show("Caption", std::string(DialogCaption(kind)));
+    show("Message", text);
     return buttons == DialogButtons::YesNo ? m_dice.chance(50) : true;
   }
   void ConversionError(const std::string& text) override {
@@ -108,6 +112,19 @@ class RandomPlayer final : public Player {
  private:
   auto below() {
     return [this](int n) { return m_dice.below(n); };
+  }
+
+  void show(const char* context, const std::string& text) {
+    if (m_shown && !text.empty()) m_shown(context, text);
+  }
+  // The engine's texts on the main screen, and the last pursuit's log.
+  void showScreen() {
+    const GameState& s = m_game.state();
+    for (const std::string& line : m_game.busted().log()) show("Pursuit", line);
+    show("Status", s.statusText);
+    show("Cars", s.carName);
+    show("Guns", s.gunName);
+    show("Caption", std::string(TimeOfDayText(s.timeOfDay)));
   }
   void tick() { m_clock.set(static_cast<std::uint32_t>(m_dice.below(86400000))); }
 
@@ -255,6 +272,7 @@ class RandomPlayer final : public Player {
   Dice m_dice;
   FixedClock m_clock;
   Game m_game;
+  TextShown m_shown;
   PlayedGame m_played;
 };
 
@@ -300,9 +318,9 @@ void CheckEndScreen(const GameState& s, const std::string& score, const std::str
   CheckBidCode(score, code);
 }
 
-PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions) {
+PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions, const TextShown& shown) {
   try {
-    return RandomPlayer(seed).play(maxActions);
+    return RandomPlayer(seed, shown).play(maxActions);
   } catch (const InvariantBroken& broken) {
     throw InvariantBroken("game " + std::to_string(seed) + ": " + broken.what());
   }
