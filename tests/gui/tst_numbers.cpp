@@ -70,9 +70,9 @@ class TestNumbers : public QObject {
     faults << ClippedTexts(main);
 
     const QString gunPrice = Longest(kGunCount, [](int k) { return GunOfKind(k).price; });
-    faults << Check(g.app.frmGuns(), {{"lblNewPrice", gunPrice},
-                                      {"lblOldPrice", gunPrice},
-                                      {"lblCash", kLongestText}});
+    faults << Check(
+        g.app.frmGuns(),
+        {{"lblNewPrice", gunPrice}, {"lblOldPrice", gunPrice}, {"lblCash", kLongestText}});
     const QString carPrice = Longest(kCarCount, [](int k) { return CarOfKind(k).price; });
     faults << Check(g.app.frmCars(), {{"lblNewPrice", carPrice},
                                       {"lblOldPrice", carPrice},
