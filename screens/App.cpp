@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,9 +24,27 @@
 
 namespace quillmere {
 
+namespace {
+
+// The site's pages installed with the game, found from where the program is installed;
+// for a build that is not installed, the copy in the source tree.
+std::string LocalSiteFolder() {
+  const QDir installed(QCoreApplication::applicationDirPath() +
+                       QStringLiteral("/" QUILLMERE_SITE_FROM_PROGRAM));
+  const QString folder =
+      QFileInfo::exists(installed.filePath(QStringLiteral("quillmere/index.html")))
+          ? installed.absolutePath()
+          : QStringLiteral(QUILLMERE_SOURCE_SITE);
+  return QDir::cleanPath(folder).toStdString();
+}
+
+}  // namespace
+
 App::App(Clock& clock)
     : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }),
-      m_game(clock, *this) {}
+      m_game(clock, *this) {
+  if (BuiltWebsite().empty()) m_localSite = LocalSiteFolder();
+}
 
 App::~App() {
   // The end screen and the reused screens live until the program ends.
@@ -60,9 +80,13 @@ void App::refresh() {
   if (m_loan && m_loan->isVisible()) m_loan->refresh();
 }
 
+QString App::webAddress(std::string_view path) const {
+  return QString::fromStdString(WebAddress(BuiltWebsite(), m_localSite, path));
+}
+
 void App::OpenInBrowser(std::string_view path) {
   // Whether the desktop could open it is not reported.
-  if (openUrl) openUrl(QString::fromStdString(WebAddress(path)));
+  if (openUrl) openUrl(webAddress(path));
 }
 
 QWidget* App::dialogParent() const {

@@ -52,7 +52,9 @@ class App final : public QObject, public Player {
   // Redraws every open screen from the game's state.
   void refresh();
 
-  // Hands a page of the game's website to the desktop; tests may replace how.
+  // The full address of a page of the game's website (Unit7 writes it for the player to
+  // read), and handing it to the desktop; tests may replace how.
+  QString webAddress(std::string_view path) const;
   void OpenInBrowser(std::string_view path);
   std::function<void(const QString& url)> openUrl;
 
@@ -70,6 +72,8 @@ class App final : public QObject, public Player {
   QWidget* dialogParent() const;
 
   Game m_game;
+  // The folder of the site's pages on this computer, for a game built without a hosted one.
+  std::string m_localSite;
   QPointer<TfrmSplash> m_splash;
   QPointer<TfrmMain> m_main;
   QPointer<TfrmBusted> m_busted;

@@ -116,12 +116,12 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
   GroupBox1 = new QGroupBox(QStringLiteral(" Instructions "), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   GroupBox1->setGeometry(8, 232, 369, 105);
-  Memo2 = makeMemo(
-      GroupBox1, "Memo2", QRect(8, 16, 353, 81),
-      {QStringLiteral("Visit our website"), QString::fromStdString(WebAddress(kWebsitePage)),
-       QString(), QStringLiteral("Log in as a bidder or create a new account."),
-       QStringLiteral("Paste your encrypted bid into your account by pressing Ctrl+V."), QString(),
-       QStringLiteral("Good Luck.")});
+  Memo2 =
+      makeMemo(GroupBox1, "Memo2", QRect(8, 16, 353, 81),
+               {QStringLiteral("Visit our website"), m_app.webAddress(kWebsitePage), QString(),
+                QStringLiteral("Log in as a bidder or create a new account."),
+                QStringLiteral("Paste your encrypted bid into your account by pressing Ctrl+V."),
+                QString(), QStringLiteral("Good Luck.")});
   Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo2->setAccessibleName(tr("Instructions"));
   Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -4,10 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QUrl>
 #include <deque>
+#include <initializer_list>
+#include <string_view>
 
 #include "game/random.h"
 #include "screens/App.h"
@@ -85,11 +89,25 @@ struct GuiGame {
     app.createLoan();
   }
 
+  // The addresses of the pages given, in their order.
+  QStringList addresses(std::initializer_list<std::string_view> pages) const {
+    QStringList urls;
+    for (std::string_view page : pages) urls << app.webAddress(page);
+    return urls;
+  }
+
   FixedClock clock{0};
   App app{clock};
   QStringList openedUrls;
   Game& game = app.game();
   GameState& s = app.game().state();
 };
+
+// Whether a page the game opened exists: a local page must be a file on this computer (a
+// hosted board is checked by the browser tests).
+inline bool pageExists(const QString& url) {
+  const QUrl page(url);
+  return !page.isLocalFile() || QFileInfo(page.toLocalFile()).isFile();
+}
 
 }  // namespace quillmere::testing

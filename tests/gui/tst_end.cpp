@@ -57,7 +57,7 @@ class TestEnd : public QObject {
     QCOMPARE(memo2->parentWidget(), child<QGroupBox>(end, "GroupBox1"));
     const QStringList lines = memo2->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 7);
-    QCOMPARE(lines[1], QString::fromStdString(WebAddress(kWebsitePage)));
+    QCOMPARE(lines[1], g.app.webAddress(kWebsitePage));
     QCOMPARE(child<QGroupBox>(end, "GroupBox1")->title(), QStringLiteral(" Instructions "));
   }
 
@@ -87,7 +87,11 @@ class TestEnd : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), code->text());
     QCOMPARE(QApplication::focusWidget(), child<QPushButton>(end, "Button2"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(g.openedUrls, QStringList{QString::fromStdString(WebAddress(kWebsitePage))});
+    // The button opens the page whose address the instructions give, and it exists.
+    QCOMPARE(g.openedUrls, g.addresses({kWebsitePage}));
+    QCOMPARE(g.openedUrls[0],
+             child<QPlainTextEdit>(end, "Memo2")->toPlainText().split(QLatin1Char('\n'))[1]);
+    QVERIFY2(pageExists(g.openedUrls[0]), qPrintable(g.openedUrls[0]));
     QVERIFY(end->isVisible());
   }
 };
