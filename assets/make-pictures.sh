@@ -1,17 +1,17 @@
 #!/bin/sh
-# Regenerates every picture of quillmere in assets/pictures/ (1x and @2x)
-# and the overview docs/contact-sheet.png, from the drawings in assets/src/
+# Regenerates every picture of quillmere in assets/pictures/ (1x and @2x),
+# the desktop icon in assets/icons/ and the overview docs/contact-sheet.png, from the drawings in assets/src/
 # and glyphs of the Noto Color Emoji font.  Deterministic: a re-run gives
 # byte-identical files.
 #
 # Usage:   assets/make-pictures.sh          (from anywhere)
 #          assets/make-pictures.sh --install   also apt-get installs what is missing
 #
-# Debian packages: python3 python3-pil librsvg2-bin fonts-noto-color-emoji
+# Debian packages: python3 python3-pil python3-fonttools librsvg2-bin fonts-noto-color-emoji
 #                  fonts-lobster fonts-dejavu-core
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
-packages="python3 python3-pil librsvg2-bin fonts-noto-color-emoji fonts-lobster fonts-dejavu-core"
+packages="python3 python3-pil python3-fonttools librsvg2-bin fonts-noto-color-emoji fonts-lobster fonts-dejavu-core"
 
 missing=""
 for p in $packages; do

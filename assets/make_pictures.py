@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Build every picture of quillmere into assets/pictures/, plus docs/contact-sheet.png.
+"""Build every picture of quillmere into assets/pictures/, the desktop icon into assets/icons/
+(hicolor theme: scalable SVG and PNGs from 16 to 512 px), plus docs/contact-sheet.png.
 
 What it is for
     The game loads its pictures as Qt resources (":/pictures/<name>"); CMake
@@ -18,7 +19,7 @@ How to run
     placement uses a fixed seed).
 
 Debian packages needed
-    python3 python3-pil librsvg2-bin fonts-noto-color-emoji fonts-lobster
+    python3 python3-pil python3-fonttools librsvg2-bin fonts-noto-color-emoji fonts-lobster
     fonts-dejavu-core
 """
 
@@ -26,6 +27,7 @@ import io
 import math
 import os
 import random
+import re
 import subprocess
 import sys
 
@@ -508,26 +510,67 @@ def make_start():
 # ---------------------------------------------------------------- application icon
 
 
+def icon_svg():
+    """The application icon as one self-contained SVG: the backdrop of src/icon-bg.svg, the
+    letter Q of the Lobster font as a path (a dark rim and a pink glow around it) filled with
+    the gold of src/icon-q.svg, all inside the backdrop's rounded square."""
+    from fontTools.pens.boundsPen import BoundsPen
+    from fontTools.pens.svgPathPen import SVGPathPen
+    from fontTools.ttLib import TTFont
+
+    glyphs = TTFont(TITLE_FONT).getGlyphSet()
+    name = TTFont(TITLE_FONT).getBestCmap()[ord("Q")]
+    bounds, outline = BoundsPen(glyphs), SVGPathPen(glyphs, lambda v: f"{v:g}")
+    glyphs[name].draw(bounds)
+    glyphs[name].draw(outline)
+    x0, y0, x1, y1 = bounds.bounds
+    scale = 250 / 1000  # 250 px letters of a 1000-unit em, centred 4 px above the middle
+    tx, ty = 128 - scale * (x0 + x1) / 2, 124 + scale * (y0 + y1) / 2
+
+    def inner(source):
+        with open(os.path.join(SRC, source), encoding="utf-8") as f:
+            text = f.read()
+        return text[text.index(">", text.index("<svg")) + 1:text.rindex("</svg>")].strip("\n")
+
+    gold = re.search(r"<defs>(.*)</defs>", inner("icon-q.svg"), re.S).group(1).strip("\n")
+    return f"""<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" viewBox="0 0 256 256" width="256" height="256">
+  <!-- quillmere's application icon, made by assets/make_pictures.py from src/icon-bg.svg, src/icon-q.svg and the Lobster font's Q. -->
+{inner("icon-bg.svg")}
+  <defs>
+{gold}
+    <path id="q" transform="matrix({scale:g} 0 0 {-scale:g} {tx:.3f} {ty:.3f})" d="{outline.getCommands()}"/>
+    <clipPath id="q-shape"><use xlink:href="#q"/></clipPath>
+    <clipPath id="tile"><rect x="4" y="4" width="248" height="248" rx="52"/></clipPath>
+    <filter id="rim" x="-20%" y="-20%" width="140%" height="140%"><feMorphology operator="dilate" radius="6"/></filter>
+    <filter id="glow" x="-30%" y="-30%" width="160%" height="160%">
+      <feMorphology operator="dilate" radius="6"/><feGaussianBlur stdDeviation="10"/>
+    </filter>
+  </defs>
+  <g clip-path="url(#tile)">
+    <use xlink:href="#q" fill="#ff2896" filter="url(#glow)"/>
+    <use xlink:href="#q" fill="#1e0828" filter="url(#rim)"/>
+    <rect width="256" height="256" fill="url(#gold)" clip-path="url(#q-shape)"/>
+  </g>
+</svg>
+"""
+
+
+# The sizes a desktop asks the hicolor theme for; scalable/ holds the SVG itself.
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256, 512)
+ICONS = os.path.join(HERE, "icons", "hicolor")
+
+
 def make_icon():
-    size = 256
-    icon = svg("icon-bg.svg", size, size)
-    font = ImageFont.truetype(TITLE_FONT, 250)
-    mask = Image.new("L", (size, size), 0)
-    d = ImageDraw.Draw(mask)
-    left, top, right, bottom = font.getbbox("Q")
-    d.text(((size - (right - left)) / 2 - left, (size - (bottom - top)) / 2 - top - 4), "Q", font=font, fill=255)
-    outline = mask.filter(ImageFilter.MaxFilter(13))
-    glow = outline.filter(ImageFilter.GaussianBlur(10))
-    for m, colour in ((glow, (255, 40, 150)), (outline, (30, 8, 40))):
-        layer = Image.new("RGBA", (size, size), colour + (0,))
-        layer.putalpha(m)
-        icon.alpha_composite(layer)
-    gold = svg("icon-q.svg", size, size)
-    gold.putalpha(ImageChops.multiply(gold.getchannel("A"), mask))
-    icon.alpha_composite(gold)
-    # keep the rounded-square silhouette of the background
-    icon.putalpha(ImageChops.multiply(icon.getchannel("A"), svg("icon-bg.svg", size, size).getchannel("A")))
-    save(icon, "icon.png")
+    text = icon_svg()
+    scalable = os.path.join(ICONS, "scalable", "apps")
+    os.makedirs(scalable, exist_ok=True)
+    with open(os.path.join(scalable, "quillmere.svg"), "w", encoding="utf-8") as f:
+        f.write(text)
+    save(svg(text, 256, 256), "icon.png")
+    for size in ICON_SIZES:
+        folder = os.path.join(ICONS, f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        svg(text, size, size).save(os.path.join(folder, "quillmere.png"), "PNG", optimize=True)
 
 
 # ---------------------------------------------------------------- contact sheet
