@@ -30,8 +30,7 @@ int Fail(const QString& message) {
 
 // The site folder: the installed one next to the program, else the source tree's.
 QString DefaultSite() {
-  const QString installed =
-      QCoreApplication::applicationDirPath() + "/../" + QUILLMERE_RELATIVE_SITE;
+  const QString installed = QCoreApplication::applicationDirPath() + "/" + QUILLMERE_RELATIVE_SITE;
   if (QFileInfo::exists(installed + "/quillmere")) return QDir::cleanPath(installed);
   return QStringLiteral(QUILLMERE_SOURCE_SITE);
 }
