@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "game/game.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
@@ -34,8 +35,9 @@ void Game::btnTonyallClick() {
   if (m_finished || !m_state.tonyButtonsEnabled) return;
   // Cash below zero pays nothing: it must never turn into more debt.
   if (m_state.cash <= 0) {
-    m_player.MessageDialog("Do I look like an ATM machine to you? Bring me CASH!",
-                           DialogKind::Information, DialogButtons::Ok);
+    m_player.MessageDialog(
+        QUILLMERE_TEXT("Message", "Do I look like an ATM machine to you? Bring me CASH!"),
+        DialogKind::Information, DialogButtons::Ok);
     return;
   }
   PayTony(m_state, std::clamp<Money>(m_state.debt, 0, m_state.cash));
@@ -50,12 +52,14 @@ void Game::btntonysomeClick() {
 void Game::btnHospitalClick() {
   if (m_finished) return;
   if (m_state.cash < kHospitalFee) {
-    m_player.MessageDialog("What do we look like, a free clinic? Get some cash and come back.",
-                           DialogKind::Information, DialogButtons::Ok);
+    m_player.MessageDialog(
+        QUILLMERE_TEXT("Message",
+                       "What do we look like, a free clinic? Get some cash and come back."),
+        DialogKind::Information, DialogButtons::Ok);
     return;
   }
-  if (!m_player.MessageDialog("Get medical help for $3000?", DialogKind::Confirmation,
-                              DialogButtons::YesNo))
+  if (!m_player.MessageDialog(QUILLMERE_TEXT("Message", "Get medical help for $3000?"),
+                              DialogKind::Confirmation, DialogButtons::YesNo))
     return;
   m_state.cash -= kHospitalFee;
   m_state.health = 100;
@@ -89,7 +93,8 @@ bool LoanDialog::Button1Click() {
   GameState& s = m_game.state();
   if (s.debt < *amount) {
     m_game.player().MessageDialog(
-        "Why in the world would you want to pay Tony more than you owe him?!",
+        QUILLMERE_TEXT("Message",
+                       "Why in the world would you want to pay Tony more than you owe him?!"),
         DialogKind::Information, DialogButtons::Ok);
     return false;
   }

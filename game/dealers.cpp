@@ -2,6 +2,7 @@
 #include "game/dealers.h"
 
 #include "game/game.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
@@ -52,7 +53,7 @@ void GunDealer::FormShow() {
 void GunDealer::sell() {
   GameState& s = m_game.state();
   if (s.gunKind != 0) {
-    s.gunName = "NONE";
+    s.gunName = QUILLMERE_TEXT("Guns", "NONE");
     s.gunKind = 0;
     s.gunValue = 0;
     s.cash = AddMoney(s.cash, m_oldPrice);
@@ -111,13 +112,14 @@ bool CarDealer::btnBuyClick() {
   Player& player = m_game.player();
   // Funds are tested before ownership, so an owner short of money hears only about money.
   if (lblNewPrice() > m_cash) {
-    player.MessageDialog("Insufficient Funds.", DialogKind::Error, DialogButtons::Ok);
+    player.MessageDialog(QUILLMERE_TEXT("Message", "Insufficient Funds."), DialogKind::Error,
+                         DialogButtons::Ok);
     return false;
   }
   GameState& s = m_game.state();
   if (s.carKind != 0) {
-    player.MessageDialog("You must sell your existing car first.", DialogKind::Information,
-                         DialogButtons::Ok);
+    player.MessageDialog(QUILLMERE_TEXT("Message", "You must sell your existing car first."),
+                         DialogKind::Information, DialogButtons::Ok);
     return false;
   }
   const CarInfo& car = CarOfKind(m_selected);
@@ -136,15 +138,16 @@ void CarDealer::btnSellClick() {
   if (!m_sellEnabled) return;
   GameState& s = m_game.state();
   if (s.seatsTotal != s.seatsFree || s.trunkTotal != s.trunkFree) {
-    m_game.player().MessageDialog("You must first empty your trunk and seats.",
-                                  DialogKind::Information, DialogButtons::Ok);
+    m_game.player().MessageDialog(
+        QUILLMERE_TEXT("Message", "You must first empty your trunk and seats."),
+        DialogKind::Information, DialogButtons::Ok);
     return;
   }
   s.cash = AddMoney(s.cash, m_oldPrice);
   s.carKind = 0;
   m_cash = s.cash;
   m_oldSeats = m_oldTrunk = m_oldPrice = 0;
-  s.carName = "NONE";
+  s.carName = QUILLMERE_TEXT("Cars", "NONE");
   s.carValue = 0;
   s.seatsTotal = s.seatsFree = 0;
   s.trunkTotal = s.trunkFree = 0;

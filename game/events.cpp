@@ -1,6 +1,7 @@
 // The street-event roll after every trip: market news and encounters.
 #include "game/game.h"
 #include "game/priceoverride.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
@@ -11,16 +12,26 @@ struct News {
   const char* text;
 };
 
-constexpr News kCheapAcid{{Acid, 0, 200, true}, "New area labs are producing cheap acid."};
-constexpr News kAcidInsane{{Acid, 10000, 15000, false}, "Acid prices are insane!"};
-constexpr News kCocaine{{Cocaine, 80000, 30000, false}, "Cocaine prices are soaring!"};
-constexpr News kHeroin{{Heroin, 50000, 20000, false}, "Heroin prices are shooting up!"};
-constexpr News kSpeed{{Speed, 300, 800, false}, "Not much speed available on the market..."};
-constexpr News kHashish{{Hashish, 800, 1000, false},
-                        "DEA seizes $40 million in hashish from LA drug kingpin. Prices rise."};
-constexpr News kWeedShortage{{Weed, 800, 2000, false},
-                             "LA smog and no sun lead to a weed shortage."};
-constexpr News kWeedTrucks{{Weed, 0, 200, false}, "A few trucks made it over the Mexican border."};
+constexpr News kCheapAcid{{Acid, 0, 200, true},
+                          QUILLMERE_TEXT("Status", "New area labs are producing cheap acid.")};
+constexpr News kAcidInsane{{Acid, 10000, 15000, false},
+                           QUILLMERE_TEXT("Status", "Acid prices are insane!")};
+constexpr News kCocaine{{Cocaine, 80000, 30000, false},
+                        QUILLMERE_TEXT("Status", "Cocaine prices are soaring!")};
+constexpr News kHeroin{{Heroin, 50000, 20000, false},
+                       QUILLMERE_TEXT("Status", "Heroin prices are shooting up!")};
+constexpr News kSpeed{{Speed, 300, 800, false},
+                      QUILLMERE_TEXT("Status", "Not much speed available on the market...")};
+constexpr News kHashish{
+    {Hashish, 800, 1000, false},
+    QUILLMERE_TEXT("Status",
+                   "DEA seizes $40 million in hashish from LA drug kingpin. Prices rise.")};
+constexpr News kWeedShortage{
+    {Weed, 800, 2000, false},
+    QUILLMERE_TEXT("Status", "LA smog and no sun lead to a weed shortage.")};
+constexpr News kWeedTrucks{
+    {Weed, 0, 200, false},
+    QUILLMERE_TEXT("Status", "A few trucks made it over the Mexican border.")};
 
 // What a roll of kind "misc" brings: each entry covers the rolls up to and including
 // `last`; an entry with neither news nor an encounter brings nothing.
@@ -71,15 +82,15 @@ void Game::mugging() {
   m_random.ReseedFromClock();
   if (m_state.cash >= 3) {
     m_state.cash = ScaleTruncate(m_state.cash, Factor::Mugging);
-    m_player.MessageDialog("You were mugged at a stoplight.", DialogKind::Information,
-                           DialogButtons::Ok);
+    m_player.MessageDialog(QUILLMERE_TEXT("Message", "You were mugged at a stoplight."),
+                           DialogKind::Information, DialogButtons::Ok);
     return;
   }
   // With next to no cash the thief goes for the first lot, and never for the ladies.
   auto& lots = m_state.possession;
   if (lots.empty() || lots.front().empty() || lots.front().good == Whore) {
-    m_player.MessageDialog("You were mugged- nothing was taken.", DialogKind::Information,
-                           DialogButtons::Ok);
+    m_player.MessageDialog(QUILLMERE_TEXT("Message", "You were mugged- nothing was taken."),
+                           DialogKind::Information, DialogButtons::Ok);
     return;
   }
   Lot& lot = lots.front();
@@ -92,8 +103,9 @@ void Game::mugging() {
     m_state.trunkFree -= 1;
   }
   lot.count = keep;
-  m_player.MessageDialog("Some drugs were stolen from you in the streets.", DialogKind::Information,
-                         DialogButtons::Ok);
+  m_player.MessageDialog(
+      QUILLMERE_TEXT("Message", "Some drugs were stolen from you in the streets."),
+      DialogKind::Information, DialogButtons::Ok);
 }
 
 void Game::copchase() {
@@ -103,14 +115,15 @@ void Game::copchase() {
 
 void Game::ladies() {
   if (m_state.seatsFree < 2) {
-    m_state.statusText = "You need more seats man!";
+    m_state.statusText = QUILLMERE_TEXT("Status", "You need more seats man!");
     return;
   }
   const int row = freeLotRow();
   m_state.possession[static_cast<std::size_t>(row)] = Lot{Whore, 0, 2};
   m_player.MessageDialog(
-      "Two ladies who appreciate a hard-working drug dealer decide to come hang out with you "
-      "for a while.",
+      QUILLMERE_TEXT("Message",
+                     "Two ladies who appreciate a hard-working drug dealer decide to come hang "
+                     "out with you for a while."),
       DialogKind::Information, DialogButtons::Ok);
   m_state.seatsFree -= 2;
 }
@@ -119,8 +132,9 @@ void Game::familyoffer() {
   // The family of four needs the whole back seat.
   if (m_state.seatsFree != 4) return;
   if (!m_player.MessageDialog(
-          "A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over the "
-          "border!! Will you accept?",
+          QUILLMERE_TEXT("Message",
+                         "A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them "
+                         "over the border!! Will you accept?"),
           DialogKind::Information, DialogButtons::YesNo))
     return;
   m_state.familyAboard = true;
@@ -136,15 +150,16 @@ void Game::borderreturn() {
   }
   if (m_random.RandomBelow(2) == 1) {
     m_state.wasInTijuana = false;
-    m_player.MessageDialog("The family you were transporting bails on you.",
-                           DialogKind::Information, DialogButtons::Ok);
+    m_player.MessageDialog(
+        QUILLMERE_TEXT("Message", "The family you were transporting bails on you."),
+        DialogKind::Information, DialogButtons::Ok);
     m_state.familyAboard = false;
     m_state.seatsFree += 4;
     pursue(Pursuer::BorderPatrol);
     return;
   }
-  m_player.MessageDialog("The family thanks you with prompt payment.", DialogKind::Information,
-                         DialogButtons::Ok);
+  m_player.MessageDialog(QUILLMERE_TEXT("Message", "The family thanks you with prompt payment."),
+                         DialogKind::Information, DialogButtons::Ok);
   m_state.familyAboard = false;
   m_state.wasInTijuana = false;
   m_state.cash = AddMoney(m_state.cash, 10000);

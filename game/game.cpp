@@ -1,18 +1,19 @@
 // The game's frame: construction, the start of a game, the end of the program.
 #include "game/game.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
 std::string_view TimeOfDayText(TimeOfDay t) {
   switch (t) {
     case TimeOfDay::Morning:
-      return "Morning";
+      return QUILLMERE_TEXT("Caption", "Morning");
     case TimeOfDay::Day:
-      return "Day";
+      return QUILLMERE_TEXT("Caption", "Day");
     case TimeOfDay::Night:
-      return "Night";
+      return QUILLMERE_TEXT("Caption", "Night");
   }
-  return "Morning";
+  return QUILLMERE_TEXT("Caption", "Morning");
 }
 
 Game::Game(Clock& clock, Player& player) : m_random(clock), m_player(player) {}

@@ -1,24 +1,26 @@
 // Texts shared by every implementation of Player.
 #include "game/player.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
 std::string_view DialogCaption(DialogKind kind) {
   switch (kind) {
     case DialogKind::Information:
-      return "Information";
+      return QUILLMERE_TEXT("Caption", "Information");
     case DialogKind::Error:
-      return "Error";
+      return QUILLMERE_TEXT("Caption", "Error");
     case DialogKind::Confirmation:
-      return "Confirm";
+      return QUILLMERE_TEXT("Caption", "Confirm");
     case DialogKind::Warning:
-      return "Warning";
+      return QUILLMERE_TEXT("Caption", "Warning");
   }
-  return "Information";
+  return QUILLMERE_TEXT("Caption", "Information");
 }
 
 std::string ConversionErrorText(const std::string& text) {
-  return "'" + text + "' is not a valid integer value.";
+  std::string filled = kConversionError;
+  return filled.replace(filled.find("%1"), 2, text);
 }
 
 }  // namespace quillmere

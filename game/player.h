@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "game/texts.h"
+
 namespace quillmere {
 
 enum class DialogKind { Information, Error, Confirmation, Warning };
@@ -36,7 +38,10 @@ class Player {
   virtual void Terminate() = 0;
 };
 
-// "'<text>' is not a valid integer value."
+// The conversion error's text: the template with the text that is not a number in place of
+// "%1", which a translation may move.
+inline constexpr const char* kConversionError =
+    QUILLMERE_TEXT("Message", "'%1' is not a valid integer value.");
 std::string ConversionErrorText(const std::string& text);
 
 }  // namespace quillmere

@@ -2,6 +2,7 @@
 #include "game/pursuit.h"
 
 #include "game/game.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
@@ -23,12 +24,13 @@ void Pursuit::FormShow() {
     m_picture = PursuitPicture::Tony;
     m_payVisible = true;
     m_payEnabled = std::int64_t{s.cash} + s.bank >= s.debt;
-    m_log.emplace_back("Tony the Loan Shark is after you.");
+    m_log.emplace_back(QUILLMERE_TEXT("Pursuit", "Tony the Loan Shark is after you."));
   } else {
     m_picture = PursuitPicture::Cop;
     m_payVisible = false;
-    m_log.emplace_back(s.pursuerKind == Pursuer::BorderPatrol ? "The Border Patrol is after you!"
-                                                              : "The Cops are after you.");
+    m_log.emplace_back(s.pursuerKind == Pursuer::BorderPatrol
+                           ? QUILLMERE_TEXT("Pursuit", "The Border Patrol is after you!")
+                           : QUILLMERE_TEXT("Pursuit", "The Cops are after you."));
   }
 }
 
@@ -39,7 +41,8 @@ void Pursuit::btn1Click() {
   s.cash = Saturate(std::int64_t{s.cash} + s.bank - s.debt);
   s.bank = 0;
   s.debt = 0;
-  m_log.emplace_back("Tony thanks you for your prompt payment. Have a nice day.");
+  m_log.emplace_back(
+      QUILLMERE_TEXT("Pursuit", "Tony thanks you for your prompt payment. Have a nice day."));
   Survive();
 }
 
@@ -48,21 +51,26 @@ void Pursuit::btn2Click() {
   GameState& s = m_game.state();
   Random& random = m_game.random();
   random.ReseedFromClock();
-  m_log.emplace_back("You attempt to run.");
+  m_log.emplace_back(QUILLMERE_TEXT("Pursuit", "You attempt to run."));
   const bool tony = ChasedByTony(m_game);
   if (random.RandomBelow(2) == 1) {
-    m_log.emplace_back(tony ? "You successfully escape from Tony. But he'll be back!."
-                            : "This is your lucky day junior. You got away.");
+    m_log.emplace_back(
+        tony ? QUILLMERE_TEXT("Pursuit", "You successfully escape from Tony. But he'll be back!.")
+             : QUILLMERE_TEXT("Pursuit", "This is your lucky day junior. You got away."));
     Survive();
     return;
   }
-  m_log.emplace_back(tony ? "As you run like a little bitch, a loud bang followed by a pain in "
-                            "your shoulder lets you know that Tony means business."
-                          : "You got shot in the ass.");
+  m_log.emplace_back(tony ? QUILLMERE_TEXT("Pursuit",
+                                           "As you run like a little bitch, a loud bang followed "
+                                           "by a pain in your shoulder lets you know that Tony "
+                                           "means business.")
+                          : QUILLMERE_TEXT("Pursuit", "You got shot in the ass."));
   // A second wound is one too many.
   if (s.health == 50) {
-    if (tony) m_log.emplace_back("Your blood slowly leaves you and you are left to die.");
-    m_log.emplace_back("GAME OVER.");
+    if (tony)
+      m_log.emplace_back(
+          QUILLMERE_TEXT("Pursuit", "Your blood slowly leaves you and you are left to die."));
+    m_log.emplace_back(QUILLMERE_TEXT("Pursuit", "GAME OVER."));
     Die();
     return;
   }
@@ -75,9 +83,11 @@ void Pursuit::btn3Click() {
   const GameState& s = m_game.state();
   Random& random = m_game.random();
   random.ReseedFromClock();
-  m_log.emplace_back("You chose to fight.");
+  m_log.emplace_back(QUILLMERE_TEXT("Pursuit", "You chose to fight."));
   if (s.gunKind == 0) {
-    m_log.insert(m_log.end(), {"You have no gun.", "You got shot in the head.", "GAME OVER."});
+    m_log.insert(m_log.end(), {QUILLMERE_TEXT("Pursuit", "You have no gun."),
+                               QUILLMERE_TEXT("Pursuit", "You got shot in the head."),
+                               QUILLMERE_TEXT("Pursuit", "GAME OVER.")});
     Die();
     return;
   }
@@ -99,36 +109,41 @@ void Pursuit::btnQuitClick() { m_game.Terminate(); }
 
 void Pursuit::FormCloseQuery() {
   if (m_closeAllowed || m_game.finished()) return;
-  m_game.player().MessageDialog("Cheaters never prosper.", DialogKind::Information,
-                                DialogButtons::Ok);
+  m_game.player().MessageDialog(QUILLMERE_TEXT("Message", "Cheaters never prosper."),
+                                DialogKind::Information, DialogButtons::Ok);
   GameState& s = m_game.state();
   s.cash = 0;
   s.health = 50;
 }
 
 void Pursuit::CopWin() {
-  m_log.insert(m_log.end(), {"Wow! Nice shot!", "Looks like is bacon for breakfast."});
+  m_log.insert(m_log.end(), {QUILLMERE_TEXT("Pursuit", "Wow! Nice shot!"),
+                             QUILLMERE_TEXT("Pursuit", "Looks like is bacon for breakfast.")});
   Survive();
 }
 
 void Pursuit::CopLose() {
-  m_log.insert(m_log.end(),
-               {"The cops outnumbered you.", "You got shot in the head.", "GAME OVER."});
+  m_log.insert(m_log.end(), {QUILLMERE_TEXT("Pursuit", "The cops outnumbered you."),
+                             QUILLMERE_TEXT("Pursuit", "You got shot in the head."),
+                             QUILLMERE_TEXT("Pursuit", "GAME OVER.")});
   Die();
 }
 
 void Pursuit::TonyWin() {
   m_log.emplace_back(
-      "Your hand is quicker than Tony's, as you pull out your gun and stop him dead in his "
-      "tracks.");
+      QUILLMERE_TEXT("Pursuit",
+                     "Your hand is quicker than Tony's, as you pull out your gun and stop him dead "
+                     "in his tracks."));
   m_game.state().debt = 0;
   Survive();
 }
 
 void Pursuit::TonyLose() {
-  m_log.insert(m_log.end(), {"As you move for your gun, all you see is the glistening sunlight "
-                             "off Tony's chrome .45 followed by a loud bang.",
-                             "GAME OVER."});
+  m_log.insert(m_log.end(), {QUILLMERE_TEXT("Pursuit",
+                                            "As you move for your gun, all you see is the "
+                                            "glistening sunlight off Tony's chrome .45 followed "
+                                            "by a loud bang."),
+                             QUILLMERE_TEXT("Pursuit", "GAME OVER.")});
   Die();
 }
 

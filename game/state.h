@@ -9,6 +9,7 @@
 
 #include "game/catalogue.h"
 #include "game/money.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
@@ -50,7 +51,7 @@ struct GameState {
   TimeOfDay timeOfDay = TimeOfDay::Morning;
 
   // Car (carKind 0: none; its picture is the car of that kind, or none).
-  std::string carName = "Honda Civic";
+  std::string carName = QUILLMERE_TEXT("Cars", "Honda Civic");
   Money carValue = 7000;
   int carKind = 1;
   std::int32_t seatsFree = 4;
@@ -59,7 +60,7 @@ struct GameState {
   std::int32_t trunkTotal = 80;
 
   // Gun (gunKind 0: none, and no picture).
-  std::string gunName = "NONE";
+  std::string gunName = QUILLMERE_TEXT("Guns", "NONE");
   Money gunValue = 0;
   int gunKind = 0;
 

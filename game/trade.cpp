@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/game.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
@@ -26,11 +27,12 @@ void Game::btnBuyClick() {
   const char* refusal = nullptr;
   const std::int64_t cost = std::int64_t{price} * amount;
   if (space < amount)
-    refusal = inSeats ? "Insufficient Seat Space" : "Insufficient Trunk Space";
+    refusal = inSeats ? QUILLMERE_TEXT("Message", "Insufficient Seat Space")
+                      : QUILLMERE_TEXT("Message", "Insufficient Trunk Space");
   else if (amount <= 0)
-    refusal = "Invalid Purchase Amount Entered";
+    refusal = QUILLMERE_TEXT("Message", "Invalid Purchase Amount Entered");
   else if (cost > m_state.cash)
-    refusal = "Insufficient Funds";
+    refusal = QUILLMERE_TEXT("Message", "Insufficient Funds");
   if (refusal) {
     m_player.MessageDialog(refusal, DialogKind::Error, DialogButtons::Ok);
     return;
@@ -72,8 +74,8 @@ void Game::btnSellClick() {
     const bool sameGood = lot && lot->good == picked.good;
     const std::int32_t held = std::min(picked.count, sameGood ? lot->count : 0);
     if (*amount > held) {
-      m_player.MessageDialog("You do not have that much inventory!", DialogKind::Error,
-                             DialogButtons::Ok);
+      m_player.MessageDialog(QUILLMERE_TEXT("Message", "You do not have that much inventory!"),
+                             DialogKind::Error, DialogButtons::Ok);
     } else if (*amount > 0) {
       // amount <= held implies the lot is still there with that good.
       m_state.cash = AddMoney(m_state.cash, MulMoney(offer.price, *amount));

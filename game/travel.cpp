@@ -3,6 +3,7 @@
 
 #include "game/game.h"
 #include "game/priceoverride.h"
+#include "game/texts.h"
 
 namespace quillmere {
 
@@ -46,7 +47,8 @@ void Game::Travel(Place place) {
   }
   const PlaceInfo& info = PlaceAt(place);
   if (info.needsCar && (m_state.carKind == 0 || m_state.carValue == 0)) {
-    m_player.MessageDialog("You need a new car!", DialogKind::Information, DialogButtons::Ok);
+    m_player.MessageDialog(QUILLMERE_TEXT("Message", "You need a new car!"),
+                           DialogKind::Information, DialogButtons::Ok);
     return;
   }
   NewDay(info.periods);

@@ -3,11 +3,13 @@
 
 #include "game/random.h"
 #include "screens/App.h"
+#include "screens/Translation.h"
 #include "screens/Unit6.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("quillmere"));
+  quillmere::InstallTranslations();
   quillmere::ApplyGameLook();
 
   quillmere::SystemClock clock;

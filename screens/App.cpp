@@ -14,6 +14,7 @@
 #include "game/web.h"
 #include "screens/GameFont.h"
 #include "screens/Pictures.h"
+#include "screens/Translation.h"
 #include "screens/Unit1.h"
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
@@ -101,8 +102,8 @@ bool App::MessageDialog(const std::string& text, DialogKind kind, DialogButtons 
   // Whatever the rule changed before asking is on screen while the box is up.
   refresh();
   QMessageBox box(dialogParent());
-  box.setWindowTitle(QString::fromUtf8(DialogCaption(kind)));
-  box.setText(QString::fromStdString(text));
+  box.setWindowTitle(Translated("Caption", DialogCaption(kind)));
+  box.setText(Translated("Message", text));
   switch (kind) {
     case DialogKind::Information:
       box.setIcon(QMessageBox::Information);
@@ -140,7 +141,7 @@ void App::ConversionError(const std::string& text) {
   QMessageBox box(dialogParent());
   box.setWindowTitle(QStringLiteral("quillmere"));
   box.setIcon(QMessageBox::Critical);
-  box.setText(QString::fromStdString(ConversionErrorText(text)));
+  box.setText(Translated("Message", kConversionError).arg(QString::fromStdString(text)));
   QPushButton* ok = box.addButton(tr("OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);

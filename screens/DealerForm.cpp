@@ -2,6 +2,7 @@
 #include "screens/DealerForm.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -13,6 +14,7 @@
 
 #include "screens/App.h"
 #include "screens/Pictures.h"
+#include "screens/Translation.h"
 
 namespace quillmere {
 
@@ -34,6 +36,10 @@ int SelectorWidth(const QRadioButton& selector) {
 }
 
 }  // namespace
+
+QString DealerForm::Tr(const char* text) {
+  return QCoreApplication::translate("quillmere::DealerForm", text);
+}
 
 DealerForm::DealerForm(App& app, const QString& caption, QSize client, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -67,7 +73,7 @@ void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const
     int used = 0;
     for (const ShelfItem& item : items) {
       if (item.row != row) continue;
-      auto* selector = new QRadioButton(Text(item.name), this);
+      auto* selector = new QRadioButton(Translated(item.context, item.name), this);
       selector->setObjectName(Text(item.selector));
       m_selectors->addButton(selector, item.kind);
       selectors.push_back(selector);
@@ -86,7 +92,7 @@ void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const
 
       auto* picture = new QLabel(this);
       picture->setObjectName(Text(item.picture));
-      picture->setAccessibleName(Text(item.name));
+      picture->setAccessibleName(selector->text());
       picture->setAlignment(Qt::AlignCenter);
       // A picture that is not drawn yet leaves an empty space of the same size.
       picture->setPixmap(Picture(item.file));
@@ -101,12 +107,12 @@ void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const
 
 QGroupBox* DealerForm::addGroup(const char* title, const QRect& at,
                                 std::span<const SpecLine> lines) {
-  auto* group = new QGroupBox(QString::fromLatin1(title), this);
+  auto* group = new QGroupBox(Tr(title), this);
   group->setGeometry(at);
   const int width = at.width() - 2 * kGroupInset;
   int top = kFirstLine;
   for (const SpecLine& line : lines) {
-    auto* caption = new QLabel(QString::fromLatin1(line.caption), group);
+    auto* caption = new QLabel(Tr(line.caption), group);
     caption->setGeometry(kGroupInset, top, width, kLineHeight);
     *line.value = addValue(group, line.name, QRect(kGroupInset, top, width, kLineHeight));
     top += kLineHeight;
@@ -116,7 +122,7 @@ QGroupBox* DealerForm::addGroup(const char* title, const QRect& at,
 
 QPushButton* DealerForm::addButton(QWidget* parent, const char* name, const char* caption,
                                    const QRect& at) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  auto* button = new QPushButton(Tr(caption), parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(at);
   // Enter must never buy or sell by surprise: only a deliberate press does.

@@ -20,6 +20,7 @@ class App;
 struct ShelfItem {
   int kind;  // gunKind or carKind: also the option button's id in the group
   int row;
+  const char* context;        // the name's translation context: "Guns" or "Cars"
   std::string_view name;      // the option button's caption and the picture's accessible name
   std::string_view selector;  // the option button's object name
   std::string_view file;      // the picture under :/pictures/
@@ -45,6 +46,9 @@ class DealerForm : public QDialog {
   // of its picture or of its option button, whichever is wider, and the room left over is
   // shared out evenly before, between and after the items.
   void stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight);
+  // Both dealers' captions, marked with QT_TRANSLATE_NOOP("quillmere::DealerForm", ...), in
+  // the player's language.
+  static QString Tr(const char* text);
   QGroupBox* addGroup(const char* title, const QRect& at, std::span<const SpecLine> lines);
   QPushButton* addButton(QWidget* parent, const char* name, const char* caption, const QRect& at);
   // A value label: right-aligned, so the digits of money line up.

@@ -21,6 +21,7 @@
 #include "screens/App.h"
 #include "screens/IntegerBox.h"
 #include "screens/Pictures.h"
+#include "screens/Translation.h"
 #include "screens/Unit4.h"
 #include "screens/Unit5.h"
 #include "screens/Unit8.h"
@@ -34,6 +35,8 @@ constexpr int kStatusHeight = 19;
 constexpr int kRowHeight = 18;
 
 QString Number(std::int64_t value) { return QString::fromStdString(ToText(value)); }
+
+QString Tr(const char* text) { return TfrmMain::tr(text); }
 
 void ShowPicture(QLabel* control, std::string_view file) {
   const QPixmap pixmap = Picture(file);
@@ -152,7 +155,8 @@ struct Control {
 
 constexpr Control kControls[] = {
     // Market.
-    {"Label5", Kind::Label, "", 8, 8, 185, 13, "Currently On The Market:"},
+    {"Label5", Kind::Label, "", 8, 8, 185, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Currently On The Market:")},
     {"Panel6", Kind::BlackPanel, "", 8, 23, 185, 312},
     {"drug1", Kind::MarketGrid, "Panel6", 0, 0, 185, 312},
     // Trade panel and possession.
@@ -160,18 +164,24 @@ constexpr Control kControls[] = {
     {"Panel8", Kind::BlackPanel, "Panel2", 4, 8, 89, 72},
     {"imgDrug", Kind::Picture, "Panel8", 0, 0, 89, 72},
     {"edtBuy", Kind::NumberBox, "Panel2", 100, 8, 52, 22},
-    {"btnBuy", Kind::Button, "Panel2", 156, 7, 49, 25, "Buy"},
+    {"btnBuy", Kind::Button, "Panel2", 156, 7, 49, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Buy")},
     {"Bevel1", Kind::Bevel, "Panel2", 100, 42, 105, 2},
     {"edtSell", Kind::NumberBox, "Panel2", 100, 56, 52, 22},
-    {"btnSell", Kind::Button, "Panel2", 156, 55, 49, 25, "Sell"},
+    {"btnSell", Kind::Button, "Panel2", 156, 55, 49, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Sell")},
     {"Bevel2", Kind::Bevel, "Panel2", 4, 83, 202, 2},
-    {"Label1", Kind::Label, "Panel2", 4, 88, 66, 13, "Name:"},
+    {"Label1", Kind::Label, "Panel2", 4, 88, 66, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Name:")},
     {"lblname", Kind::Label, "Panel2", 72, 88, 134, 13, "Acid"},
-    {"Label2", Kind::Label, "Panel2", 4, 104, 66, 13, "Price:"},
+    {"Label2", Kind::Label, "Panel2", 4, 104, 66, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Price:")},
     {"lblprice", Kind::Label, "Panel2", 72, 104, 134, 13, "2500"},
-    {"Label3", Kind::Label, "Panel2", 4, 120, 100, 13, "Description:"},
+    {"Label3", Kind::Label, "Panel2", 4, 120, 100, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Description:")},
     {"description", Kind::Label, "Panel2", 4, 136, 194, 33, "Acid description.", kWrap},
-    {"Label6", Kind::Label, "", 202, 192, 210, 13, "In Your Possession:"},
+    {"Label6", Kind::Label, "", 202, 192, 210, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "In Your Possession:")},
     {"Panel7", Kind::BlackPanel, "", 202, 207, 210, 128},
     {"drug2", Kind::PossessionGrid, "Panel7", 0, 0, 210, 128},
     // Money.
@@ -180,49 +190,62 @@ constexpr Control kControls[] = {
     {"lblTime", Kind::Label, "Panel1", 161 - 70, 3, 70, 13, "Morning", kRight},
     {"Bevel3", Kind::Bevel, "Panel1", 4, 22, 161, 2},
     {"Image2", Kind::Picture, "Panel1", 4, 28, 32, 32, "cash.png"},
-    {"SpeedButton1", Kind::SmallButton, "Panel1", 38, 28, 48, 32, "withdraw"},
+    {"SpeedButton1", Kind::SmallButton, "Panel1", 38, 28, 48, 32,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "withdraw")},
     {"lblcash", Kind::Label, "Panel1", 88, 40, 73, 13, "2000", kRight},
     {"Bevel4", Kind::Bevel, "Panel1", 4, 63, 161, 2},
     {"Image3", Kind::Picture, "Panel1", 4, 68, 32, 32, "bank.png"},
-    {"SpeedButton3", Kind::SmallButton, "Panel1", 38, 68, 48, 32, "deposit"},
+    {"SpeedButton3", Kind::SmallButton, "Panel1", 38, 68, 48, 32,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "deposit")},
     {"lblbank", Kind::Label, "Panel1", 161 - 73, 80, 73, 13, "0", kRight},
     {"Bevel5", Kind::Bevel, "Panel1", 4, 103, 161, 2},
     {"Image4", Kind::Picture, "Panel1", 4, 108, 32, 32, "tonyicon.png"},
-    {"btntonysome", Kind::SmallButton, "Panel1", 38, 108, 48, 17, "some"},
-    {"btnTonyall", Kind::SmallButton, "Panel1", 38, 124, 48, 17, "all"},
+    {"btntonysome", Kind::SmallButton, "Panel1", 38, 108, 48, 17,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "some")},
+    {"btnTonyall", Kind::SmallButton, "Panel1", 38, 124, 48, 17,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "all")},
     {"lbltony", Kind::Label, "Panel1", 161 - 73, 120, 73, 13, "2000", kRight},
     // Car.
     {"Panel3", Kind::Panel, "", 416, 160, 169, 153},
-    {"SpeedButton7", Kind::SmallButton, "Panel3", 3, 3, 65, 17, "Car Dealer"},
-    {"Label20", Kind::Label, "Panel3", 160 - 40, 3, 40, 13, "Car", kRight},
+    {"SpeedButton7", Kind::SmallButton, "Panel3", 3, 3, 65, 17,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Car Dealer")},
+    {"Label20", Kind::Label, "Panel3", 160 - 40, 3, 40, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Car"), kRight},
     {"Bevel6", Kind::Bevel, "Panel3", 3, 21, 163, 2},
     {"lblCar", Kind::Label, "Panel3", 3, 24, 80, 29, "Honda Civic", kWrap},
     {"Panel9", Kind::Panel, "Panel3", 88, 24, 75, 35},
     {"imgCar", Kind::Picture, "Panel9", 0, 0, 75, 35},
-    {"Label4", Kind::Label, "Panel3", 3, 60, 40, 13, "Value"},
+    {"Label4", Kind::Label, "Panel3", 3, 60, 40, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Value")},
     {"lblCarValue", Kind::Label, "Panel3", 160 - 70, 60, 70, 13, "7000", kRight},
     {"Bevel7", Kind::Bevel, "Panel3", 3, 75, 163, 2},
-    {"Label8", Kind::Label, "Panel3", 3, 78, 100, 13, "Trunk Space (avail)"},
+    {"Label8", Kind::Label, "Panel3", 3, 78, 100, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Trunk Space (avail)")},
     {"lblTrunk", Kind::Label, "Panel3", 130 - 25, 78, 25, 13, "80", kRight},
     {"Label15", Kind::Label, "Panel3", 133, 78, 6, 13, "/"},
     {"lblTotTrunk", Kind::Label, "Panel3", 140, 78, 25, 13, "80"},
-    {"Label9", Kind::Label, "Panel3", 3, 96, 100, 13, "Seat Space (avail)"},
+    {"Label9", Kind::Label, "Panel3", 3, 96, 100, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Seat Space (avail)")},
     {"lblSeat", Kind::Label, "Panel3", 130 - 25, 96, 25, 13, "4", kRight},
     {"Label14", Kind::Label, "Panel3", 133, 96, 6, 13, "/"},
     {"lblTotSeat", Kind::Label, "Panel3", 140, 96, 25, 13, "4"},
     {"Bevel8", Kind::Bevel, "Panel3", 3, 112, 163, 2},
     {"health", Kind::Gauge, "Panel3", 3, 116, 164, 16},
-    {"btnHospital", Kind::SmallButton, "Panel3", 3, 134, 164, 17, "Visit a Hospital"},
+    {"btnHospital", Kind::SmallButton, "Panel3", 3, 134, 164, 17,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Visit a Hospital")},
     // Gun.
     {"Panel4", Kind::Panel, "", 416, 314, 169, 82},
-    {"SpeedButton8", Kind::SmallButton, "Panel4", 3, 3, 65, 17, "Gun Dealer"},
-    {"Label21", Kind::Label, "Panel4", 160 - 40, 3, 40, 13, "Gun", kRight},
+    {"SpeedButton8", Kind::SmallButton, "Panel4", 3, 3, 65, 17,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Gun Dealer")},
+    {"Label21", Kind::Label, "Panel4", 160 - 40, 3, 40, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Gun"), kRight},
     {"Bevel9", Kind::Bevel, "Panel4", 3, 21, 163, 2},
     {"lblGun", Kind::Label, "Panel4", 3, 24, 80, 29, "NONE", kWrap},
     {"Panel11", Kind::Panel, "Panel4", 88, 24, 75, 35},
     {"imgGun", Kind::Picture, "Panel11", 0, 0, 75, 35},
     {"Bevel10", Kind::Bevel, "Panel4", 3, 61, 163, 2},
-    {"Label18", Kind::Label, "Panel4", 3, 65, 40, 13, "Value"},
+    {"Label18", Kind::Label, "Panel4", 3, 65, 40, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Value")},
     {"lblGunValue", Kind::Label, "Panel4", 160 - 70, 65, 70, 13, "0", kRight},
     // Travel: its buttons come from the places' own table.
     {"Panel5", Kind::Panel, "", 8, 338, 404, 58},
@@ -234,25 +257,26 @@ struct LabelView {
 };
 
 const LabelView kLabelViews[] = {
-    {"lblDays", [](const GameState& s) { return "Day " + Number(s.day) + " of 31"; }},
-    {"lblTime", [](const GameState& s) { return Text(TimeOfDayText(s.timeOfDay)); }},
+    {"lblDays", [](const GameState& s) { return TfrmMain::tr("Day %1 of 31").arg(Number(s.day)); }},
+    {"lblTime",
+     [](const GameState& s) { return Translated("Caption", TimeOfDayText(s.timeOfDay)); }},
     {"lblcash", [](const GameState& s) { return Number(s.cash); }},
     {"lblbank", [](const GameState& s) { return Number(s.bank); }},
     {"lbltony", [](const GameState& s) { return Number(s.debt); }},
-    {"lblCar", [](const GameState& s) { return QString::fromStdString(s.carName); }},
+    {"lblCar", [](const GameState& s) { return Translated("Cars", s.carName); }},
     {"lblCarValue", [](const GameState& s) { return Number(s.carValue); }},
     {"lblTrunk", [](const GameState& s) { return Number(s.trunkFree); }},
     {"lblTotTrunk", [](const GameState& s) { return Number(s.trunkTotal); }},
     {"lblSeat", [](const GameState& s) { return Number(s.seatsFree); }},
     {"lblTotSeat", [](const GameState& s) { return Number(s.seatsTotal); }},
-    {"lblGun", [](const GameState& s) { return QString::fromStdString(s.gunName); }},
+    {"lblGun", [](const GameState& s) { return Translated("Guns", s.gunName); }},
     {"lblGunValue", [](const GameState& s) { return Number(s.gunValue); }},
-    {"lblname", [](const GameState& s) { return Text(GoodAt(s.infoGood).name); }},
+    {"lblname", [](const GameState& s) { return Translated("Goods", GoodAt(s.infoGood).name); }},
     {"lblprice", [](const GameState& s) { return Number(s.infoPrice); }},
     {"description",
      [](const GameState& s) {
-       return s.infoDescribed ? Text(GoodAt(s.infoGood).description)
-                              : QStringLiteral("Acid description.");
+       return s.infoDescribed ? Translated("Goods", GoodAt(s.infoGood).description)
+                              : TfrmMain::tr("Acid description.");
      }},
 };
 
@@ -302,25 +326,25 @@ struct WebItem {
 };
 
 const WebItem kWebItems[] = {
-    {"VisitWebsite1", "&Visit Our Website", kWebsitePage},
-    {"Introduction1", "&Introduction", kIntroductionPage},
-    {"Tutorial1", "&Tutorial", kTutorialPage},
+    {"VisitWebsite1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "&Visit Our Website"), kWebsitePage},
+    {"Introduction1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "&Introduction"), kIntroductionPage},
+    {"Tutorial1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "&Tutorial"), kTutorialPage},
 };
 
 // What a screen reader says for the controls that show no text of their own.
 const std::pair<const char*, const char*> kAccessibleNames[] = {
-    {"drug1", "Market"},
-    {"drug2", "In your possession"},
-    {"edtBuy", "Amount to buy"},
-    {"edtSell", "Amount to sell"},
-    {"imgDrug", "Picture of the good"},
-    {"Image2", "Cash"},
-    {"Image3", "Bank"},
-    {"Image4", "Debt to Tony"},
-    {"imgCar", "Picture of the car"},
-    {"imgGun", "Picture of the gun"},
-    {"health", "Health"},
-    {"barStatus", "Status"},
+    {"drug1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Market")},
+    {"drug2", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "In your possession")},
+    {"edtBuy", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to buy")},
+    {"edtSell", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to sell")},
+    {"imgDrug", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the good")},
+    {"Image2", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Cash")},
+    {"Image3", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Bank")},
+    {"Image4", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Debt to Tony")},
+    {"imgCar", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the car")},
+    {"imgGun", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the gun")},
+    {"health", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Health")},
+    {"barStatus", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Status")},
 };
 
 // The keyboard's way through the screen; the travel buttons follow in the places' order.
@@ -354,7 +378,7 @@ QWidget* MakeControl(const Control& c, QWidget* parent) {
       break;
     }
     case Kind::Label: {
-      auto* label = new QLabel(QString::fromUtf8(c.caption), parent);
+      auto* label = new QLabel(Tr(c.caption), parent);
       label->setAlignment(((c.flags & kRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
       label->setWordWrap(c.flags & kWrap);
       QPalette colours = label->palette();
@@ -372,7 +396,7 @@ QWidget* MakeControl(const Control& c, QWidget* parent) {
     }
     case Kind::Button:
     case Kind::SmallButton: {
-      auto* button = new QPushButton(QString::fromUtf8(c.caption), parent);
+      auto* button = new QPushButton(Tr(c.caption), parent);
       button->setAutoDefault(false);
       if (c.kind == Kind::SmallButton) {
         QFont small;
@@ -449,7 +473,7 @@ void TfrmMain::buildControls() {
   auto* travel = client->findChild<QWidget*>(QStringLiteral("Panel5"));
   for (int i = 0; i < kPlaceCount; ++i) {
     const PlaceInfo& place = PlaceAt(static_cast<Place>(i));
-    auto* button = new QPushButton(Text(place.name), travel);
+    auto* button = new QPushButton(Translated("Places", place.name), travel);
     button->setObjectName(Text(place.button));
     button->setAutoDefault(false);
     button->setGeometry(8 + 100 * (i % 4), 3 + 28 * (i / 4), 90, 25);
@@ -480,16 +504,16 @@ void TfrmMain::buildControls() {
 void TfrmMain::buildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  QMenu* file = bar->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("File1"));
-  QAction* exit = file->addAction(QStringLiteral("E&xit"));
+  QAction* exit = file->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("Exit1"));
   connect(exit, &QAction::triggered, this, [this] { m_app.game().Exit1Click(); });
 
-  QMenu* web = bar->addMenu(QStringLiteral("&Web"));
+  QMenu* web = bar->addMenu(tr("&Web"));
   web->setObjectName(QStringLiteral("Web1"));
   for (const WebItem& item : kWebItems) {
-    QAction* action = web->addAction(QString::fromUtf8(item.caption));
+    QAction* action = web->addAction(Tr(item.caption));
     action->setObjectName(QString::fromUtf8(item.name));
     connect(action, &QAction::triggered, this, [this, &item] { m_app.OpenInBrowser(item.page); });
   }
@@ -530,7 +554,7 @@ void TfrmMain::connectControls() {
 
 void TfrmMain::setAccessibility() {
   for (const auto& [name, accessible] : kAccessibleNames)
-    findChild<QWidget*>(QString::fromUtf8(name))->setAccessibleName(QString::fromUtf8(accessible));
+    findChild<QWidget*>(QString::fromUtf8(name))->setAccessibleName(Tr(accessible));
   QWidget* previous = nullptr;
   auto chain = [&previous](QWidget* next) {
     if (previous) setTabOrder(previous, next);
@@ -558,20 +582,20 @@ void TfrmMain::refresh() {
                                                                  : std::string_view());
   m_health->setValue(std::clamp(s.health, 0, 100));
 
-  std::vector<QStringList> market{{QStringLiteral("Drugs"), QStringLiteral("Prices")}};
+  std::vector<QStringList> market{{tr("Drugs"), tr("Prices")}};
   for (int good = 0; good < kGoodCount; ++good) {
     const MarketRow& row = s.market[static_cast<std::size_t>(good)];
-    market.push_back(row.offered ? QStringList{Text(GoodAt(good).name), Number(row.price)}
-                                 : QStringList{QString(), QString()});
+    market.push_back(row.offered
+                         ? QStringList{Translated("Goods", GoodAt(good).name), Number(row.price)}
+                         : QStringList{QString(), QString()});
   }
   static_cast<Grid*>(m_drug1)->showRows(market, true);
 
-  std::vector<QStringList> possession{
-      {QStringLiteral("Drug"), QStringLiteral("Price"), QStringLiteral("Count")}};
+  std::vector<QStringList> possession{{tr("Drug"), tr("Price"), tr("Count")}};
   for (const Lot& lot : s.possession) {
     possession.push_back(lot.empty() ? QStringList{QString(), QString(), QString()}
-                                     : QStringList{Text(GoodAt(lot.good).name), Number(lot.price),
-                                                   Number(lot.count)});
+                                     : QStringList{Translated("Goods", GoodAt(lot.good).name),
+                                                   Number(lot.price), Number(lot.count)});
   }
   static_cast<Grid*>(m_drug2)->showRows(possession, s.possessionHeaderFixed);
 
@@ -584,7 +608,7 @@ void TfrmMain::refresh() {
   for (int i = 0; i < kPlaceCount; ++i)
     m_travel[static_cast<std::size_t>(i)]->setEnabled(s.currentPlace != static_cast<Place>(i));
 
-  const QString status = QString::fromStdString(s.statusText);
+  const QString status = Translated("Status", s.statusText);
   if (statusBar()->currentMessage() != status) statusBar()->showMessage(status);
 }
 

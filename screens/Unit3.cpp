@@ -10,6 +10,7 @@
 
 #include "screens/App.h"
 #include "screens/Pictures.h"
+#include "screens/Translation.h"
 
 namespace quillmere {
 
@@ -32,7 +33,7 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
       m_app(app),
       m_cop(Picture("cop.jpg")),
       m_tony(Picture("tony.jpg")) {
-  setWindowTitle(QStringLiteral("Choose Your Destiny"));
+  setWindowTitle(tr("Choose Your Destiny"));
   setFixedSize(447, 122);
   setSizeGripEnabled(false);
   QPalette face = palette();
@@ -63,16 +64,21 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
     void (TfrmBusted::*click)();
   };
   static constexpr Button kButtons[] = {
-      {&TfrmBusted::btnClose, "btnClose", "Close", &TfrmBusted::btnCloseClick},
-      {&TfrmBusted::btnQuit, "btnQuit", "Close Game", &TfrmBusted::btnQuitClick},
-      {&TfrmBusted::btn1, "btn1", "Pay", &TfrmBusted::btn1Click},
-      {&TfrmBusted::btn2, "btn2", "Run", &TfrmBusted::btn2Click},
-      {&TfrmBusted::btn3, "btn3", "Fight", &TfrmBusted::btn3Click},
+      {&TfrmBusted::btnClose, "btnClose", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close"),
+       &TfrmBusted::btnCloseClick},
+      {&TfrmBusted::btnQuit, "btnQuit", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close Game"),
+       &TfrmBusted::btnQuitClick},
+      {&TfrmBusted::btn1, "btn1", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Pay"),
+       &TfrmBusted::btn1Click},
+      {&TfrmBusted::btn2, "btn2", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Run"),
+       &TfrmBusted::btn2Click},
+      {&TfrmBusted::btn3, "btn3", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Fight"),
+       &TfrmBusted::btn3Click},
   };
   constexpr int rowWidth = 5 * kButtonWidth + 4 * kButtonGap;
   int left = kLogLeft + kLogWidth - rowWidth;
   for (const Button& b : kButtons) {
-    auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
+    auto* button = new QPushButton(tr(b.caption), this);
     button->setObjectName(QString::fromLatin1(b.name));
     button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
     connect(button, &QPushButton::clicked, this, b.click);
@@ -108,7 +114,7 @@ void TfrmBusted::refresh() {
   }
 
   QStringList lines;
-  for (const std::string& line : p.log()) lines << QString::fromStdString(line);
+  for (const std::string& line : p.log()) lines << Translated("Pursuit", line);
   const QString text = lines.join(QLatin1Char('\n'));
   if (Memo1->toPlainText() != text) Memo1->setPlainText(text);
   // The newest line is the one the player has to read.

@@ -37,25 +37,31 @@ constexpr QRect kLeave{302, 103, 103, 25};
 }  // namespace
 
 TfrmGuns::TfrmGuns(App& app, QWidget* parent)
-    : DealerForm(app, QStringLiteral("Gun Dealer"), QSize(409, 197), parent) {
+    : DealerForm(app, tr("Gun Dealer"), QSize(409, 197), parent) {
   std::vector<ShelfItem> items;
   for (const GunPlace& place : kShelf) {
     const GunInfo& gun = GunOfKind(place.gunKind);
-    items.push_back({place.gunKind, place.row, gun.name, gun.selector, gun.picture, place.picture});
+    items.push_back(
+        {place.gunKind, place.row, "Guns", gun.name, gun.selector, gun.picture, place.picture});
   }
   stockShelf(items, kRowRight);
 
-  const SpecLine newLines[] = {{"Price:", &lblNewPrice, "lblNewPrice"},
-                               {"Accuracy:", &lblNewAccuracy, "lblNewAccuracy"}};
-  btnBuy = addButton(addGroup(" New Gun Specs ", kNewGroup, newLines), "btnBuy", "Buy Gun",
-                     kGroupButton);
-  const SpecLine oldLines[] = {{"Price:", &lblOldPrice, "lblOldPrice"},
-                               {"Accuracy:", &lblOldAccuracy, "lblOldAccuracy"}};
-  btnSell = addButton(addGroup(" Old Gun Specs ", kOldGroup, oldLines), "btnSell", "Sell Gun",
-                      kGroupButton);
-  (new QLabel(QStringLiteral("Cash:"), this))->setGeometry(kCashCaption);
+  const SpecLine newLines[] = {
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblNewPrice, "lblNewPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &lblNewAccuracy, "lblNewAccuracy"}};
+  btnBuy = addButton(
+      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Gun Specs "), kNewGroup, newLines),
+      "btnBuy", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Gun"), kGroupButton);
+  const SpecLine oldLines[] = {
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblOldPrice, "lblOldPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &lblOldAccuracy, "lblOldAccuracy"}};
+  btnSell = addButton(
+      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Gun Specs "), kOldGroup, oldLines),
+      "btnSell", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Gun"), kGroupButton);
+  (new QLabel(tr("Cash:"), this))->setGeometry(kCashCaption);
   lblCash = addValue(this, "lblCash", kCash);
-  btnClose = addButton(this, "btnClose", "Leave", kLeave);
+  btnClose =
+      addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
 
   connect(btnBuy, &QPushButton::clicked, this, &TfrmGuns::btnBuyClick);
   connect(btnSell, &QPushButton::clicked, this, &TfrmGuns::btnSellClick);

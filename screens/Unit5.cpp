@@ -37,26 +37,33 @@ constexpr QRect kLeave{437, 163, 105, 25};
 }  // namespace
 
 TfrmCars::TfrmCars(App& app, QWidget* parent)
-    : DealerForm(app, QStringLiteral("Car Dealer"), QSize(546, 192), parent) {
+    : DealerForm(app, tr("Car Dealer"), QSize(546, 192), parent) {
   std::vector<ShelfItem> items;
   for (const CarPlace& place : kShelf) {
     const CarInfo& car = CarOfKind(place.carKind);
-    items.push_back({place.carKind, place.row, car.name, car.selector, car.picture, place.picture});
+    items.push_back(
+        {place.carKind, place.row, "Cars", car.name, car.selector, car.picture, place.picture});
   }
   stockShelf(items, kRowRight);
 
-  const SpecLine newLines[] = {{"Price:", &lblNewPrice, "lblNewPrice"},
-                               {"Seats:", &lblNewSeats, "lblNewSeats"},
-                               {"Trunk Space:", &lblNewTrunk, "lblNewTrunk"}};
-  btnBuy = addButton(addGroup(" New Car Specs ", kNewGroup, newLines), "btnBuy", "Buy Car",
-                     kGroupButton);
-  const SpecLine oldLines[] = {{"Price:", &lblOldPrice, "lblOldPrice"},
-                               {"Seats:", &lblOldSeats, "lblOldSeats"},
-                               {"Trunk Space:", &lblOldTrunk, "lblOldTrunk"}};
-  btnSell = addButton(addGroup(" Old Car Specs ", kOldGroup, oldLines), "btnSell", "Sell Car",
-                      kGroupButton);
-  lblCash = addValue(addGroup(" Cash ", kCashGroup, {}), "lblCash", kCash);
-  btnClose = addButton(this, "btnClose", "Leave", kLeave);
+  const SpecLine newLines[] = {
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblNewPrice, "lblNewPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &lblNewSeats, "lblNewSeats"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &lblNewTrunk, "lblNewTrunk"}};
+  btnBuy = addButton(
+      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Car Specs "), kNewGroup, newLines),
+      "btnBuy", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Car"), kGroupButton);
+  const SpecLine oldLines[] = {
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblOldPrice, "lblOldPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &lblOldSeats, "lblOldSeats"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &lblOldTrunk, "lblOldTrunk"}};
+  btnSell = addButton(
+      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Car Specs "), kOldGroup, oldLines),
+      "btnSell", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Car"), kGroupButton);
+  lblCash = addValue(addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Cash "), kCashGroup, {}),
+                     "lblCash", kCash);
+  btnClose =
+      addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
 
   connect(btnBuy, &QPushButton::clicked, this, &TfrmCars::btnBuyClick);
   connect(btnSell, &QPushButton::clicked, this, &TfrmCars::btnSellClick);

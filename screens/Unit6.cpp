@@ -74,13 +74,14 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
     std::string_view page;
   };
   const Link links[] = {
-      {"Button2", "Introduction", 1, 136, kIntroductionPage},
-      {"Button1", "Tutorial", 137, 136, kTutorialPage},
-      {"Button3", "Website", 272, 129, kWebsitePage},
+      {"Button2", QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Introduction"), 1, 136,
+       kIntroductionPage},
+      {"Button1", QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Tutorial"), 137, 136, kTutorialPage},
+      {"Button3", QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Website"), 272, 129, kWebsitePage},
   };
   QList<QPushButton*> linkButtons;
   for (const Link& link : links) {
-    auto* button = new QPushButton(QString::fromLatin1(link.caption), panel2);
+    auto* button = new QPushButton(tr(link.caption), panel2);
     button->setObjectName(QString::fromLatin1(link.name));
     button->setGeometry(link.left, 5, link.width, 25);
     button->setAutoDefault(true);
@@ -128,7 +129,8 @@ void TfrmSplash::setGauge(int percent) {
 void TfrmSplash::btnContinueClick() {
   if (m_app.frmMain()) return;  // one game a run
   if (m_edtLogin->text().isEmpty()) {
-    m_app.MessageDialog("Please enter a login.", DialogKind::Error, DialogButtons::Ok);
+    m_app.MessageDialog(QT_TRANSLATE_NOOP("Message", "Please enter a login."), DialogKind::Error,
+                        DialogButtons::Ok);
     return;
   }
   m_app.createMain();

@@ -31,12 +31,12 @@ void paintGrey(QWidget* box) {
 }
 
 QPlainTextEdit* makeMemo(QWidget* parent, const char* name, const QRect& place,
-                         const QStringList& lines) {
+                         const QString& text) {
   auto* memo = new QPlainTextEdit(parent);
   memo->setObjectName(QString::fromLatin1(name));
   memo->setGeometry(place);
   memo->setTabChangesFocus(true);
-  memo->setPlainText(lines.join(QLatin1Char('\n')));
+  memo->setPlainText(text);
   paintGrey(memo);
   return memo;
 }
@@ -50,8 +50,8 @@ QLineEdit* makeField(QWidget* parent, const char* name, int left, int width) {
   return field;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, int left, int width) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int left, int width) {
+  auto* label = new QLabel(caption, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(left, kRowTop + kLabelOffset, width, 13);
   return label;
@@ -61,7 +61,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, int le
 
 TfrmEnd::TfrmEnd(App& app, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app) {
-  setWindowTitle(QStringLiteral("Your time has come."));
+  setWindowTitle(tr("Your time has come."));
   setFixedSize(385, 347);
   QPalette black = palette();
   black.setColor(QPalette::Window, Qt::black);
@@ -69,25 +69,25 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
   setPalette(black);
   setAutoFillBackground(true);
 
-  Memo1 = makeMemo(
-      this, "Memo1", QRect(8, 8, 369, 89),
-      {QStringLiteral("You're out of time. You must make a bid now."),
-       QStringLiteral("You have worked very hard to even get here and now for the payoff."),
-       QString(),
-       QStringLiteral("Do you have enough money to put a price on the life of the man who "),
-       QStringLiteral("killed your mother?"), QString(),
-       QStringLiteral("There is only one way to find out."),
-       QStringLiteral("Post your bid and watch the outcome.")});
+  Memo1 = makeMemo(this, "Memo1", QRect(8, 8, 369, 89),
+                   tr("You're out of time. You must make a bid now.\n"
+                      "You have worked very hard to even get here and now for the payoff.\n"
+                      "\n"
+                      "Do you have enough money to put a price on the life of the man who \n"
+                      "killed your mother?\n"
+                      "\n"
+                      "There is only one way to find out.\n"
+                      "Post your bid and watch the outcome."));
   Memo1->setReadOnly(true);
   Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Memo1->setFocusPolicy(Qt::StrongFocus);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setAccessibleName(tr("The end of the game"));
 
-  Label1 = makeLabel(this, "Label1", "Your Assets:", 8, 64);
+  Label1 = makeLabel(this, "Label1", tr("Your Assets:"), 8, 64);
   edtScore = makeField(this, "edtScore", 72, 105);
   edtScore->setAccessibleName(tr("Your Assets"));
-  Label2 = makeLabel(this, "Label2", "Encrypted:", 184, 56);
+  Label2 = makeLabel(this, "Label2", tr("Encrypted:"), 184, 56);
   edtEncrypted = makeField(this, "edtEncrypted", 240, 137);
   edtEncrypted->setAccessibleName(tr("Encrypted bid"));
 
@@ -99,29 +99,35 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
     void (TfrmEnd::*click)();
   };
   static constexpr Button kButtons[] = {
-      {&TfrmEnd::Button1, "Button1", "Copy encrypted bid amount to clipboard", 136,
+      {&TfrmEnd::Button1, "Button1",
+       QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Copy encrypted bid amount to clipboard"), 136,
        &TfrmEnd::Button1Click},
-      {&TfrmEnd::Button2, "Button2", "Visit website and post your bid", 168,
+      {&TfrmEnd::Button2, "Button2",
+       QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Visit website and post your bid"), 168,
        &TfrmEnd::Button2Click},
-      {&TfrmEnd::Button4, "Button4", "Retire", 200, &TfrmEnd::Button4Click},
+      {&TfrmEnd::Button4, "Button4", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Retire"), 200,
+       &TfrmEnd::Button4Click},
   };
   for (const Button& b : kButtons) {
-    auto* button = new QPushButton(QString::fromLatin1(b.caption), this);
+    auto* button = new QPushButton(tr(b.caption), this);
     button->setObjectName(QString::fromLatin1(b.name));
     button->setGeometry(8, b.top, 369, 25);
     connect(button, &QPushButton::clicked, this, b.click);
     this->*b.control = button;
   }
 
-  GroupBox1 = new QGroupBox(QStringLiteral(" Instructions "), this);
+  GroupBox1 = new QGroupBox(tr(" Instructions "), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   GroupBox1->setGeometry(8, 232, 369, 105);
-  Memo2 =
-      makeMemo(GroupBox1, "Memo2", QRect(8, 16, 353, 81),
-               {QStringLiteral("Visit our website"), m_app.webAddress(kWebsitePage), QString(),
-                QStringLiteral("Log in as a bidder or create a new account."),
-                QStringLiteral("Paste your encrypted bid into your account by pressing Ctrl+V."),
-                QString(), QStringLiteral("Good Luck.")});
+  Memo2 = makeMemo(GroupBox1, "Memo2", QRect(8, 16, 353, 81),
+                   tr("Visit our website\n"
+                      "%1\n"
+                      "\n"
+                      "Log in as a bidder or create a new account.\n"
+                      "Paste your encrypted bid into your account by pressing Ctrl+V.\n"
+                      "\n"
+                      "Good Luck.")
+                       .arg(m_app.webAddress(kWebsitePage)));
   Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Memo2->setAccessibleName(tr("Instructions"));
   Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

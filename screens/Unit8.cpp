@@ -12,7 +12,7 @@
 namespace quillmere {
 
 TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
-  setWindowTitle(QStringLiteral("Make a Loan Payment"));
+  setWindowTitle(tr("Make a Loan Payment"));
   // A fixed frame with no close, minimise or maximise icons: OK or Cancel ends it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(243, 101);
@@ -23,12 +23,12 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
 
   auto* imgTony = new QLabel(this);
   imgTony->setObjectName(QStringLiteral("imgTony"));
-  imgTony->setAccessibleName(QStringLiteral("Tony"));
+  imgTony->setAccessibleName(tr("Tony"));
   imgTony->setGeometry(8, 8, 63, 85);
   imgTony->setAlignment(Qt::AlignCenter);
   imgTony->setPixmap(Picture("tony.jpg"));
 
-  auto* label = new QLabel(QStringLiteral("Pay how much?"), this);
+  auto* label = new QLabel(tr("Pay how much?"), this);
   label->setObjectName(QStringLiteral("Label1"));
   label->setGeometry(80, 10, 155, 13);
   QPalette white = label->palette();
@@ -37,16 +37,16 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
 
   m_edtPay = new IntegerBox(this);
   m_edtPay->setObjectName(QStringLiteral("edtPay"));
-  m_edtPay->setAccessibleName(QStringLiteral("Amount to pay"));
+  m_edtPay->setAccessibleName(tr("Amount to pay"));
   m_edtPay->setGeometry(80, 28, 155, 22);
   m_edtPay->setAllowedCharacters(QStringLiteral("0123456789+-") + QLocale().decimalPoint());
   label->setBuddy(m_edtPay);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("Button1"));
   ok->setGeometry(80, 68, 75, 25);
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName(QStringLiteral("Button2"));
   cancel->setGeometry(160, 68, 75, 25);
 
