@@ -727,11 +727,11 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>Buy</source>
-        <translation>Kaufen</translation>
+        <translation>Kauf</translation>
     </message>
     <message>
         <source>Sell</source>
-        <translation>Verkaufen</translation>
+        <translation>Verkauf</translation>
     </message>
     <message>
         <source>Name:</source>

@@ -1,0 +1,283 @@
+// The website in a real browser: Debian's chromium, driven by playwright-core, on the pages
+// that come with the game (opened as local files, as the game opens them) and on a real bid
+// board on 127.0.0.1: accounts, a bid code that the engine made pasted with Ctrl+V, the
+// standings, every refusal, and axe-core on every page at a phone's and a desktop's width.
+//
+// Environment (tests/browser/run sets it from the build folder):
+//   QUILLMERE_BOARD     the quillmere-board program; without it only the local pages are tested
+//   QUILLMERE_BID_CODE  the engine's bid_code helper
+//   QUILLMERE_SHOTS     a folder for the page screenshots (docs/ keeps a copy of them)
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync, spawn } from 'node:child_process';
+import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { createRequire } from 'node:module';
+import { chromium } from 'playwright-core';
+
+const require = createRequire(import.meta.url);
+const axeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+const site = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'site');
+const boardProgram = process.env.QUILLMERE_BOARD || '';
+const bidCodeProgram = process.env.QUILLMERE_BID_CODE || '';
+const shots = process.env.QUILLMERE_SHOTS || '';
+
+const PHONE = { width: 390, height: 844 };
+const DESKTOP = { width: 1280, height: 900 };
+const STATIC_PAGES = ['index.html', 'intro.htm', 'tutorial.htm'];
+
+let context;
+let profile;
+
+before(async () => {
+  profile = mkdtempSync(join(tmpdir(), 'quillmere-chromium-'));
+  context = await chromium.launchPersistentContext(profile, {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    viewport: DESKTOP,
+  });
+});
+
+after(async () => {
+  await context?.close();
+  rmSync(profile, { recursive: true, force: true });
+});
+
+// A page of its own at the given width.
+async function open(url, viewport = DESKTOP) {
+  const page = await context.newPage();
+  await page.setViewportSize(viewport);
+  const response = await page.goto(url);
+  if (response) assert.equal(response.status(), 200, url);
+  return page;
+}
+
+// What a reader meets on every page: no accessibility violation, no sideways scrolling, every
+// picture drawn, the site's header and one heading of the first level.
+async function checkPage(page, what) {
+  await page.evaluate(axeSource);
+  const { violations } = await page.evaluate(() => window.axe.run(document));
+  assert.deepEqual(
+    violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`), [],
+    `axe-core on ${what}`);
+  const layout = await page.evaluate(() => ({
+    scrollWidth: document.documentElement.scrollWidth,
+    width: window.innerWidth,
+    brokenPictures: [...document.images].filter((i) => !i.complete || i.naturalWidth === 0)
+      .map((i) => i.getAttribute('src')),
+    h1: document.querySelectorAll('h1').length,
+    stylesheets: document.styleSheets.length,
+  }));
+  assert.ok(layout.scrollWidth <= layout.width, `${what} scrolls sideways: ${layout.scrollWidth}px`);
+  assert.deepEqual(layout.brokenPictures, [], `pictures on ${what}`);
+  assert.equal(layout.h1, 1, `one first-level heading on ${what}`);
+  assert.equal(layout.stylesheets, 1, `the stylesheet on ${what}`);
+  await assert.doesNotReject(page.locator('header.site nav[aria-label="Site"]').waitFor(),
+    `the site's navigation on ${what}`);
+}
+
+async function screenshot(page, name) {
+  if (!shots) return;
+  mkdirSync(shots, { recursive: true });
+  await page.screenshot({ path: join(shots, name), fullPage: true });
+}
+
+describe('the pages that come with the game, opened as local files', () => {
+  for (const name of STATIC_PAGES) {
+    for (const [width, viewport] of [['phone', PHONE], ['desktop', DESKTOP]]) {
+      test(`${name} on a ${width}`, async () => {
+        const page = await open(pathToFileURL(join(site, 'quillmere', name)).href, viewport);
+        await checkPage(page, `${name} (${width})`);
+        // Every link between the pages leads to a file that exists; the tutorial's anchors
+        // lead to its sections.
+        const links = await page.evaluate(() => [...document.querySelectorAll('a[href]')]
+          .map((a) => ({ href: a.href, hash: a.hash, local: a.protocol === 'file:' })));
+        for (const link of links.filter((l) => l.local)) {
+          const file = fileURLToPath(link.href.split('#')[0]);
+          assert.ok(existsSync(file), `${name} links to ${link.href}`);
+          if (link.hash && file.endsWith(name)) {
+            assert.equal(await page.locator(link.hash).count(), 1, `${name} anchor ${link.hash}`);
+          }
+        }
+        if (name === 'tutorial.htm') await screenshot(page, `website-tutorial-${width}.png`);
+        await page.close();
+      });
+    }
+  }
+});
+
+// A free port on the loopback interface.
+function freePort() {
+  return new Promise((resolve, reject) => {
+    const server = createServer();
+    server.on('error', reject);
+    server.listen(0, '127.0.0.1', () => {
+      const { port } = server.address();
+      server.close(() => resolve(port));
+    });
+  });
+}
+
+function bidCode(sum, millisecond) {
+  return execFileSync(bidCodeProgram, [String(sum), String(millisecond)], { encoding: 'utf8' }).trim();
+}
+
+describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-board built' }, () => {
+  let board;
+  let base;
+  let data;
+  let boardLog = '';
+
+  before(async () => {
+    data = mkdtempSync(join(tmpdir(), 'quillmere-board-'));
+    const port = Number(process.env.QUILLMERE_BROWSER_PORT) || await freePort();
+    base = `http://127.0.0.1:${port}/quillmere/`;
+    board = spawn(boardProgram, ['serve', '--listen', `127.0.0.1:${port}`,
+      '--database', join(data, 'board.sqlite'), '--site', site],
+    { stdio: ['ignore', 'pipe', 'pipe'] });
+    board.stdout.on('data', (d) => { boardLog += d; });
+    board.stderr.on('data', (d) => { boardLog += d; });
+    const deadline = Date.now() + 15000;
+    for (;;) {
+      try {
+        if ((await fetch(base)).ok) break;
+      } catch { /* not listening yet */ }
+      assert.ok(Date.now() < deadline && board.exitCode === null, `the board did not start:\n${boardLog}`);
+      await new Promise((r) => setTimeout(r, 100));
+    }
+  });
+
+  after(() => {
+    board?.kill();
+    rmSync(data, { recursive: true, force: true });
+  });
+
+  // Fills a form by its fields' labels and sends it with its button.
+  async function submit(page, form, fields, button) {
+    const scope = page.locator('form', { has: page.getByRole('heading', { name: form }) });
+    for (const [label, value] of Object.entries(fields)) {
+      await scope.getByLabel(label, { exact: true }).fill(value);
+    }
+    await scope.getByRole('button', { name: button }).click();
+    await page.waitForLoadState();
+  }
+  const signUp = (page, name, password) =>
+    submit(page, 'Create a new account', { Name: name, Password: password }, 'Create account');
+  const logIn = (page, name, password) =>
+    submit(page, 'Log in as a bidder', { Name: name, Password: password }, 'Log in');
+  const logOut = async (page) => {
+    await page.getByRole('button', { name: 'Log out' }).first().click();
+    await page.waitForLoadState();
+  };
+
+  // Puts a code on the clipboard and pastes it into the bid field with Ctrl+V, as a player
+  // does after "Copy encrypted bid amount to clipboard", then posts it.
+  async function pasteAndPost(page, code) {
+    await page.evaluate((text) => navigator.clipboard.writeText(text), code);
+    const field = page.getByLabel('Your bid code');
+    await field.fill('');
+    await field.focus();
+    await page.keyboard.press('Control+V');
+    assert.equal(await field.inputValue(), code, 'the pasted code');
+    await page.getByRole('button', { name: 'Post your bid' }).click();
+    await page.waitForLoadState();
+  }
+
+  const notice = (page) => page.locator('p.notice[role="status"]').innerText();
+  const refusal = (page) => page.locator('p.error[role="alert"]').innerText();
+  const standings = (page) => page.locator('table', { has: page.locator('caption', { hasText: 'Standings' }) })
+    .locator('tbody tr').evaluateAll((rows) => rows.map((r) => [...r.cells].map((c) => c.innerText.trim())));
+
+  test('an account, a pasted code, the standings and the rank; log out; a wrong password',
+    async () => {
+      await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: new URL(base).origin });
+      const page = await open(base);
+      await checkPage(page, 'the board, logged out');
+      // The static pages come from the board too, with their pictures.
+      for (const name of ['intro.htm', 'tutorial.htm']) {
+        const other = await open(base + name);
+        await checkPage(other, `${name} from the board`);
+        await other.close();
+      }
+
+      await signUp(page, 'Ray', 'a quiet street at night');
+      assert.match(await notice(page), /Ray/);
+      await checkPage(page, 'the board, logged in');
+
+      await pasteAndPost(page, bidCode(48210, 1000));
+      assert.equal(await notice(page), 'Your bid of 48210 stands 1st of 1.');
+      assert.deepEqual((await standings(page))[0].slice(1), ['Ray', '48210']);
+      await checkPage(page, 'the board after a post');
+
+      // A second bidder outbids Ray and leads; Ray's rank line says so after a lower bid.
+      await logOut(page);
+      assert.equal(await notice(page), 'You are logged out.');
+      await signUp(page, 'Lou <script>', 'another quiet street');
+      await pasteAndPost(page, bidCode(91000, 2000));
+      assert.equal(await notice(page), 'Your bid of 91000 stands 1st of 2.');
+      const rows = await standings(page);
+      assert.deepEqual(rows.map((r) => r.slice(1)), [['Lou <script>', '91000'], ['Ray', '48210']]);
+      assert.equal(await page.locator('tr.leader').count(), 1);
+      await screenshot(page, 'website-board-desktop.png');
+      await page.setViewportSize(PHONE);
+      await checkPage(page, 'the board on a phone');
+      await screenshot(page, 'website-board-phone.png');
+      await page.setViewportSize(DESKTOP);
+
+      const account = await open(base + 'account');
+      await checkPage(account, 'the account page');
+      assert.match(await account.locator('main').innerText(), /91000/);
+      await account.close();
+
+      await logOut(page);
+      await logIn(page, 'Ray', 'not the password');
+      assert.equal(await refusal(page), 'That name and password do not match an account.');
+      await checkPage(page, 'a refused log-in');
+      await logIn(page, 'Ray', 'a quiet street at night');
+      assert.match(await notice(page), /Welcome back, Ray\./);
+      await page.close();
+    });
+
+  test('every refusal says what is wrong, and nothing is stored', async () => {
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: new URL(base).origin });
+    const page = await open(base);
+    await signUp(page, 'Ray', 'whatever it is');
+    assert.equal(await refusal(page), 'The name Ray is taken. Choose another.');
+    await signUp(page, 'Kim', 'short');
+    assert.match(await refusal(page), /^A password needs at least \d+ characters\.$/);
+    await signUp(page, 'Kim', 'a long enough password');
+
+    const good = bidCode(777, 3000);
+    const again = " Copy it again on the game's end screen and paste it whole.";
+    // A digit of the check block (positions 139..222) changed by one.
+    const typo = good.slice(0, 150) + String((Number(good[150]) + 1) % 10) + good.slice(151);
+    const cases = [
+      [good.slice(0, 200), `This code is too short: a bid code has 224 characters and this one has 200.${again}`],
+      [good + '12', `This code is too long: a bid code has 224 characters and this one has 226.${again}`],
+      [good.slice(0, 10) + 'x' + good.slice(11), `This code holds “x”, a character that cannot be in a code.${again}`],
+      [typo, `This code has a typo.${again}`],
+    ];
+    const before = await standings(page);
+    for (const [code, message] of cases) {
+      await pasteAndPost(page, code);
+      assert.equal(await refusal(page), message, code);
+      await checkPage(page, `the refusal "${message}"`);
+    }
+    await page.getByRole('button', { name: 'Post your bid' }).click();
+    await page.waitForLoadState();
+    assert.equal(await refusal(page), 'Paste your bid code into the box first.');
+    assert.deepEqual(await standings(page), before, 'nothing stored');
+
+    await pasteAndPost(page, good);
+    assert.match(await notice(page), /^Your bid of 777 stands 3rd of 3\.$/);
+    await pasteAndPost(page, good);
+    assert.equal(await refusal(page), 'This code was already posted.');
+    assert.equal((await standings(page)).length, 3);
+    await page.close();
+  });
+});

@@ -1,0 +1,124 @@
+// Every screen in every language the game ships a translation for: no text is cut off by its
+// control or runs into another, measured with the game's font. CTest runs it at 100 % and at
+// 200 % scaling. English is the screens' own layout as designed, and is not measured here.
+#include <QFile>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "gui_helpers.h"
+#include "layout_check.h"
+#include "screens/Translation.h"
+#include "screens/Unit1.h"
+#include "screens/Unit3.h"
+#include "screens/Unit4.h"
+#include "screens/Unit5.h"
+#include "screens/Unit6.h"
+#include "screens/Unit7.h"
+#include "screens/Unit8.h"
+
+using namespace quillmere;
+using namespace quillmere::testing;
+
+namespace {
+
+// The English texts of one context, as the translation file lists them.
+QStringList SourceTexts(const char* context) {
+  QFile file(QStringLiteral(QUILLMERE_TRANSLATIONS "/quillmere_de.ts"));
+  if (!file.open(QIODevice::ReadOnly)) qFatal("no translation file");
+  QXmlStreamReader xml(&file);
+  QStringList texts;
+  bool inContext = false;
+  while (xml.readNextStartElement() || !xml.atEnd()) {
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == QLatin1String("name"))
+      inContext = xml.readElementText() == QLatin1String(context);
+    else if (xml.name() == QLatin1String("source") && inContext)
+      texts << xml.readElementText();
+  }
+  return texts;
+}
+
+// Shows a screen, lets it lay itself out, and lists what does not fit.
+QStringList Check(QWidget* screen) {
+  screen->show();
+  QCoreApplication::processEvents();
+  const QStringList faults = ClippedTexts(screen);
+  screen->hide();
+  return faults;
+}
+
+}  // namespace
+
+class TestLayout : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QFETCH(QString, language);
+    InstallTranslations(QLocale(language));
+    QCOMPARE(TranslationLanguage(), language);
+  }
+  void cleanupTestCase() { InstallTranslations(QLocale(QLocale::English)); }
+
+  void screens_data() { languages(); }
+  void screens() {
+    GuiGame g;
+    g.createScreens();
+    g.game.startgame();
+    QStringList faults;
+    faults << Check(g.app.createSplash());
+    faults << Check(g.app.frmGuns()) << Check(g.app.frmCars()) << Check(g.app.frmLoan());
+
+    // The pursuit with every button shown and the longest of its lines.
+    TfrmBusted* busted = g.app.frmBusted();
+    g.app.refresh();
+    for (QWidget* button : busted->findChildren<QPushButton*>()) button->setVisible(true);
+    faults << ClippedTexts(busted);
+
+    g.app.ShowEndScreen();
+    faults << Check(g.app.frmEnd());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+  }
+
+  // The main screen with every good, gun, car, time of day and status line it can show.
+  void mainScreen_data() { languages(); }
+  void mainScreen() {
+    GuiGame g;
+    g.createScreens();
+    g.game.startgame();
+    TfrmMain* main = g.app.frmMain();
+    main->show();
+    QStringList faults;
+    const QStringList news = SourceTexts("Status");
+    QVERIFY(news.size() > 5);
+    for (int i = 0; i < std::max({kGoodCount, kGunCount + 1, kCarCount + 1, int(news.size())});
+         ++i) {
+      const int good = i % kGoodCount;
+      g.s.infoGood = good;
+      g.s.infoDescribed = true;
+      g.s.possession.assign(3, Lot{good, 99999, 999});
+      for (MarketRow& row : g.s.market) row = {true, 99999};
+      const int gun = i % (kGunCount + 1);
+      g.s.gunName = gun == 0 ? "NONE" : std::string(GunOfKind(gun).name);
+      const int car = i % (kCarCount + 1);
+      g.s.carName = car == 0 ? "NONE" : std::string(CarOfKind(car).name);
+      g.s.timeOfDay = static_cast<TimeOfDay>(i % 3);
+      g.s.statusText = news.value(i % news.size()).toStdString();
+      main->refresh();
+      QCoreApplication::processEvents();
+      faults << ClippedTexts(main);
+    }
+    faults.removeDuplicates();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+  }
+
+ private:
+  static void languages() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"es", "de"})
+      QTest::newRow(language) << QString::fromLatin1(language);
+  }
+};
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
