@@ -28,7 +28,7 @@ constexpr int kStandingsShown = 100;
 constexpr int kNameMax = 32;
 constexpr int kPasswordMin = 8;
 constexpr int kPasswordMax = 256;
-constexpr qint64 kCacheMs = 1000;
+constexpr qint64 kCacheMs = 200;  // how long another process's writes may go unseen
 const QByteArray kCookie = "qm";
 
 const QByteArray kSecurityHeaders[] = {
@@ -339,7 +339,7 @@ Response Board::boardPage(int status, const Visitor& visitor, const QString& err
   if (visitor.account) {
     h << "<form class=\"panel\" method=\"post\" action=\"bid\">\n<h2>Post a bid</h2>\n"
          "<label for=\"code\">Your bid code</label>\n"
-         "<textarea id=\"code\" name=\"code\" rows=\"4\" required autocomplete=\"off\" "
+         "<textarea id=\"code\" name=\"code\" rows=\"4\" autocomplete=\"off\" "
          "spellcheck=\"false\" aria-describedby=\"code-hint\"></textarea>\n"
          "<p class=\"hint\" id=\"code-hint\">Paste the 224-character code that the game's end "
          "screen copied (Ctrl+V).</p>\n<input type=\"hidden\" name=\"csrf\" value=\""_html
@@ -414,9 +414,7 @@ Response Board::accountPage(int status, const Visitor& visitor, const QString& e
     h << "</tbody></table></div>\n"_html;
   }
   h << "<div class=\"forms\">\n<form method=\"post\" action=\"password\">\n"
-       "<h2>Change your password</h2>\n<input type=\"text\" name=\"name\" value=\""_html
-    << visitor.account->name
-    << "\" autocomplete=\"username\" hidden>\n"
+       "<h2>Change your password</h2>\n"
        "<label for=\"old\">Current password</label>\n<input id=\"old\" name=\"old\" "
        "type=\"password\" required autocomplete=\"current-password\">\n"
        "<label for=\"new\">New password</label>\n<input id=\"new\" name=\"new\" type=\"password\" "

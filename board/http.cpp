@@ -116,13 +116,14 @@ class Connection : public QObject {
 
   bool idle(qint64 now) const {
     if (m_busy) return false;
+    if (m_closing) return now - m_lastActivity > kIdleSeconds * 1000;
     const qint64 since = m_buffer.isEmpty() ? m_lastActivity : m_requestStart;
     return now - since > kIdleSeconds * 1000;
   }
 
  private:
   void read() {
-    if (m_dropped) return;
+    if (m_dropped || m_closing) return;
     const QByteArray data = m_socket->readAll();
     if (m_buffer.isEmpty() && !data.isEmpty()) m_requestStart = m_worker->now();
     m_buffer += data;
@@ -137,7 +138,7 @@ class Connection : public QObject {
   }
 
   void process() {
-    while (!m_busy && !m_dropped) {
+    while (!m_busy && !m_dropped && !m_closing) {
       if (!m_haveHead) {
         const qsizetype end = m_buffer.indexOf("\r\n\r\n");
         if (end < 0 ? m_buffer.size() > kMaxHeadBytes : end + 4 > kMaxHeadBytes)
@@ -222,11 +223,10 @@ class Connection : public QObject {
     out += "\r\n";
     if (m_lastMethod != "HEAD") out += response.body;
     m_socket->write(out);
+    // The socket flushes what is written before it closes; `disconnected` then drops it.
     if (close) {
-      m_dropped = true;
-      m_worker->forget(this);
+      m_closing = true;
       m_socket->disconnectFromHost();
-      if (!m_busy) deleteLater();
     }
   }
 
@@ -253,6 +253,7 @@ class Connection : public QObject {
   bool m_keepAlive = true;
   bool m_busy = false;
   bool m_dropped = false;
+  bool m_closing = false;
 };
 
 void Worker::accept(qintptr descriptor) {

@@ -122,8 +122,8 @@ int main(int argc, char** argv) {
                       options.threads > 0 ? options.threads : QThread::idealThreadCount());
     if (!server.listen(host, port))
       return Fail("cannot listen on " + options.listen + ": " + server.errorString());
-    std::printf("quillmere-board: serving http://%s/quillmere/ from %s\n",
-                qPrintable(options.listen), qPrintable(options.site));
+    std::printf("quillmere-board: serving http://%s:%d/quillmere/ from %s\n",
+                qPrintable(host.toString()), int(server.serverPort()), qPrintable(options.site));
     std::fflush(stdout);
     return app.exec();
   } catch (const StoreError& e) {

@@ -100,6 +100,7 @@ Store::Store(const QString& url) {
     throw StoreError("cannot open the database " + target.toStdString() + ": " +
                      db.lastError().text().toStdString());
   if (m_postgres) {
+    exec("SET client_min_messages = warning");
     exec("SET lock_timeout = '2s'");
     exec("SET statement_timeout = '10s'");
   } else {
