@@ -38,7 +38,7 @@ void BM_WholeGame(benchmark::State& state) {
     Game game(clock, player);
     player.game = &game;
     game.NewGame();
-    for (int trip = 0; !game.finished() && trip < 200; ++trip) {
+    for (std::uint32_t trip = 0; !game.finished() && trip < 200; ++trip) {
       clock.set(ms = (ms * 7919 + trip) % 86400000);
       // Wear takes the Civic's last dollar after 68 trips and a worthless car may not drive
       // in the city; kept on the road, it lasts all ninety one-period trips to the end.

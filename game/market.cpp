@@ -49,7 +49,7 @@ void Game::startgame() {
 
 void Game::randomdrugs() {
   m_random.ReseedFromClock();
-  for (int good = 0; good < kGoodCount; ++good) {
+  for (std::size_t good = 0; good < kGoodCount; ++good) {
     const PriceRule& rule = kPriceRules[good];
     MarketRow& row = m_state.market[good];
     row.offered = rule.presence == 0 || m_random.RandomBelow(rule.presence) != 0;

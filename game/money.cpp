@@ -1,6 +1,7 @@
 // Whole-dollar arithmetic that never wraps, and the extended-precision factors.
 #include "game/money.h"
 
+#include <bit>
 #include <charconv>
 #include <limits>
 
@@ -31,6 +32,37 @@ constexpr Extended ExtendedOf(Factor factor) {
   return {1ULL << 63, 63};
 }
 
+// A product of up to 96 bits as its high and low 64-bit halves.
+struct Product {
+  std::uint64_t high;
+  std::uint64_t low;
+};
+
+// magnitude × significand exactly, for a magnitude of at most 2^32: each partial product
+// of the significand's 32-bit halves then fits in 64 bits.
+constexpr Product MultiplyExact(std::uint64_t magnitude, std::uint64_t significand) {
+  const std::uint64_t low = magnitude * (significand & 0xFFFFFFFFu);
+  const std::uint64_t middle = magnitude * (significand >> 32);
+  const std::uint64_t sum = low + (middle << 32);
+  return {(middle >> 32) + (sum < low ? 1u : 0u), sum};
+}
+
+// The product rounded to 64 significant bits (nearest, ties to even), then divided by
+// 2^shift (63 or 64) and truncated.
+constexpr std::uint64_t RoundThenShift(Product p, int shift) {
+  if (p.high == 0) return shift >= 64 ? 0 : p.low >> shift;
+  // The product has 64 + drop bits; the lowest drop of them are rounded away.
+  const int drop = static_cast<int>(std::bit_width(p.high));
+  std::uint64_t kept = (p.high << (64 - drop)) | (p.low >> drop);
+  const std::uint64_t rest = p.low & ((std::uint64_t{1} << drop) - 1);
+  const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+  bool carry = false;
+  if (rest > half || (rest == half && (kept & 1) != 0)) carry = ++kept == 0;
+  // kept × 2^drop / 2^shift; a carry out of kept is 2^64.
+  const int down = shift - drop;
+  return carry ? std::uint64_t{1} << (64 - down) : kept >> down;
+}
+
 }  // namespace
 
 Money Saturate(std::int64_t value) {
@@ -48,23 +80,9 @@ Money ScaleTruncate(Money value, Factor factor) {
   const bool negative = value < 0;
   const std::uint64_t magnitude =
       negative ? std::uint64_t(-std::int64_t{value}) : std::uint64_t(value);
-  __extension__ using U128 = unsigned __int128;
-  U128 product = U128(magnitude) * f.significand;
-
-  // Round the exact product to 64 significant bits, ties to even.
-  int bits = 0;
-  for (U128 p = product; p != 0; p >>= 1) ++bits;
-  if (bits > 64) {
-    const int drop = bits - 64;
-    const U128 unit = U128(1) << drop;
-    const U128 rest = product & (unit - 1);
-    const U128 half = unit >> 1;
-    product -= rest;
-    if (rest > half || (rest == half && ((product >> drop) & 1) != 0)) product += unit;
-  }
+  const std::uint64_t whole = RoundThenShift(MultiplyExact(magnitude, f.significand), f.shift);
   // Truncate toward zero: the sign is applied to the magnitude's whole part.
-  const U128 whole = product >> f.shift;
-  const std::int64_t result = whole > U128(kMax) + 1 ? kMax + 1 : std::int64_t(whole);
+  const std::int64_t result = whole > std::uint64_t(kMax) + 1 ? kMax + 1 : std::int64_t(whole);
   return Saturate(negative ? -result : result);
 }
 

@@ -10,7 +10,7 @@ namespace quillmere {
 void Game::drug1MouseUp(int row) {
   if (m_finished || row < 1 || row > kGoodCount) return;
   const int good = row - 1;
-  const MarketRow& offer = m_state.market[good];
+  const MarketRow& offer = m_state.market[static_cast<std::size_t>(good)];
   if (offer.offered) getinfo(good, offer.price);
 }
 
@@ -59,7 +59,7 @@ void Game::drug2MouseUp(int row) {
 void Game::btnSellClick() {
   if (m_finished || !m_state.sellEnabled || !m_state.sellSelection) return;
   const SellSelection picked = *m_state.sellSelection;
-  const MarketRow& offer = m_state.market[std::size_t(picked.good)];
+  const MarketRow& offer = m_state.market[static_cast<std::size_t>(picked.good)];
   if (offer.offered) {
     const std::optional<std::int32_t> amount = ParseInt32(m_state.sellText);
     if (!amount) {

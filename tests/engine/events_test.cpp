@@ -69,7 +69,7 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
     f.game.streetevents("misc");
     EXPECT_EQ(f.s.statusText, c.status);
     for (int good = 0; good < kGoodCount; ++good) {
-      const MarketRow& row = f.s.market[std::size_t(good)];
+      const MarketRow& row = f.s.market[static_cast<std::size_t>(good)];
       EXPECT_EQ(std::pair(row.offered, row.price),
                 good == c.good ? std::pair(true, c.price) : std::pair(false, 0));
     }

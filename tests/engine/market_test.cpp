@@ -16,7 +16,7 @@ using Prices = std::array<Money, kGoodCount>;
 
 Prices MarketPrices(const GameState& s) {
   Prices prices{};
-  for (int good = 0; good < kGoodCount; ++good)
+  for (std::size_t good = 0; good < kGoodCount; ++good)
     prices[good] = s.market[good].offered ? s.market[good].price : 0;
   return prices;
 }

@@ -48,7 +48,7 @@ TEST(Random, ExactSequenceFromTheClockAndAgainAfterAReseedInTheSameMillisecond) 
   FixedClock clock(12345678);
   Random random(clock);
   random.ReseedFromClock();
-  for (std::uint32_t expected : {6, 5, 1, 9, 3}) EXPECT_EQ(random.RandomBelow(10), expected);
+  for (std::uint32_t expected : {6u, 5u, 1u, 9u, 3u}) EXPECT_EQ(random.RandomBelow(10), expected);
   random.ReseedFromClock();
   EXPECT_EQ(random.RandomBelow(10), 6u);
   EXPECT_EQ(random.RandomBelow(0), 0u);

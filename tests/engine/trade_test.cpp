@@ -22,7 +22,7 @@ constexpr Money kMax = 2147483647;
 
 // A game whose market offers only the goods a test names.
 struct Trade : testing::GameFixture {
-  void offer(int good, Money price) { s.market[good] = MarketRow{true, price}; }
+  void offer(int good, Money price) { s.market[static_cast<std::size_t>(good)] = MarketRow{true, price}; }
   void buy(int good, Money price, const char* amount) {
     offer(good, price);
     game.drug1MouseUp(good + 1);

@@ -80,7 +80,7 @@ TEST_F(TravelTest, ATripDrawsTheMarketAndThePlacesOwnPrices) {
     f.s.buyText = "7";
     f.game.Travel(place);
     Prices seen{};
-    for (int good = 0; good < kGoodCount; ++good)
+    for (std::size_t good = 0; good < kGoodCount; ++good)
       if (f.s.market[good].offered) seen[good] = f.s.market[good].price;
     EXPECT_EQ(seen, prices);
     // Acid is selected, at the price that the place gave it; the buy box keeps its text.

@@ -29,7 +29,8 @@ class Dice {
 
 class RandomPlayer final : public Player {
  public:
-  RandomPlayer(std::uint64_t seed) : m_dice(seed), m_game(m_clock, *this) {}
+  RandomPlayer(std::uint64_t seed, const TextShown& shown)
+      : m_dice(seed), m_game(m_clock, *this), m_shown(shown) {}
 
   PlayedGame play(int maxActions) {
     tick();
@@ -39,12 +40,15 @@ class RandomPlayer final : public Player {
       ++m_played.actions;
       tick();
       act();
+      showScreen();
     }
     return m_played;
   }
 
-  bool MessageDialog(const std::string& text, DialogKind, DialogButtons buttons) override {
+  bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override {
     if (text.empty()) Broken("an empty message box");
+    show("Caption", std::string(DialogCaption(kind)));
+    show("Message", text);
     return buttons == DialogButtons::YesNo ? m_dice.chance(50) : true;
   }
   void ConversionError(const std::string& text) override {
@@ -87,6 +91,19 @@ class RandomPlayer final : public Player {
 
  private:
   void tick() { m_clock.set(static_cast<std::uint32_t>(m_dice.below(86400000))); }
+
+  void show(const char* context, const std::string& text) {
+    if (m_shown && !text.empty()) m_shown(context, text);
+  }
+  // The engine's texts on the main screen, and the last pursuit's log.
+  void showScreen() {
+    const GameState& s = m_game.state();
+    for (const std::string& line : m_game.busted().log()) show("Pursuit", line);
+    show("Status", s.statusText);
+    show("Cars", s.carName);
+    show("Guns", s.gunName);
+    show("Caption", std::string(TimeOfDayText(s.timeOfDay)));
+  }
 
   std::string amountText() {
     static const std::array<const char*, 12> odd = {
@@ -248,6 +265,7 @@ class RandomPlayer final : public Player {
   Dice m_dice;
   FixedClock m_clock;
   Game m_game;
+  TextShown m_shown;
   PlayedGame m_played;
 };
 
@@ -308,9 +326,9 @@ void CheckBidCode(const std::string& score, const std::string& code) {
   if (at != 222) Broken("the check block is not 84 characters");
 }
 
-PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions) {
+PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions, const TextShown& shown) {
   try {
-    return RandomPlayer(seed).play(maxActions);
+    return RandomPlayer(seed, shown).play(maxActions);
   } catch (const InvariantBroken& broken) {
     throw InvariantBroken("game " + std::to_string(seed) + ": " + broken.what());
   }

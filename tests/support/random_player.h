@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -24,8 +25,12 @@ struct PlayedGame {
   bool terminated = false;
 };
 
+// Hears every text the engine puts in front of the player, with the context the engine marks
+// it with for translation (game/texts.h).
+using TextShown = std::function<void(const char* context, const std::string& text)>;
+
 // Plays one whole game from its seed; the same seed plays the same game.
-PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions = 5000);
+PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions = 5000, const TextShown& shown = {});
 
 // Checks the state against everything that must hold between two actions.
 void CheckInvariants(const Game& game);
