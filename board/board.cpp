@@ -649,10 +649,12 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
   QString refusal = throttled(accountKey, addressKey);
   if (refusal.isEmpty()) refusal = PasswordRefusal(fresh);
   if (!refusal.isEmpty()) return reply(accountPage(400, visitor, refusal, {}));
-  const QByteArray hash = store().passwordHash(visitor.account->id);
+  const QByteArray current = store().passwordHash(visitor.account->id);
   offLoop(
       reply,
-      [hash, old, fresh] { return VerifyPassword(hash, old) ? HashPassword(fresh) : QByteArray(); },
+      [current, old, fresh] {
+        return VerifyPassword(current, old) ? HashPassword(fresh) : QByteArray();
+      },
       [this, visitor = std::move(visitor), accountKey, addressKey](QByteArray hash) mutable {
         if (hash.isEmpty()) {
           store().recordFailure(accountKey, kThrottleWindowMs, Now());

@@ -204,7 +204,7 @@ std::pair<int, QString> BoardProcess::Command(const QStringList& arguments,
 }
 
 QByteArray MakeCode(long long score, int millisecond) {
-  FixedClock clock(millisecond);
+  FixedClock clock{static_cast<std::uint32_t>(millisecond)};
   Random random(clock);
   return QByteArray::fromStdString(EncryptString(std::to_string(score), random));
 }

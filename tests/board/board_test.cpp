@@ -149,7 +149,7 @@ TEST_P(Board, RefusalsStoreNothing) {
                                 "\" onmouseover=\"x", "%00 & \\ ; --"}) {
     Client odd(board->port());
     ASSERT_EQ(odd.signup(name, "' OR '1'='1' --").status, 200) << name.toStdString();
-    ASSERT_EQ(odd.bid(MakeCode(name.size(), 10 + name.size())).status, 200);
+    ASSERT_EQ(odd.bid(MakeCode(name.size(), int(10 + name.size()))).status, 200);
     const QByteArray page = odd.get("").body;
     EXPECT_FALSE(page.contains(name)) << "unescaped: " << name.toStdString();
     EXPECT_FALSE(page.contains("<script>alert"));
@@ -315,7 +315,7 @@ TEST_P(Board, TwoProcessesServeOneBoard) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, Board, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "PostgreSQL" : "SQLite"; });
+                         [](const auto& param) { return param.param ? "PostgreSQL" : "SQLite"; });
 
 // The limits of the HTTP server, the same whatever the database.
 TEST(BoardHttp, LimitsAndPaths) {

@@ -89,7 +89,8 @@ TEST(ReadBidCode, RefusesWhatTheGameCannotMake) {
   };
   auto withScore = [&](const std::string& padded) {
     std::string code = good;
-    for (int k = 0; k < 10; ++k) code[std::size_t(kScorePositions[k] - 1)] = Mirror(padded[k]);
+    for (std::size_t k = 0; k < 10; ++k)
+      code[std::size_t(kScorePositions[k] - 1)] = Mirror(padded[k]);
     return code;
   };
   const std::pair<std::string, BidReading::Status> cases[] = {
