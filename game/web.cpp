@@ -36,7 +36,7 @@ std::string WebAddress(std::string_view website, std::string_view localSite,
   std::string file(localSite);
   while (!file.empty() && file.back() == '/') file.pop_back();
   file += path;
-  if (file.back() == '/') file += "index.html";
+  if (!file.empty() && file.back() == '/') file += "index.html";
   return "file://" + FileUrlPath(file);
 }
 

@@ -1,5 +1,5 @@
 # What installing quillmere needs before any target is declared: the program's id on the
-# desktop, the release it is, and how a manual page is installed.
+# desktop, the release it is, and how manual pages and the changelog are installed.
 
 # Games go to games/ (/usr/games, /usr/local/games: both on Debian's PATH); for a prefix whose
 # games/ is not on the PATH, such as ~/.local, choose bin.
@@ -40,13 +40,19 @@ if(_month LESS 10)
 endif()
 set(QUILLMERE_RELEASE_DATE "${CMAKE_MATCH_3}-${_month}-${CMAKE_MATCH_1}")
 
-# Installs a manual page compressed, as Debian wants it: quillmere_install_manpage(<page> <section>).
-function(quillmere_install_manpage page section)
-  get_filename_component(name ${page} NAME)
+# Installs a file gzip-compressed, as Debian wants manual pages and changelogs, without a
+# timestamp inside so that a rebuild gives the same bytes.
+function(quillmere_install_compressed file destination)
+  get_filename_component(name ${file} NAME)
   set(packed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
   add_custom_command(OUTPUT ${packed}
-    COMMAND sh -c "gzip -9n < \"$1\" > \"$2\"" sh ${page} ${packed}
-    DEPENDS ${page} VERBATIM)
-  add_custom_target(manpage_${name} ALL DEPENDS ${packed})
-  install(FILES ${packed} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+    COMMAND sh -c "gzip -9n < \"$1\" > \"$2\"" sh ${file} ${packed}
+    DEPENDS ${file} VERBATIM)
+  add_custom_target(compress_${name} ALL DEPENDS ${packed})
+  install(FILES ${packed} DESTINATION ${destination})
+endfunction()
+
+# quillmere_install_manpage(<page> <section>)
+function(quillmere_install_manpage page section)
+  quillmere_install_compressed(${page} ${CMAKE_INSTALL_MANDIR}/man${section})
 endfunction()

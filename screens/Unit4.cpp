@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/OnClick.h"
 
 namespace quillmere {
 
@@ -63,9 +64,9 @@ TfrmGuns::TfrmGuns(App& app, QWidget* parent)
   btnClose =
       addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
 
-  connect(btnBuy, &QPushButton::clicked, this, &TfrmGuns::btnBuyClick);
-  connect(btnSell, &QPushButton::clicked, this, &TfrmGuns::btnSellClick);
-  connect(btnClose, &QPushButton::clicked, this, &TfrmGuns::reject);
+  OnClick(btnBuy, this, &TfrmGuns::btnBuyClick);
+  OnClick(btnSell, this, &TfrmGuns::btnSellClick);
+  OnClick(btnClose, this, &TfrmGuns::reject);
   refresh();
 }
 

@@ -759,7 +759,7 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>some</source>
-        <translation>Teil</translation>
+        <translation>etwas</translation>
     </message>
     <message>
         <source>all</source>

@@ -30,6 +30,7 @@ struct SeenBox {
   QString title;
   QString text;
   QStringList buttons;
+  Qt::TextFormat format;
 };
 
 // Presses a button on every message box as soon as it is shown: the next scripted answer
@@ -52,7 +53,7 @@ class BoxAnswerer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = qobject_cast<QMessageBox*>(watched);
     if (box && event->type() == QEvent::Show) {
-      SeenBox s{box->windowTitle(), box->text(), {}};
+      SeenBox s{box->windowTitle(), box->text(), {}, box->textFormat()};
       for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
       seen << s;
       QString answer;

@@ -1,5 +1,6 @@
 // The main screen: its layout, what it draws from the game, trading by clicking the grids and
 // buttons, the boxes the player sees, the money buttons, a trip and the menu.
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
@@ -139,12 +140,14 @@ class TestMain : public QObject {
     g.clickRow("drug2", 1, Qt::RightButton);  // any button picks
     QVERIFY(g.enabled("btnSell"));
     QCOMPARE(g.text("edtSell"), QStringLiteral("1"));
-    g.type("edtSell", QStringLiteral("1x"));
+    // What the player typed is shown as typed, never as markup.
+    g.type("edtSell", QStringLiteral("<b>1</b>"));
     g.boxes.answers = {QStringLiteral("OK")};  // the conversion box names no default button
     g.click("btnSell");
     QCOMPARE(g.boxes.seen.size(), 1);
     QCOMPARE(g.boxes.seen[0].title, QStringLiteral("quillmere"));
-    QCOMPARE(g.boxes.seen[0].text, QStringLiteral("'1x' is not a valid integer value."));
+    QCOMPARE(g.boxes.seen[0].text, QStringLiteral("'<b>1</b>' is not a valid integer value."));
+    QCOMPARE(g.boxes.seen[0].format, Qt::PlainText);
     QVERIFY(g.enabled("btnSell"));
 
     g.type("edtSell", QStringLiteral("1"));
@@ -185,6 +188,30 @@ class TestMain : public QObject {
     QTest::keyClick(child(g.main, "edtBuy"), Qt::Key_Down);
     QCOMPARE(g.text("edtBuy"), QStringLiteral("-1"));
     QCOMPARE(g.s.buyText, std::string("-1"));
+  }
+
+  // Enter presses the focused button, as Space does.
+  void enterPressesTheFocusedButton() {
+    MainGame g;
+    auto* deposit = child<QPushButton>(g.main, "SpeedButton3");
+    deposit->setFocus();
+    QTest::keyClick(deposit, Qt::Key_Return);
+    QCOMPARE(g.text("lblbank") + " " + g.text("lblcash"), QStringLiteral("2000 0"));
+  }
+
+  // A screen reader or a dictation tool that sets the box's text through the accessibility
+  // interface is heard like typing: Buy buys what the box shows.
+  void textSetThroughAccessibilityIsWhatBuyReads() {
+    MainGame g;
+    QAccessibleInterface* box =
+        QAccessible::queryAccessibleInterface(child<IntegerBox>(g.main, "edtBuy"));
+    QVERIFY(box && box->editableTextInterface());
+    box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(),
+                                              QStringLiteral("1"));
+    QCOMPARE(g.text("edtBuy"), QStringLiteral("1"));
+    g.click("btnBuy");
+    QCOMPARE(g.boxes.texts(), QStringList());
+    QCOMPARE(g.text("lblcash"), QStringLiteral("700"));
   }
 
   void moneyButtons() {
