@@ -31,8 +31,9 @@ constexpr int kRowRight[] = {190, 190, 409};
 constexpr QRect kNewGroup{194, 4, 104, 94};
 constexpr QRect kOldGroup{302, 4, 103, 94};
 constexpr QRect kGroupButton{8, 62, 88, 25};
-constexpr QRect kCashCaption{198, 106, 40, 18};
-constexpr QRect kCash{238, 106, 52, 18};
+constexpr QRect kCashCaption{198, 106, 30, 18};
+// Wide enough for any 32-bit sum, "-2147483648" included.
+constexpr QRect kCash{228, 106, 70, 18};
 constexpr QRect kLeave{302, 103, 103, 25};
 
 }  // namespace

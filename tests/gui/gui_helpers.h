@@ -34,9 +34,12 @@ struct SeenBox {
 };
 
 // Presses a button on every message box as soon as it is shown: the next scripted answer
-// (a button's text, such as "&Yes" or "&No"), or else the box's default button.
+// (a button's text, such as "&Yes" or "&No"; kCloseBox closes it through the window system),
+// or else the box's default button.
 class BoxAnswerer : public QObject {
  public:
+  static constexpr QLatin1StringView kCloseBox{"(close)"};
+
   BoxAnswerer() { qApp->installEventFilter(this); }
   ~BoxAnswerer() override { qApp->removeEventFilter(this); }
 
@@ -62,6 +65,10 @@ class BoxAnswerer : public QObject {
         answers.pop_front();
       }
       QTimer::singleShot(0, box, [box, answer] {
+        if (answer == kCloseBox) {
+          box->close();
+          return;
+        }
         for (QAbstractButton* b : box->buttons()) {
           if (b->text() == answer) {
             b->click();
