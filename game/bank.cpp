@@ -21,14 +21,12 @@ void PayTony(GameState& s, Money amount) {
 
 void Game::SpeedButton1Click() {
   if (m_finished) return;
-  m_state.cash = AddMoney(m_state.cash, m_state.bank);
-  m_state.bank = 0;
+  MoveMoney(m_state.bank, m_state.cash);
 }
 
 void Game::SpeedButton3Click() {
   if (m_finished) return;
-  m_state.bank = AddMoney(m_state.bank, m_state.cash);
-  m_state.cash = 0;
+  MoveMoney(m_state.cash, m_state.bank);
 }
 
 void Game::btnTonyallClick() {
@@ -51,16 +49,21 @@ void Game::btntonysomeClick() {
 
 void Game::btnHospitalClick() {
   if (m_finished) return;
-  if (m_state.cash < kHospitalFee) {
+  const auto broke = [this] {
+    if (m_state.cash >= kHospitalFee) return false;
     m_player.MessageDialog(
         QUILLMERE_TEXT("Message",
                        "What do we look like, a free clinic? Get some cash and come back."),
         DialogKind::Information, DialogButtons::Ok);
-    return;
-  }
+    return true;
+  };
+  if (broke()) return;
   if (!m_player.MessageDialog(QUILLMERE_TEXT("Message", "Get medical help for $3000?"),
                               DialogKind::Confirmation, DialogButtons::YesNo))
     return;
+  // The cash is judged again at the moment of paying: whatever happened while the question
+  // was up, the fee is never paid with money that is no longer there.
+  if (broke()) return;
   m_state.cash -= kHospitalFee;
   m_state.health = 100;
 }
@@ -83,14 +86,15 @@ void LoanDialog::edtPayExit() {
 
 bool LoanDialog::Button1Click() {
   // OK pressed with Enter never leaves the field, so the range is enforced here too:
-  // nobody pays more than the cash at hand.
+  // nobody pays more than the cash at hand, judged now rather than when the dialog opened.
+  GameState& s = m_game.state();
+  m_max = std::clamp<Money>(s.cash, 0, m_max);
   edtPayExit();
   const std::optional<std::int32_t> amount = ParseInt32(m_text);
   if (!amount) {
     m_game.player().ConversionError(m_text);
     return false;
   }
-  GameState& s = m_game.state();
   if (s.debt < *amount) {
     m_game.player().MessageDialog(
         QUILLMERE_TEXT("Message",

@@ -8,10 +8,10 @@ namespace quillmere {
 
 namespace {
 
-// Every visit to a dealer starts by taking the whole bank balance out as cash.
+// Every visit to a dealer starts by taking the bank balance out as cash, as far as the
+// cash can hold it.
 Money EmptyBankIntoCash(GameState& s) {
-  s.cash = AddMoney(s.cash, s.bank);
-  s.bank = 0;
+  MoveMoney(s.bank, s.cash);
   return s.cash;
 }
 
@@ -53,10 +53,11 @@ void GunDealer::FormShow() {
 void GunDealer::sell() {
   GameState& s = m_game.state();
   if (s.gunKind != 0) {
+    // The gun goes at what it is worth now, which is what the screen shows as its price.
+    s.cash = AddMoney(s.cash, s.gunValue);
     s.gunName = QUILLMERE_TEXT("Guns", "NONE");
     s.gunKind = 0;
     s.gunValue = 0;
-    s.cash = AddMoney(s.cash, m_oldPrice);
     m_cash = s.cash;
     m_oldPrice = 0;
     m_oldKind = 0;
@@ -72,9 +73,11 @@ void GunDealer::btnSellClick() {
 
 bool GunDealer::btnBuyClick() {
   if (!m_buyEnabled) return false;
+  GameState& s = m_game.state();
+  // Whatever the screen shows, the cash and the trade-in must cover the price.
+  if (std::int64_t{s.cash} + (s.gunKind != 0 ? s.gunValue : 0) < lblNewPrice()) return false;
   // The held gun is traded in at its value before the new one is paid for.
   sell();
-  GameState& s = m_game.state();
   s.cash = SubMoney(s.cash, lblNewPrice());
   m_cash = s.cash;
   const GunInfo& gun = GunOfKind(m_selected);
@@ -110,13 +113,14 @@ void CarDealer::FormShow() {
 bool CarDealer::btnBuyClick() {
   if (!m_buyEnabled) return false;
   Player& player = m_game.player();
+  GameState& s = m_game.state();
   // Funds are tested before ownership, so an owner short of money hears only about money.
-  if (lblNewPrice() > m_cash) {
+  // The cash is the game's own, whatever the screen's copy says.
+  if (lblNewPrice() > s.cash) {
     player.MessageDialog(QUILLMERE_TEXT("Message", "Insufficient Funds."), DialogKind::Error,
                          DialogButtons::Ok);
     return false;
   }
-  GameState& s = m_game.state();
   if (s.carKind != 0) {
     player.MessageDialog(QUILLMERE_TEXT("Message", "You must sell your existing car first."),
                          DialogKind::Information, DialogButtons::Ok);
@@ -127,7 +131,7 @@ bool CarDealer::btnBuyClick() {
   // A car is only sold empty, so the new one starts with all its space free.
   s.seatsTotal = s.seatsFree = car.seats;
   s.trunkTotal = s.trunkFree = car.trunk;
-  s.cash = SubMoney(m_cash, car.price);
+  s.cash = SubMoney(s.cash, car.price);
   m_cash = s.cash;
   s.carKind = m_selected;
   s.carName = std::string(car.name);

@@ -162,7 +162,10 @@ void Game::borderreturn() {
                          DialogKind::Information, DialogButtons::Ok);
   m_state.familyAboard = false;
   m_state.wasInTijuana = false;
-  m_state.cash = AddMoney(m_state.cash, 10000);
+  // What the cash cannot hold of the payment goes to the bank.
+  Money payment = 10000;
+  MoveMoney(payment, m_state.cash);
+  m_state.bank = AddMoney(m_state.bank, payment);
   // The family gives back the four seats it took, whatever was sold from the others meanwhile.
   m_state.seatsFree += 4;
 }

@@ -75,6 +75,12 @@ Money AddMoney(Money a, Money b) { return Saturate(std::int64_t{a} + b); }
 Money SubMoney(Money a, Money b) { return Saturate(std::int64_t{a} - b); }
 Money MulMoney(Money a, Money b) { return Saturate(std::int64_t{a} * b); }
 
+void MoveMoney(Money& from, Money& to) {
+  const Money held = Saturate(std::int64_t{to} + from);
+  from = static_cast<Money>(from - (std::int64_t{held} - to));
+  to = held;
+}
+
 Money ScaleTruncate(Money value, Factor factor) {
   const Extended f = ExtendedOf(factor);
   const bool negative = value < 0;

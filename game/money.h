@@ -18,6 +18,9 @@ Money Saturate(std::int64_t value);
 Money AddMoney(Money a, Money b);
 Money SubMoney(Money a, Money b);
 Money MulMoney(Money a, Money b);
+// Moves all of `from` into `to` as far as `to` can hold it; what cannot be held stays in
+// `from`, so no dollar vanishes at the 32-bit limits.
+void MoveMoney(Money& from, Money& to);
 
 // The factors that money and values are multiplied by.
 enum class Factor {

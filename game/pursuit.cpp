@@ -37,9 +37,11 @@ void Pursuit::FormShow() {
 void Pursuit::btn1Click() {
   if (!m_payVisible || !m_payEnabled) return;
   GameState& s = m_game.state();
-  // One sum, so that cash and bank together past the limit still leave the right change.
-  s.cash = Saturate(std::int64_t{s.cash} + s.bank - s.debt);
-  s.bank = 0;
+  // One sum, so that cash and bank together past the limit still leave the right change;
+  // what the cash cannot hold stays in the bank.
+  const std::int64_t left = std::int64_t{s.cash} + s.bank - s.debt;
+  s.cash = Saturate(left);
+  s.bank = Saturate(left - s.cash);
   s.debt = 0;
   m_log.emplace_back(
       QUILLMERE_TEXT("Pursuit", "Tony thanks you for your prompt payment. Have a nice day."));

@@ -1,6 +1,7 @@
 // Buying and selling on the main screen.
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "game/game.h"
 #include "game/texts.h"
@@ -77,13 +78,19 @@ void Game::btnSellClick() {
       m_player.MessageDialog(QUILLMERE_TEXT("Message", "You do not have that much inventory!"),
                              DialogKind::Error, DialogButtons::Ok);
     } else if (*amount > 0) {
-      // amount <= held implies the lot is still there with that good.
-      m_state.cash = AddMoney(m_state.cash, MulMoney(offer.price, *amount));
-      std::int32_t& space = GoodAt(picked.good).inSeats ? m_state.seatsFree : m_state.trunkFree;
-      space = AddMoney(space, *amount);
-      m_state.sellText = ToText(lot->count);
-      lot->count -= *amount;
-      if (lot->count == 0) *lot = Lot{};
+      // Only the units whose proceeds the cash can still hold are sold; the rest stay in
+      // the lot. amount <= held implies the lot is still there with that good.
+      const std::int64_t room = std::int64_t{std::numeric_limits<Money>::max()} - m_state.cash;
+      const auto sold = static_cast<std::int32_t>(
+          offer.price > 0 ? std::min<std::int64_t>(*amount, room / offer.price) : *amount);
+      if (sold > 0) {
+        m_state.cash = AddMoney(m_state.cash, MulMoney(offer.price, sold));
+        std::int32_t& space = GoodAt(picked.good).inSeats ? m_state.seatsFree : m_state.trunkFree;
+        space = AddMoney(space, sold);
+        m_state.sellText = ToText(lot->count);
+        lot->count -= sold;
+        if (lot->count == 0) *lot = Lot{};
+      }
     }
   }
   m_state.sellEnabled = false;

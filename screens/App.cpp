@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -44,6 +45,7 @@ std::string LocalSiteFolder() {
 App::App(Clock& clock)
     : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }),
       m_game(clock, *this) {
+  qApp->installEventFilter(this);
   if (BuiltWebsite().empty()) m_localSite = LocalSiteFolder();
 }
 
@@ -103,6 +105,7 @@ bool App::MessageDialog(const std::string& text, DialogKind kind, DialogButtons 
   refresh();
   QMessageBox box(dialogParent());
   box.setWindowTitle(Translated("Caption", DialogCaption(kind)));
+  box.setTextFormat(Qt::PlainText);
   box.setText(Translated("Message", text));
   switch (kind) {
     case DialogKind::Information:
@@ -141,6 +144,8 @@ void App::ConversionError(const std::string& text) {
   QMessageBox box(dialogParent());
   box.setWindowTitle(QStringLiteral("quillmere"));
   box.setIcon(QMessageBox::Critical);
+  // The player's own text is shown as typed, never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(Translated("Message", kConversionError).arg(QString::fromStdString(text)));
   QPushButton* ok = box.addButton(tr("OK"), QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
@@ -174,6 +179,22 @@ void App::Terminate() {
   m_terminated = true;
   // Leaves every running event loop, the modal ones included.
   QCoreApplication::exit(0);
+}
+
+bool App::eventFilter(QObject* watched, QEvent* event) {
+  // On every screen Enter presses the focused button, as Space does, and nothing else: no
+  // button presses itself unless it has the focus (no screen relies on a default button
+  // except where Enter in a field is the way to confirm it).
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && button->window()->focusWidget() == button &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      if (!key->isAutoRepeat()) button->click();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void ApplyGameLook() {

@@ -68,6 +68,9 @@ class App final : public QObject, public Player {
   // Whether the program has been asked to end.
   bool terminated() const { return m_terminated; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QWidget* dialogParent() const;
 

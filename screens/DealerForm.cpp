@@ -55,8 +55,9 @@ DealerForm::DealerForm(App& app, const QString& caption, QSize client, QWidget* 
 }
 
 void DealerForm::selectorToggled(int kind, bool checked) {
-  // The button losing its check is not a selection; the one gaining it is.
-  if (!checked) return;
+  // The button losing its check is not a selection; the one gaining it is. A closed screen
+  // takes no selection.
+  if (!checked || !isVisible()) return;
   selectClick(kind);
   redraw();
 }
@@ -132,6 +133,7 @@ QPushButton* DealerForm::addButton(QWidget* parent, const char* name, const char
 
 QLabel* DealerForm::addValue(QWidget* parent, const char* name, const QRect& at) {
   auto* value = new QLabel(QStringLiteral("0"), parent);
+  value->setTextFormat(Qt::PlainText);
   value->setObjectName(QString::fromLatin1(name));
   value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   value->setGeometry(at);

@@ -7,7 +7,10 @@ namespace quillmere {
 
 IntegerBox::IntegerBox(QWidget* parent) : QAbstractSpinBox(parent) {
   lineEdit()->setText(QStringLiteral("0"));
-  connect(lineEdit(), &QLineEdit::textEdited, this, &IntegerBox::edited);
+  // Whoever changes the text (typing, pasting, a screen reader or a dictation tool through
+  // the accessibility interface), the owner hears of it, so what the box shows is what the
+  // engine reads. A text the owner sets itself comes back unchanged and costs nothing.
+  connect(lineEdit(), &QLineEdit::textChanged, this, &IntegerBox::edited);
 }
 
 void IntegerBox::setText(const QString& text) {

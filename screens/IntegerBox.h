@@ -22,7 +22,7 @@ class IntegerBox : public QAbstractSpinBox {
   QValidator::State validate(QString& input, int& pos) const override;
 
  signals:
-  // The player changed the text by typing or pasting.
+  // The text changed, by whatever means.
   void edited(const QString& text);
   // The player pressed an arrow (or turned the wheel) by this many steps.
   void stepped(int steps);

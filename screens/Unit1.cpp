@@ -20,6 +20,7 @@
 #include "game/web.h"
 #include "screens/App.h"
 #include "screens/IntegerBox.h"
+#include "screens/OnClick.h"
 #include "screens/Pictures.h"
 #include "screens/Translation.h"
 #include "screens/Unit4.h"
@@ -379,6 +380,7 @@ QWidget* MakeControl(const Control& c, QWidget* parent) {
     }
     case Kind::Label: {
       auto* label = new QLabel(Tr(c.caption), parent);
+      label->setTextFormat(Qt::PlainText);
       label->setAlignment(((c.flags & kRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
       label->setWordWrap(c.flags & kWrap);
       QPalette colours = label->palette();
@@ -523,12 +525,11 @@ void TfrmMain::connectControls() {
   Game& game = m_app.game();
   for (const Command& command : kCommands) {
     auto* button = findChild<QPushButton*>(QString::fromUtf8(command.button));
-    connect(button, &QPushButton::clicked, this,
-            [this, &command] { act([&] { command.run(m_app); }); });
+    OnClick(button, this, [this, &command] { act([&] { command.run(m_app); }); });
   }
   for (int i = 0; i < kPlaceCount; ++i) {
     const auto place = static_cast<Place>(i);
-    connect(m_travel[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+    OnClick(m_travel[static_cast<std::size_t>(i)], this,
             [this, &game, place] { act([&] { game.Travel(place); }); });
   }
   const std::pair<QTableWidget*, void (Game::*)(int)> grids[] = {{m_drug1, &Game::drug1MouseUp},

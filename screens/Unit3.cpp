@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "screens/App.h"
+#include "screens/OnClick.h"
 #include "screens/Pictures.h"
 #include "screens/Translation.h"
 
@@ -81,7 +82,9 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
     auto* button = new QPushButton(tr(b.caption), this);
     button->setObjectName(QString::fromLatin1(b.name));
     button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
-    connect(button, &QPushButton::clicked, this, b.click);
+    // Enter presses the focused button only: no button of the encounter is a default.
+    button->setAutoDefault(false);
+    OnClick(button, this, b.click);
     this->*b.control = button;
     left += kButtonWidth + kButtonGap;
   }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/OnClick.h"
 
 namespace quillmere {
 
@@ -30,8 +31,9 @@ constexpr int kRowRight[] = {190, 190, 409};
 constexpr QRect kNewGroup{194, 4, 104, 94};
 constexpr QRect kOldGroup{302, 4, 103, 94};
 constexpr QRect kGroupButton{8, 62, 88, 25};
-constexpr QRect kCashCaption{198, 106, 40, 18};
-constexpr QRect kCash{238, 106, 52, 18};
+constexpr QRect kCashCaption{198, 106, 30, 18};
+// Wide enough for any 32-bit sum, "-2147483648" included.
+constexpr QRect kCash{228, 106, 70, 18};
 constexpr QRect kLeave{302, 103, 103, 25};
 
 }  // namespace
@@ -63,9 +65,9 @@ TfrmGuns::TfrmGuns(App& app, QWidget* parent)
   btnClose =
       addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
 
-  connect(btnBuy, &QPushButton::clicked, this, &TfrmGuns::btnBuyClick);
-  connect(btnSell, &QPushButton::clicked, this, &TfrmGuns::btnSellClick);
-  connect(btnClose, &QPushButton::clicked, this, &TfrmGuns::reject);
+  OnClick(btnBuy, this, &TfrmGuns::btnBuyClick);
+  OnClick(btnSell, this, &TfrmGuns::btnSellClick);
+  OnClick(btnClose, this, &TfrmGuns::reject);
   refresh();
 }
 

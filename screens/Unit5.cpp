@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/OnClick.h"
 
 namespace quillmere {
 
@@ -65,9 +66,9 @@ TfrmCars::TfrmCars(App& app, QWidget* parent)
   btnClose =
       addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
 
-  connect(btnBuy, &QPushButton::clicked, this, &TfrmCars::btnBuyClick);
-  connect(btnSell, &QPushButton::clicked, this, &TfrmCars::btnSellClick);
-  connect(btnClose, &QPushButton::clicked, this, &TfrmCars::reject);
+  OnClick(btnBuy, this, &TfrmCars::btnBuyClick);
+  OnClick(btnSell, this, &TfrmCars::btnSellClick);
+  OnClick(btnClose, this, &TfrmCars::reject);
   refresh();
 }
 

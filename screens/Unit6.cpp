@@ -13,6 +13,7 @@
 
 #include "game/web.h"
 #include "screens/App.h"
+#include "screens/OnClick.h"
 #include "screens/Pictures.h"
 #include "screens/Unit1.h"
 
@@ -62,7 +63,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   m_speedButton2->setGeometry(387, 1, 15, 17);
   m_speedButton2->setFocusPolicy(Qt::NoFocus);
   m_speedButton2->setAccessibleName(tr("Close"));
-  connect(m_speedButton2, &QToolButton::clicked, this, [this] { m_app.game().Terminate(); });
+  OnClick(m_speedButton2, this, [this] { m_app.game().Terminate(); });
 
   // The links bar under the picture.
   QWidget* panel2 = Bar(this, "Panel2", 300, 30);
@@ -86,7 +87,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
     button->setGeometry(link.left, 5, link.width, 25);
     button->setAutoDefault(true);
     const std::string_view page = link.page;
-    connect(button, &QPushButton::clicked, this, [this, page] { m_app.OpenInBrowser(page); });
+    OnClick(button, this, [this, page] { m_app.OpenInBrowser(page); });
     linkButtons << button;
   }
 
@@ -101,7 +102,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   m_btnContinue->setObjectName(QStringLiteral("btnContinue"));
   m_btnContinue->setGeometry(168, 4, 105, 25);
   m_btnContinue->setDefault(true);
-  connect(m_btnContinue, &QPushButton::clicked, this, &TfrmSplash::btnContinueClick);
+  OnClick(m_btnContinue, this, &TfrmSplash::btnContinueClick);
   WhiteLabel(panel1, "Label1", tr("Loading..."), 278, 0);
   m_loading = new QProgressBar(panel1);
   m_loading->setObjectName(QStringLiteral("loading"));

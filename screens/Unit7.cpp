@@ -13,6 +13,7 @@
 
 #include "game/web.h"
 #include "screens/App.h"
+#include "screens/OnClick.h"
 
 namespace quillmere {
 
@@ -112,7 +113,7 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
     auto* button = new QPushButton(tr(b.caption), this);
     button->setObjectName(QString::fromLatin1(b.name));
     button->setGeometry(8, b.top, 369, 25);
-    connect(button, &QPushButton::clicked, this, b.click);
+    OnClick(button, this, b.click);
     this->*b.control = button;
   }
 

@@ -7,6 +7,7 @@
 
 #include "screens/App.h"
 #include "screens/IntegerBox.h"
+#include "screens/OnClick.h"
 #include "screens/Pictures.h"
 
 namespace quillmere {
@@ -61,8 +62,8 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
     loan.edtPayExit();
     refresh();
   });
-  connect(ok, &QPushButton::clicked, this, &TfrmLoan::Button1Click);
-  connect(cancel, &QPushButton::clicked, this, &TfrmLoan::reject);
+  OnClick(ok, this, &TfrmLoan::Button1Click);
+  OnClick(cancel, this, &TfrmLoan::reject);
 }
 
 void TfrmLoan::refresh() { m_edtPay->setText(QString::fromStdString(m_app.game().loan().text())); }

@@ -25,9 +25,23 @@ TEST(Bank, DepositAndWithdrawMoveEverything) {
   EXPECT_EQ(Held(f.s), Money3(0, 2000, 2000));
   f.game.SpeedButton1Click();
   EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
-  Hold(f.s, {kMax - 10, 100, 0});
-  f.game.SpeedButton1Click();
-  EXPECT_EQ(Held(f.s), Money3(kMax, 0, 0));
+}
+
+TEST(Bank, AtTheLimitOnlyWhatFitsMoves) {
+  constexpr Money kMin = -kMax - 1;
+  // Cash, bank, withdraw (or deposit), cash and bank after: what cannot be held stays put.
+  const std::tuple<Money, Money, bool, Money, Money> cases[] = {
+      {kMax - 10, 100, true, kMax, 90},
+      {100, kMax - 10, false, 90, kMax},
+      {-100, kMin + 50, false, -50, kMin},
+      {kMin + 50, -100, true, kMin, -50},
+  };
+  for (const auto& [cash, bank, withdraw, cashAfter, bankAfter] : cases) {
+    GameFixture f;
+    Hold(f.s, {cash, bank, 0});
+    withdraw ? f.game.SpeedButton1Click() : f.game.SpeedButton3Click();
+    EXPECT_EQ(Held(f.s), Money3(cashAfter, bankAfter, 0)) << cash << " " << bank;
+  }
 }
 
 TEST(Tony, PayAllPaysWhatTheCashCovers) {
@@ -69,6 +83,19 @@ TEST(Tony, SomeMovesTheBankIntoCashAndPresetsTheSmallerAmount) {
   Hold(f.s, {500, 0, 2000});
   f.game.btntonysomeClick();
   EXPECT_EQ(std::pair(f.game.loan().max(), f.game.loan().text()), std::pair(500, "500"s));
+}
+
+// A burst of clicks on OK reaches the engine more than once: every payment is judged on the
+// cash there is at that moment, never on the range the dialog opened with.
+TEST(LoanDialog, ASecondOkNeverPaysWithCashAlreadySpent) {
+  GameFixture f;
+  Hold(f.s, {1000, 0, 1080});
+  f.game.btntonysomeClick();
+  f.game.loan().setText("900");
+  EXPECT_TRUE(f.game.loan().Button1Click());
+  EXPECT_TRUE(f.game.loan().Button1Click());  // clamped to the 100 left
+  EXPECT_EQ(Held(f.s), Money3(0, 0, 80));
+  EXPECT_EQ(f.game.loan().text(), "100");
 }
 
 TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
@@ -140,6 +167,21 @@ TEST(Hospital, ThreeThousandForFullHealth) {
     EXPECT_EQ(f.player.boxes[0].kind, asked ? DialogKind::Confirmation : DialogKind::Information);
     EXPECT_EQ(f.player.boxes[0].buttons, asked ? DialogButtons::YesNo : DialogButtons::Ok);
   }
+}
+
+TEST(Hospital, TheFeeIsJudgedAgainWhenItIsPaid) {
+  GameFixture f;
+  f.s.cash = 3000;
+  f.s.health = 50;
+  // While the question is up, another click has put the cash in the bank.
+  f.player.onQuestion = [](Game& g) { g.SpeedButton3Click(); };
+  f.player.answers = {true};
+  f.game.btnHospitalClick();
+  EXPECT_EQ(Held(f.s), Money3(0, 3000, 2000));
+  EXPECT_EQ(f.s.health, 50);
+  EXPECT_EQ(f.player.texts(),
+            (Lines{"Get medical help for $3000?",
+                   "What do we look like, a free clinic? Get some cash and come back."}));
 }
 
 }  // namespace

@@ -16,16 +16,16 @@ using namespace std::string_literals;
 constexpr Money kMax = std::numeric_limits<Money>::max();
 
 TEST(Dealers, EveryVisitMovesTheBankIntoCash) {
-  // Cars or guns, cash, bank, and the cash after opening.
-  const std::tuple<bool, Money, Money, Money> cases[] = {
-      {false, 500, 2000, 2500}, {true, 5000, 20000, 25000}, {true, kMax - 10, 100, kMax}};
-  for (const auto& [cars, cash, bank, shown] : cases) {
+  // Cars or guns, cash, bank, the cash after opening and what the cash could not hold.
+  const std::tuple<bool, Money, Money, Money, Money> cases[] = {
+      {false, 500, 2000, 2500, 0}, {true, 5000, 20000, 25000, 0}, {true, kMax - 10, 100, kMax, 90}};
+  for (const auto& [cars, cash, bank, shown, left] : cases) {
     GameFixture f;
     f.s.cash = cash;
     f.s.bank = bank;
     cars ? f.game.cars().FormShow() : f.game.guns().FormShow();
     EXPECT_EQ(cars ? f.game.cars().lblCash() : f.game.guns().lblCash(), shown);
-    EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(shown, 0)) << cash << " + " << bank;
+    EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(shown, left)) << cash << " + " << bank;
   }
 }
 
@@ -52,6 +52,34 @@ TEST(GunDealer, TradeIns) {
     EXPECT_EQ(std::pair(g.lblOldPrice(), g.lblOldAccuracy()),
               std::pair(f.s.gunValue, std::string(gun.accuracy)));
   }
+}
+
+// A burst of clicks on Buy reaches the engine more than once before the screen has gone:
+// each purchase trades in the gun held at that moment at its value, and none is paid with
+// cash that is no longer there.
+TEST(Dealers, ABuyRepeatedNeverSpendsMoneyThatIsGone) {
+  // The cash on opening, the cash and the gun's value after two Buys of the Paintball Gun.
+  const std::tuple<Money, Money, Money> guns[] = {{2000, 800, 800}, {1001, 1, 800}};
+  for (const auto& [cash, cashAfter, valueAfter] : guns) {
+    GameFixture f;
+    f.s.cash = cash;
+    GunDealer& g = f.game.guns();
+    g.FormShow();
+    EXPECT_TRUE(g.btnBuyClick());
+    g.btnBuyClick();
+    EXPECT_EQ(std::tuple(f.s.cash, f.s.gunKind, f.s.gunValue), std::tuple(cashAfter, 1, valueAfter))
+        << cash;
+  }
+  // The car dealer judges the game's cash, not its own copy from the start of the visit.
+  GameFixture f;
+  f.s.cash = 30000, f.s.carKind = 0;
+  CarDealer& c = f.game.cars();
+  c.FormShow();
+  c.select(2);
+  f.s.cash = 100;
+  EXPECT_FALSE(c.btnBuyClick());
+  EXPECT_EQ(std::pair(f.s.cash, f.s.carKind), std::pair(100, 0));
+  EXPECT_EQ(f.player.texts(), std::vector{"Insufficient Funds."s});
 }
 
 TEST(GunDealer, ASaleEmptiesTheSlotAndLeavesBuyAsItWas) {

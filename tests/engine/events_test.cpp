@@ -105,6 +105,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
   } const cases[] = {
       {"tj", 20000009, false, false, 4, {offer}, true, 0, 1999, {}},  // t = 0, answered Yes
       {"tj", 20000009, false, false, 3, {}, false, 3, 1999, {}},      // no room for the family
+      {"tj", 20000009, false, false, 7, {}, false, 7, 1999, {}},      // four seats exactly
       {"tj", 20000000, false, false, 4, {}, false, 4, 1999, {}},      // t = 3
       {"misc", 20000007, true, false, 4, {}, false, 4, 1999, {}},     // b = 1 of 5
       {"misc", 20000011, true, false, 4, {}, false, 4, 1999, {Pursuer::BorderPatrol}},  // b = 3
@@ -130,6 +131,14 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     for (const auto& box : f.player.boxes)
       EXPECT_EQ(box.buttons, box.text == offer ? DialogButtons::YesNo : DialogButtons::Ok);
   }
+}
+
+TEST(StreetEvents, WhatTheCashCannotHoldOfTheFamilysPaymentGoesToTheBank) {
+  Street f(20000001);  // b = 0: the family pays
+  f.s.wasInTijuana = f.s.familyAboard = true, f.s.seatsFree = 0;
+  f.s.cash = 2147483647 - 4000, f.s.bank = 100;
+  f.game.streetevents("misc");
+  EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(2147483647, 6100));
 }
 
 TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {

@@ -54,6 +54,7 @@ TEST(Market, ProposalIsWhatTheCashPaysForCutToTheGoodsOwnSpace) {
       {Acid, 0, 0, 4, 80, "80"},         // a free good: all the space
       {Whore, 0, 0, 3, 80, "3"},
       {Acid, 1, 2147483647, 4, 800, "800"},
+      {Acid, 1, 50, 4, 80, "50"},
       {Cocaine, 20000, 2147483647, 4, 800000, "107374"},
   };
   for (const Case& c : cases) {

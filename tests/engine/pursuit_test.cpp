@@ -61,6 +61,11 @@ TEST_F(PursuitTest, EachPursuerOpensWithItsPictureItsLineAndPayRunAndFightOnly) 
   }
   p.btn1Click();  // Pay is still enabled for the last case; none of it may wrap
   EXPECT_EQ(std::tuple(s.cash, s.bank, s.debt), std::tuple(kMax, 0, 0));
+  // What the cash cannot hold of the change stays in the bank.
+  std::tie(s.cash, s.bank, s.debt) = std::tuple(kMax, kMax, 100);
+  open(Tony);
+  p.btn1Click();
+  EXPECT_EQ(std::tuple(s.cash, s.bank, s.debt), std::tuple(kMax, kMax - 100, 0));
   EXPECT_EQ(told(), Lines{"Tony thanks you for your prompt payment. Have a nice day."});
   expectOver(false);
 

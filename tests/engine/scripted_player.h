@@ -22,6 +22,7 @@ class ScriptedPlayer : public Player {
   bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override {
     boxes.push_back({text, kind, buttons});
     if (buttons == DialogButtons::Ok) return true;
+    if (onQuestion) onQuestion(*game);
     if (answers.empty()) return defaultAnswer;
     const bool answer = answers.front();
     answers.pop_front();
@@ -53,6 +54,8 @@ class ScriptedPlayer : public Player {
   std::deque<bool> answers;
   bool defaultAnswer = false;
   std::function<void(Game&)> onPursuit;
+  // Runs while a Yes/No question is up, before it is answered.
+  std::function<void(Game&)> onQuestion;
   std::vector<Pursuer> pursuers;
   int pursuits = 0;
   int endScreens = 0;

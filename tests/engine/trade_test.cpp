@@ -22,7 +22,9 @@ constexpr Money kMax = 2147483647;
 
 // A game whose market offers only the goods a test names.
 struct Trade : testing::GameFixture {
-  void offer(int good, Money price) { s.market[static_cast<std::size_t>(good)] = MarketRow{true, price}; }
+  void offer(int good, Money price) {
+    s.market[static_cast<std::size_t>(good)] = MarketRow{true, price};
+  }
   void buy(int good, Money price, const char* amount) {
     offer(good, price);
     game.drug1MouseUp(good + 1);
@@ -161,9 +163,12 @@ TEST(Trade, SellingPaysTodaysPriceAndFreesTheSpace) {
   EXPECT_TRUE(t.s.possession[1].empty());
   EXPECT_EQ(t.s.possession.size(), 2u);
 
-  t.s.cash = kMax - 100;
+  // At the limit only the units the cash can still be paid for are sold; none, if none can.
+  t.s.cash = kMax - 5000;
   t.sell(1, "6");
-  EXPECT_EQ(t.s.cash, kMax);
+  EXPECT_EQ(std::pair(t.s.cash, t.s.possession[0].count), std::pair(kMax - 1000, 4));
+  t.sell(1, "4");
+  EXPECT_EQ(std::pair(t.s.cash, t.s.possession[0].count), std::pair(kMax - 1000, 4));
   EXPECT_TRUE(t.player.boxes.empty());
 }
 

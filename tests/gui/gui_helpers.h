@@ -30,12 +30,16 @@ struct SeenBox {
   QString title;
   QString text;
   QStringList buttons;
+  Qt::TextFormat format;
 };
 
 // Presses a button on every message box as soon as it is shown: the next scripted answer
-// (a button's text, such as "&Yes" or "&No"), or else the box's default button.
+// (a button's text, such as "&Yes" or "&No"; kCloseBox closes it through the window system),
+// or else the box's default button.
 class BoxAnswerer : public QObject {
  public:
+  static constexpr QLatin1StringView kCloseBox{"(close)"};
+
   BoxAnswerer() { qApp->installEventFilter(this); }
   ~BoxAnswerer() override { qApp->removeEventFilter(this); }
 
@@ -52,7 +56,7 @@ class BoxAnswerer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = qobject_cast<QMessageBox*>(watched);
     if (box && event->type() == QEvent::Show) {
-      SeenBox s{box->windowTitle(), box->text(), {}};
+      SeenBox s{box->windowTitle(), box->text(), {}, box->textFormat()};
       for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
       seen << s;
       QString answer;
@@ -61,6 +65,10 @@ class BoxAnswerer : public QObject {
         answers.pop_front();
       }
       QTimer::singleShot(0, box, [box, answer] {
+        if (answer == kCloseBox) {
+          box->close();
+          return;
+        }
         for (QAbstractButton* b : box->buttons()) {
           if (b->text() == answer) {
             b->click();

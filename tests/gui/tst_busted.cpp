@@ -168,6 +168,32 @@ class TestBusted : public QObject {
     QCOMPARE(std::tuple(g.s.cash, g.s.bank, g.s.debt), std::tuple(0, 0, 0));
     QVERIFY(child<QPushButton>(busted, "btnClose")->isHidden());
   }
+
+  // Enter on the log presses nothing (least of all Fight, which without a gun is death); on
+  // a button it presses that button.
+  void enterPressesTheFocusedButtonOnly() {
+    GuiGame g;
+    TfrmBusted* busted = g.app.createBusted();
+    g.s.cash = 1000;
+    Seen onLog, onRun;
+    QVERIFY(encounter(
+        busted, [&] { g.game.copchase(); },
+        [&] {
+          auto* log = child<QPlainTextEdit>(busted, "Memo1");
+          log->setFocus();
+          QTest::keyClick(log, Qt::Key_Return);
+          QTest::keyClick(log, Qt::Key_Enter);
+          onLog = look(busted);
+          auto* run = child<QPushButton>(busted, "btn2");
+          run->setFocus();
+          QTest::keyClick(run, Qt::Key_Return);
+          onRun = look(busted);
+          click(busted,
+                onRun.buttons.contains(QLatin1String("btnClose:enabled")) ? "btnClose" : "btnQuit");
+        }));
+    QCOMPARE(onLog.log, QStringList{"The Cops are after you."});
+    QCOMPARE(onRun.log.value(1), QStringLiteral("You attempt to run."));
+  }
 };
 
 QTEST_MAIN(TestBusted)

@@ -1,5 +1,6 @@
 // The main screen: its layout, what it draws from the game, trading by clicking the grids and
 // buttons, the boxes the player sees, the money buttons, a trip and the menu.
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
@@ -12,6 +13,7 @@
 #include "gui_helpers.h"
 #include "screens/IntegerBox.h"
 #include "screens/Unit1.h"
+#include "screens/Unit3.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -56,6 +58,36 @@ struct MainGame : GuiGame {
 
   TfrmMain* main = nullptr;
   BoxAnswerer boxes;
+};
+
+// Plays every pursuit that comes up: Run, then whatever `between` does, then the way out.
+// Records each pursuit's opening line.
+class PursuitPlayer : public QObject {
+ public:
+  explicit PursuitPlayer(GuiGame& g) : m_g(g) { qApp->installEventFilter(this); }
+  ~PursuitPlayer() override { qApp->removeEventFilter(this); }
+
+  QStringList openings;
+  std::function<void()> between;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* busted = qobject_cast<TfrmBusted*>(watched);
+    if (busted && event->type() == QEvent::Show) {
+      QTimer::singleShot(0, busted, [this, busted] {
+        const std::vector<std::string>& log = m_g.game.busted().log();
+        openings << QString::fromStdString(log.empty() ? std::string() : log.front());
+        child<QPushButton>(busted, "btn2")->click();
+        if (between) between();
+        auto* close = child<QPushButton>(busted, "btnClose");
+        close->isVisible() ? close->click() : child<QPushButton>(busted, "btnQuit")->click();
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  GuiGame& m_g;
 };
 
 }  // namespace
@@ -139,12 +171,14 @@ class TestMain : public QObject {
     g.clickRow("drug2", 1, Qt::RightButton);  // any button picks
     QVERIFY(g.enabled("btnSell"));
     QCOMPARE(g.text("edtSell"), QStringLiteral("1"));
-    g.type("edtSell", QStringLiteral("1x"));
+    // What the player typed is shown as typed, never as markup.
+    g.type("edtSell", QStringLiteral("<b>1</b>"));
     g.boxes.answers = {QStringLiteral("OK")};  // the conversion box names no default button
     g.click("btnSell");
     QCOMPARE(g.boxes.seen.size(), 1);
     QCOMPARE(g.boxes.seen[0].title, QStringLiteral("quillmere"));
-    QCOMPARE(g.boxes.seen[0].text, QStringLiteral("'1x' is not a valid integer value."));
+    QCOMPARE(g.boxes.seen[0].text, QStringLiteral("'<b>1</b>' is not a valid integer value."));
+    QCOMPARE(g.boxes.seen[0].format, Qt::PlainText);
     QVERIFY(g.enabled("btnSell"));
 
     g.type("edtSell", QStringLiteral("1"));
@@ -187,6 +221,30 @@ class TestMain : public QObject {
     QCOMPARE(g.s.buyText, std::string("-1"));
   }
 
+  // Enter presses the focused button, as Space does.
+  void enterPressesTheFocusedButton() {
+    MainGame g;
+    auto* deposit = child<QPushButton>(g.main, "SpeedButton3");
+    deposit->setFocus();
+    QTest::keyClick(deposit, Qt::Key_Return);
+    QCOMPARE(g.text("lblbank") + " " + g.text("lblcash"), QStringLiteral("2000 0"));
+  }
+
+  // A screen reader or a dictation tool that sets the box's text through the accessibility
+  // interface is heard like typing: Buy buys what the box shows.
+  void textSetThroughAccessibilityIsWhatBuyReads() {
+    MainGame g;
+    QAccessibleInterface* box =
+        QAccessible::queryAccessibleInterface(child<IntegerBox>(g.main, "edtBuy"));
+    QVERIFY(box && box->editableTextInterface());
+    box->editableTextInterface()->replaceText(0, box->textInterface()->characterCount(),
+                                              QStringLiteral("1"));
+    QCOMPARE(g.text("edtBuy"), QStringLiteral("1"));
+    g.click("btnBuy");
+    QCOMPARE(g.boxes.texts(), QStringList());
+    QCOMPARE(g.text("lblcash"), QStringLiteral("700"));
+  }
+
   void moneyButtons() {
     MainGame g;
     g.click("SpeedButton3");
@@ -212,6 +270,85 @@ class TestMain : public QObject {
     QCOMPARE(g.main->statusBar()->currentMessage(),
              QStringLiteral("New area labs are producing cheap acid."));
     QCOMPARE(g.text("lblTime"), QStringLiteral("Day"));
+  }
+
+  // "Continue" leaves the whole starting position on the screen.
+  void aNewGameShowsTheStartingPosition() {
+    MainGame g;
+    g.clock.set(45000008);  // the first roll brings nothing
+    g.game.NewGame();
+    g.main->refresh();
+    const char* const labels[] = {
+        "lblcash",  "lblbank",     "lbltony", "lblDays",    "lblTime", "lblCar",      "lblCarValue",
+        "lblTrunk", "lblTotTrunk", "lblSeat", "lblTotSeat", "lblGun",  "lblGunValue", "lblname"};
+    QStringList shown;
+    for (const char* label : labels) shown << g.text(label);
+    QCOMPARE(shown, (QStringList{"2000", "0", "2000", "Day 1 of 31", "Morning", "Honda Civic",
+                                 "7000", "80", "80", "4", "4", "NONE", "0", "Acid"}));
+    QCOMPARE(child<QProgressBar>(g.main, "health")->text(), QStringLiteral("100%"));
+    QCOMPARE(g.text("lblprice"), QString::number(g.s.market[Acid].price));
+    QCOMPARE(g.text("description"), QString::fromUtf8(GoodAt(Acid).description.data()));
+    QVERIFY(!child<QLabel>(g.main, "imgCar")->pixmap().isNull());
+    QVERIFY(child<QLabel>(g.main, "imgGun")->pixmap().isNull());
+    QCOMPARE(g.main->statusBar()->currentMessage(), QString());
+  }
+
+  // A click on either grid's header row picks nothing.
+  void theHeaderRowsPickNothing() {
+    MainGame g;
+    g.clickRow("drug1", 1);
+    g.click("btnBuy");  // one lot, so the possession grid's header is fixed
+    const QString before = g.text("edtBuy") + g.text("lblname") + g.text("edtSell");
+    g.clickRow("drug1", 0);
+    g.clickRow("drug2", 0);
+    QCOMPARE(g.text("edtBuy") + g.text("lblname") + g.text("edtSell"), before);
+    QVERIFY(!g.enabled("btnSell"));
+    QCOMPARE(g.boxes.texts(), QStringList());
+  }
+
+  // The cheap acid news at a price of 0 shows 0 in the market and in the trade panel.
+  void cheapAcidAtNothing() {
+    MainGame g;
+    g.clock.set(45001713);  // the roll is the news, and the new price 0
+    g.click("btnHollywood");
+    QCOMPARE(g.row("drug1", 1), QStringLiteral("Acid|0"));
+    QCOMPARE(g.text("lblprice"), QStringLiteral("0"));
+  }
+
+  // Back from Tijuana the border patrol comes, and Tony on the same trip.
+  void theBorderPatrolThenTony() {
+    MainGame g;
+    PursuitPlayer pursuits(g);
+    g.s.wasInTijuana = true, g.s.day = 5;
+    g.clock.set(20000011);                               // the border's draw of five is 3
+    pursuits.between = [&g] { g.clock.set(30000011); };  // Tony's draw of six is 3
+    g.click("btnHollywood");
+    QCOMPARE(pursuits.openings,
+             (QStringList{"The Border Patrol is after you!", "Tony the Loan Shark is after you."}));
+    QVERIFY(!g.enabled("btnHollywood"));
+  }
+
+  // The family's offer declined with No, or by closing the box: nobody boards.
+  void declineTheFamily() {
+    for (const QLatin1StringView answer : {QLatin1StringView("&No"), BoxAnswerer::kCloseBox}) {
+      MainGame g;
+      g.boxes.answers = {QString(answer)};
+      g.clock.set(20000009);  // in Tijuana the draw of six is 0: the offer
+      g.click("btnTijuana");
+      QCOMPARE(g.boxes.seen.size(), 1);
+      QVERIFY(g.boxes.seen[0].text.startsWith(QLatin1String("A family of 4")));
+      QVERIFY(!g.s.familyAboard);
+      QCOMPARE(g.text("lblSeat"), QStringLiteral("4"));
+    }
+  }
+
+  // A mugger takes a fifth of exactly 2000, which the cops would have left alone.
+  void aMuggingOfTheStartingCash() {
+    MainGame g;
+    g.clock.set(45000003);  // the roll is 16: a mugging
+    g.click("btnHollywood");
+    QCOMPARE(g.boxes.texts(), QStringList{"You were mugged at a stoplight."});
+    QCOMPARE(g.text("lblcash"), QStringLiteral("1600"));
   }
 
   void webMenu() {
