@@ -1,0 +1,77 @@
+// The bid board: its routes, accounts and sessions, posting bids, the pages it makes and the
+// static files of the site it serves.
+#pragma once
+
+#include <QMutex>
+#include <QString>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
+
+#include "board/html.h"
+#include "board/http.h"
+#include "board/store.h"
+
+namespace quillmere::board {
+
+struct Options {
+  QString listen = QStringLiteral("127.0.0.1:8080");
+  QString database;         // empty: the SQLite file in the user's data folder
+  QString publicUrl;        // https makes the cookies Secure
+  QString site;             // the folder that holds quillmere/style.css and the static pages
+  bool trustProxy = false;  // take the client's address from X-Forwarded-For
+  int threads = 0;          // 0: one per core
+};
+
+struct Visitor;
+struct CachedStandings;
+
+class Board {
+ public:
+  explicit Board(const Options& options);
+  ~Board();
+
+  void handle(Request&& request, Reply reply);
+  Response errorPage(int status, const QString& message);
+
+ private:
+  Store& store();
+  Visitor visit(const Request& request);
+  Response page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
+                const Html& main);
+  Response boardPage(int status, const Visitor& visitor, const QString& error,
+                     const QString& notice);
+  Response accountPage(int status, const Visitor& visitor, const QString& error,
+                       const QString& notice);
+  Response staticFile(const Request& request);
+  std::shared_ptr<const CachedStandings> standings(bool fresh);
+
+  void signup(const Request& request, Visitor&& visitor, Reply reply);
+  void login(const Request& request, Visitor&& visitor, Reply reply);
+  void logout(Visitor&& visitor, Reply reply);
+  void bid(const Request& request, Visitor&& visitor, Reply reply);
+  void changePassword(const Request& request, Visitor&& visitor, Reply reply);
+  void deleteAccount(const Request& request, Visitor&& visitor, Reply reply);
+  // Starts a session for an account on this visitor, with a fresh token.
+  void startSession(Visitor& visitor, const Account& account);
+  void endSession(Visitor& visitor);
+  QString throttled(const QString& accountKey, const QString& addressKey);
+  // Runs a password hash on the hashing threads, then `then` back on this request's thread.
+  template <typename Work, typename Then>
+  void offLoop(Reply reply, Work work, Then then);
+
+  Options m_options;
+  QByteArray m_secret;
+  QByteArray m_dummyHash;
+  QString m_siteRoot;
+  QThreadPool m_hashing;
+  QMutex m_cacheLock;
+  std::shared_ptr<const CachedStandings> m_cache;
+  std::atomic<quint64> m_writes{0};
+};
+
+// The hash of a password in the PHC form libsodium writes (Argon2id, 19 MiB, 2 passes).
+QByteArray HashPassword(const QByteArray& password);
+bool VerifyPassword(const QByteArray& hash, const QByteArray& password);
+
+}  // namespace quillmere::board
