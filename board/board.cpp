@@ -169,10 +169,56 @@ Board::Board(const Options& options) : m_options(options) {
   m_secret = store.secret();
   m_hashing.setMaxThreadCount(2);
   m_dummyHash = HashPassword(NewToken());
+  m_writer = std::make_unique<BidWriter>(m_options.database, m_writes);
   m_siteRoot = QFileInfo(m_options.site + "/quillmere").canonicalFilePath();
 }
 
 Board::~Board() { m_hashing.waitForDone(); }
+
+BidWriter::BidWriter(const QString& database, std::atomic<quint64>& writes)
+    : m_database(database), m_writes(writes), m_thread([this] { run(); }) {}
+
+BidWriter::~BidWriter() {
+  {
+    std::lock_guard lock(m_lock);
+    m_stop = true;
+  }
+  m_wake.notify_one();
+  m_thread.join();
+}
+
+void BidWriter::post(NewBid bid, Done done) {
+  {
+    std::lock_guard lock(m_lock);
+    m_queue.emplace_back(std::move(bid), std::move(done));
+  }
+  m_wake.notify_one();
+}
+
+void BidWriter::run() {
+  std::unique_ptr<Store> store;
+  for (;;) {
+    std::vector<std::pair<NewBid, Done>> batch;
+    {
+      std::unique_lock lock(m_lock);
+      m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
+      if (m_queue.empty()) return;
+      batch.swap(m_queue);
+    }
+    std::vector<NewBid> bids;
+    for (auto& item : batch) bids.push_back(item.first);
+    try {
+      if (!store) store = std::make_unique<Store>(m_database);
+      const qint64 round = store->postBids(bids);
+      const quint64 writes = ++m_writes;
+      for (std::size_t i = 0; i < batch.size(); ++i) batch[i].second(bids[i], round, writes);
+    } catch (const StoreError& e) {
+      qWarning("quillmere-board: %s", e.what());
+      store.reset();  // a fresh connection for the next batch
+      for (auto& item : batch) item.second(std::nullopt, 0, 0);
+    }
+  }
+}
 
 Store& Board::store() {
   thread_local std::unique_ptr<Store> store;
@@ -277,12 +323,11 @@ Response Board::errorPage(int status, const QString& message) {
   return page(status, Visitor{}, QStringLiteral("Sorry"), {}, main);
 }
 
-std::shared_ptr<const CachedStandings> Board::standings(bool fresh) {
+std::shared_ptr<const CachedStandings> Board::standings(quint64 seen) {
   const quint64 writes = m_writes.load();
   {
     QMutexLocker lock(&m_cacheLock);
-    if (!fresh && m_cache && m_cache->writes == writes && Now() - m_cache->builtAt < kCacheMs)
-      return m_cache;
+    if (m_cache && m_cache->writes >= seen && Now() - m_cache->builtAt < kCacheMs) return m_cache;
   }
   auto cache = std::make_shared<CachedStandings>();
   cache->writes = writes;
@@ -316,13 +361,13 @@ std::shared_ptr<const CachedStandings> Board::standings(bool fresh) {
   }
   cache->closedTable = std::move(closed);
   QMutexLocker lock(&m_cacheLock);
-  m_cache = cache;
+  if (!m_cache || m_cache->writes <= cache->writes) m_cache = cache;
   return cache;
 }
 
 Response Board::boardPage(int status, const Visitor& visitor, const QString& error,
-                          const QString& notice) {
-  const auto cache = standings(!notice.isEmpty() || !error.isEmpty());
+                          const QString& notice, quint64 seen) {
+  const auto cache = standings(seen);
   const Standings& s = cache->standings;
   Html h;
   h.reserve(16384);
@@ -542,7 +587,6 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
           return boardPage(400, visitor,
                            QStringLiteral("The name %1 is taken. Choose another.").arg(name.text),
                            {});
-        m_writes++;
         startSession(visitor, Account{*id, name.text});
         return boardPage(200, visitor, {},
                          QStringLiteral("Welcome, %1. Your account is ready: paste your bid code "
@@ -622,23 +666,40 @@ void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
       break;
   }
   if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
-  const std::optional<Placement> placed =
-      store().postBid(visitor.account->id, QString::fromLatin1(code), reading.score, Now());
-  if (!placed)
-    return reply(boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
-  m_writes++;
-  const QString notice =
-      placed->best == reading.score
-          ? QStringLiteral("Your bid of %1 stands %2 of %3.")
-                .arg(reading.score)
-                .arg(Ordinal(placed->rank))
-                .arg(placed->bidders)
-          : QStringLiteral("Your bid of %1 is stored; your best bid of %2 stands %3 of %4.")
-                .arg(reading.score)
-                .arg(placed->best)
-                .arg(Ordinal(placed->rank))
-                .arg(placed->bidders);
-  reply(boardPage(200, visitor, {}, notice));
+  const qint64 account = visitor.account->id;
+  QObject* worker = CurrentWorker();
+  m_writer->post(
+      NewBid{account, QString::fromLatin1(code), reading.score, Now()},
+      [this, worker, visitor = std::move(visitor), reply](std::optional<NewBid> bid, qint64 round,
+                                                          quint64 writes) mutable {
+        QMetaObject::invokeMethod(
+            worker, [this, visitor = std::move(visitor), reply, bid, round, writes] {
+              try {
+                if (!bid) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+                if (!bid->stored)
+                  return reply(
+                      boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
+                const std::optional<Placement> placed = store().placement(bid->account, round);
+                if (!placed) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+                const QString notice =
+                    placed->best == bid->score
+                        ? QStringLiteral("Your bid of %1 stands %2 of %3.")
+                              .arg(bid->score)
+                              .arg(Ordinal(placed->rank))
+                              .arg(placed->bidders)
+                        : QStringLiteral(
+                              "Your bid of %1 is stored; your best bid of %2 stands %3 of %4.")
+                              .arg(bid->score)
+                              .arg(placed->best)
+                              .arg(Ordinal(placed->rank))
+                              .arg(placed->bidders);
+                reply(boardPage(200, visitor, {}, notice, writes));
+              } catch (const StoreError& e) {
+                qWarning("quillmere-board: %s", e.what());
+                reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+              }
+            });
+      });
 }
 
 void Board::changePassword(const Request& request, Visitor&& visitor, Reply reply) {
@@ -686,10 +747,10 @@ void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply
               403, visitor, QStringLiteral("That password is not right; nothing was deleted."), {});
         }
         store().deleteAccount(visitor.account->id);
-        m_writes++;
+        const quint64 writes = ++m_writes;
         endSession(visitor);
         return boardPage(200, visitor, {},
-                         QStringLiteral("Your account and all its bids are deleted."));
+                         QStringLiteral("Your account and all its bids are deleted."), writes);
       });
 }
 

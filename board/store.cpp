@@ -275,29 +275,33 @@ qint64 Store::openRound(bool lock) {
   return q.value(0).toLongLong();
 }
 
-std::optional<Placement> Store::postBid(qint64 account, const QString& code, qint64 score,
-                                        qint64 now) {
-  qint64 round = 0;
-  try {
-    Transaction transaction(*this);
-    round = openRound(false);
-    Rows q = run(
-        "INSERT INTO bids (round_id, account_id, code, score, posted_at) VALUES (?, ?, ?, ?, ?) "
-        "RETURNING id",
-        {round, account, code, score, now});
-    if (!q.next()) throw StoreError("the new bid has no number");
-    const qint64 bid = q.value(0).toLongLong();
-    run("INSERT INTO best (round_id, account_id, score, bid_id) VALUES (?, ?, ?, ?) "
-        "ON CONFLICT (round_id, account_id) DO UPDATE SET score = excluded.score, "
-        "bid_id = excluded.bid_id WHERE excluded.score > best.score",
-        {round, account, score, bid});
-    transaction.commit();
-  } catch (const StoreError&) {
-    Rows q = run("SELECT 1 FROM bids WHERE code = ?", {code});
-    if (q.next()) return std::nullopt;
-    throw;
+qint64 Store::postBids(std::vector<NewBid>& bids) {
+  Transaction transaction(*this);
+  const qint64 round = openRound(false);
+  for (NewBid& bid : bids) {
+    exec("SAVEPOINT bid");
+    try {
+      Rows q = run(
+          "INSERT INTO bids (round_id, account_id, code, score, posted_at) VALUES (?, ?, ?, ?, ?) "
+          "RETURNING id",
+          {round, bid.account, bid.code, bid.score, bid.postedAt});
+      if (!q.next()) throw StoreError("the new bid has no number");
+      run("INSERT INTO best (round_id, account_id, score, bid_id) VALUES (?, ?, ?, ?) "
+          "ON CONFLICT (round_id, account_id) DO UPDATE SET score = excluded.score, "
+          "bid_id = excluded.bid_id WHERE excluded.score > best.score",
+          {round, bid.account, bid.score, q.value(0).toLongLong()});
+      exec("RELEASE bid");
+      bid.stored = true;
+    } catch (const StoreError&) {
+      exec("ROLLBACK TO bid");
+      exec("RELEASE bid");
+      Rows posted = run("SELECT 1 FROM bids WHERE code = ?", {bid.code});
+      if (!posted.next()) throw;
+      bid.stored = false;
+    }
   }
-  return placement(account, round);
+  transaction.commit();
+  return round;
 }
 
 std::optional<Placement> Store::placement(qint64 account, qint64 round) {
