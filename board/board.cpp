@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QStringDecoder>
 #include <QtConcurrent>
 #include <map>
@@ -169,10 +168,56 @@ Board::Board(const Options& options) : m_options(options) {
   m_secret = store.secret();
   m_hashing.setMaxThreadCount(2);
   m_dummyHash = HashPassword(NewToken());
+  m_writer = std::make_unique<BidWriter>(m_options.database, m_writes);
   m_siteRoot = QFileInfo(m_options.site + "/quillmere").canonicalFilePath();
 }
 
 Board::~Board() { m_hashing.waitForDone(); }
+
+BidWriter::BidWriter(const QString& database, std::atomic<quint64>& writes)
+    : m_database(database), m_writes(writes), m_thread([this] { run(); }) {}
+
+BidWriter::~BidWriter() {
+  {
+    std::lock_guard lock(m_lock);
+    m_stop = true;
+  }
+  m_wake.notify_one();
+  m_thread.join();
+}
+
+void BidWriter::post(NewBid bid, Done done) {
+  {
+    std::lock_guard lock(m_lock);
+    m_queue.emplace_back(std::move(bid), std::move(done));
+  }
+  m_wake.notify_one();
+}
+
+void BidWriter::run() {
+  std::unique_ptr<Store> store;
+  for (;;) {
+    std::vector<std::pair<NewBid, Done>> batch;
+    {
+      std::unique_lock lock(m_lock);
+      m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
+      if (m_queue.empty()) return;
+      batch.swap(m_queue);
+    }
+    std::vector<NewBid> bids;
+    for (auto& item : batch) bids.push_back(item.first);
+    try {
+      if (!store) store = std::make_unique<Store>(m_database);
+      const qint64 round = store->postBids(bids);
+      const quint64 writes = ++m_writes;
+      for (std::size_t i = 0; i < batch.size(); ++i) batch[i].second(bids[i], round, writes);
+    } catch (const StoreError& e) {
+      qWarning("quillmere-board: %s", e.what());
+      store.reset();  // a fresh connection for the next batch
+      for (auto& item : batch) item.second(std::nullopt, 0, 0);
+    }
+  }
+}
 
 Store& Board::store() {
   thread_local std::unique_ptr<Store> store;
@@ -195,14 +240,7 @@ Visitor Board::visit(const Request& request) {
   } else {
     v.account = store().sessionAccount(TokenHash(v.token), Now());
   }
-  unsigned char mac[crypto_auth_hmacsha256_BYTES];
-  crypto_auth_hmacsha256_state state;
-  crypto_auth_hmacsha256_init(&state, reinterpret_cast<const unsigned char*>(m_secret.constData()),
-                              std::size_t(m_secret.size()));
-  crypto_auth_hmacsha256_update(&state, reinterpret_cast<const unsigned char*>(v.token.constData()),
-                                std::size_t(v.token.size()));
-  crypto_auth_hmacsha256_final(&state, mac);
-  v.csrf = Hex(mac, sizeof mac);
+  v.csrf = csrfFor(v.token);
   v.address = request.peer.toString();
   if (m_options.trustProxy) {
     const QByteArray forwarded = request.header("x-forwarded-for");
@@ -210,6 +248,19 @@ Visitor Board::visit(const Request& request) {
       v.address = QString::fromLatin1(forwarded.split(',').last().trimmed());
   }
   return v;
+}
+
+// The form token of a cookie: its HMAC under the board's secret, so only the board can make
+// one and it changes with the cookie.
+QByteArray Board::csrfFor(const QByteArray& token) const {
+  unsigned char mac[crypto_auth_hmacsha256_BYTES];
+  crypto_auth_hmacsha256_state state;
+  crypto_auth_hmacsha256_init(&state, reinterpret_cast<const unsigned char*>(m_secret.constData()),
+                              std::size_t(m_secret.size()));
+  crypto_auth_hmacsha256_update(&state, reinterpret_cast<const unsigned char*>(token.constData()),
+                                std::size_t(token.size()));
+  crypto_auth_hmacsha256_final(&state, mac);
+  return Hex(mac, sizeof mac);
 }
 
 void Board::startSession(Visitor& visitor, const Account& account) {
@@ -221,10 +272,7 @@ void Board::startSession(Visitor& visitor, const Account& account) {
   visitor.cookies << "Set-Cookie: " + kCookie + '=' + visitor.token +
                          "; Path=/quillmere; Max-Age=" + QByteArray::number(kSessionMs / 1000) +
                          "; HttpOnly; SameSite=Lax" + (secure ? "; Secure" : "");
-  // The form token follows the new cookie.
-  Request probe;
-  probe.headers.append({"cookie", kCookie + '=' + visitor.token});
-  visitor.csrf = visit(probe).csrf;
+  visitor.csrf = csrfFor(visitor.token);
 }
 
 void Board::endSession(Visitor& visitor) {
@@ -277,12 +325,11 @@ Response Board::errorPage(int status, const QString& message) {
   return page(status, Visitor{}, QStringLiteral("Sorry"), {}, main);
 }
 
-std::shared_ptr<const CachedStandings> Board::standings(bool fresh) {
+std::shared_ptr<const CachedStandings> Board::standings(quint64 seen) {
   const quint64 writes = m_writes.load();
   {
     QMutexLocker lock(&m_cacheLock);
-    if (!fresh && m_cache && m_cache->writes == writes && Now() - m_cache->builtAt < kCacheMs)
-      return m_cache;
+    if (m_cache && m_cache->writes >= seen && Now() - m_cache->builtAt < kCacheMs) return m_cache;
   }
   auto cache = std::make_shared<CachedStandings>();
   cache->writes = writes;
@@ -316,13 +363,13 @@ std::shared_ptr<const CachedStandings> Board::standings(bool fresh) {
   }
   cache->closedTable = std::move(closed);
   QMutexLocker lock(&m_cacheLock);
-  m_cache = cache;
+  if (!m_cache || m_cache->writes <= cache->writes) m_cache = cache;
   return cache;
 }
 
 Response Board::boardPage(int status, const Visitor& visitor, const QString& error,
-                          const QString& notice) {
-  const auto cache = standings(!notice.isEmpty() || !error.isEmpty());
+                          const QString& notice, quint64 seen) {
+  const auto cache = standings(seen);
   const Standings& s = cache->standings;
   Html h;
   h.reserve(16384);
@@ -487,6 +534,11 @@ QString Board::throttled(const QString& accountKey, const QString& addressKey) {
   return {};
 }
 
+void Board::failed(const QString& accountKey, const QString& addressKey) {
+  store().recordFailure(accountKey, kThrottleWindowMs, Now());
+  store().recordFailure(addressKey, kThrottleWindowMs, Now());
+}
+
 namespace {
 
 // A name as the player typed it (ends trimmed) and the key that makes names unique whatever
@@ -542,7 +594,6 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
           return boardPage(400, visitor,
                            QStringLiteral("The name %1 is taken. Choose another.").arg(name.text),
                            {});
-        m_writes++;
         startSession(visitor, Account{*id, name.text});
         return boardPage(200, visitor, {},
                          QStringLiteral("Welcome, %1. Your account is ready: paste your bid code "
@@ -564,10 +615,8 @@ void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
   offLoop(
       reply, [hash, password] { return VerifyPassword(hash, password); },
       [this, visitor = std::move(visitor), found, accountKey, addressKey](bool ok) mutable {
-        const qint64 now = Now();
         if (!ok || !found) {
-          store().recordFailure(accountKey, kThrottleWindowMs, now);
-          store().recordFailure(addressKey, kThrottleWindowMs, now);
+          failed(accountKey, addressKey);
           return boardPage(403, visitor,
                            QStringLiteral("That name and password do not match an account."), {});
         }
@@ -622,23 +671,40 @@ void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
       break;
   }
   if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
-  const std::optional<Placement> placed =
-      store().postBid(visitor.account->id, QString::fromLatin1(code), reading.score, Now());
-  if (!placed)
-    return reply(boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
-  m_writes++;
-  const QString notice =
-      placed->best == reading.score
-          ? QStringLiteral("Your bid of %1 stands %2 of %3.")
-                .arg(reading.score)
-                .arg(Ordinal(placed->rank))
-                .arg(placed->bidders)
-          : QStringLiteral("Your bid of %1 is stored; your best bid of %2 stands %3 of %4.")
-                .arg(reading.score)
-                .arg(placed->best)
-                .arg(Ordinal(placed->rank))
-                .arg(placed->bidders);
-  reply(boardPage(200, visitor, {}, notice));
+  const qint64 account = visitor.account->id;
+  QObject* worker = CurrentWorker();
+  m_writer->post(
+      NewBid{account, QString::fromLatin1(code), reading.score, Now()},
+      [this, worker, visitor = std::move(visitor), reply](std::optional<NewBid> bid, qint64 round,
+                                                          quint64 writes) mutable {
+        QMetaObject::invokeMethod(
+            worker, [this, visitor = std::move(visitor), reply, bid, round, writes] {
+              try {
+                if (!bid) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+                if (!bid->stored)
+                  return reply(
+                      boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
+                const std::optional<Placement> placed = store().placement(bid->account, round);
+                if (!placed) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+                const QString notice =
+                    placed->best == bid->score
+                        ? QStringLiteral("Your bid of %1 stands %2 of %3.")
+                              .arg(bid->score)
+                              .arg(Ordinal(placed->rank))
+                              .arg(placed->bidders)
+                        : QStringLiteral(
+                              "Your bid of %1 is stored; your best bid of %2 stands %3 of %4.")
+                              .arg(bid->score)
+                              .arg(placed->best)
+                              .arg(Ordinal(placed->rank))
+                              .arg(placed->bidders);
+                reply(boardPage(200, visitor, {}, notice, writes));
+              } catch (const StoreError& e) {
+                qWarning("quillmere-board: %s", e.what());
+                reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+              }
+            });
+      });
 }
 
 void Board::changePassword(const Request& request, Visitor&& visitor, Reply reply) {
@@ -657,8 +723,7 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
       },
       [this, visitor = std::move(visitor), accountKey, addressKey](QByteArray hash) mutable {
         if (hash.isEmpty()) {
-          store().recordFailure(accountKey, kThrottleWindowMs, Now());
-          store().recordFailure(addressKey, kThrottleWindowMs, Now());
+          failed(accountKey, addressKey);
           return accountPage(403, visitor, QStringLiteral("Your current password is not right."),
                              {});
         }
@@ -680,16 +745,15 @@ void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply
       reply, [hash, password] { return VerifyPassword(hash, password); },
       [this, visitor = std::move(visitor), accountKey, addressKey](bool ok) mutable {
         if (!ok) {
-          store().recordFailure(accountKey, kThrottleWindowMs, Now());
-          store().recordFailure(addressKey, kThrottleWindowMs, Now());
+          failed(accountKey, addressKey);
           return accountPage(
               403, visitor, QStringLiteral("That password is not right; nothing was deleted."), {});
         }
         store().deleteAccount(visitor.account->id);
-        m_writes++;
+        const quint64 writes = ++m_writes;
         endSession(visitor);
         return boardPage(200, visitor, {},
-                         QStringLiteral("Your account and all its bids are deleted."));
+                         QStringLiteral("Your account and all its bids are deleted."), writes);
       });
 }
 

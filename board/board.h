@@ -6,7 +6,11 @@
 #include <QString>
 #include <QThreadPool>
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "board/html.h"
 #include "board/http.h"
@@ -26,6 +30,29 @@ struct Options {
 struct Visitor;
 struct CachedStandings;
 
+// The one thread that stores posted bids: it takes every post waiting and commits them in one
+// transaction, so a disk that syncs a few hundred times a second still stores thousands of
+// posts a second. Each post's answer comes once its commit is done.
+class BidWriter {
+ public:
+  // The bid as stored (or, when the database failed, none), the round, and the board's write
+  // count after the commit.
+  using Done = std::function<void(std::optional<NewBid>, qint64 round, quint64 writes)>;
+  BidWriter(const QString& database, std::atomic<quint64>& writes);
+  ~BidWriter();
+  void post(NewBid bid, Done done);
+
+ private:
+  void run();
+  QString m_database;
+  std::atomic<quint64>& m_writes;
+  std::mutex m_lock;
+  std::condition_variable m_wake;
+  std::vector<std::pair<NewBid, Done>> m_queue;
+  bool m_stop = false;
+  std::thread m_thread;
+};
+
 class Board {
  public:
   explicit Board(const Options& options);
@@ -37,14 +64,16 @@ class Board {
  private:
   Store& store();
   Visitor visit(const Request& request);
+  QByteArray csrfFor(const QByteArray& token) const;
   Response page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
                 const Html& main);
+  // `seen`: the standings shown must include the board's writes up to this count.
   Response boardPage(int status, const Visitor& visitor, const QString& error,
-                     const QString& notice);
+                     const QString& notice, quint64 seen = 0);
   Response accountPage(int status, const Visitor& visitor, const QString& error,
                        const QString& notice);
   Response staticFile(const Request& request);
-  std::shared_ptr<const CachedStandings> standings(bool fresh);
+  std::shared_ptr<const CachedStandings> standings(quint64 seen);
 
   void signup(const Request& request, Visitor&& visitor, Reply reply);
   void login(const Request& request, Visitor&& visitor, Reply reply);
@@ -56,6 +85,8 @@ class Board {
   void startSession(Visitor& visitor, const Account& account);
   void endSession(Visitor& visitor);
   QString throttled(const QString& accountKey, const QString& addressKey);
+  // Counts a wrong password against the account and the address.
+  void failed(const QString& accountKey, const QString& addressKey);
   // Runs a password hash on the hashing threads, then `then` back on this request's thread.
   template <typename Work, typename Then>
   void offLoop(Reply reply, Work work, Then then);
@@ -68,6 +99,7 @@ class Board {
   QMutex m_cacheLock;
   std::shared_ptr<const CachedStandings> m_cache;
   std::atomic<quint64> m_writes{0};
+  std::unique_ptr<BidWriter> m_writer;
 };
 
 // The hash of a password in the PHC form libsodium writes (Argon2id, 19 MiB, 2 passes).

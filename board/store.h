@@ -31,6 +31,14 @@ struct Placement {
   qint64 best = 0;
 };
 
+struct NewBid {
+  qint64 account = 0;
+  QString code;
+  qint64 score = 0;
+  qint64 postedAt = 0;
+  bool stored = false;  // set by postBids: false when the code was already posted
+};
+
 struct StandingRow {
   qint64 account = 0;
   QString name;
@@ -101,8 +109,11 @@ class Store {
   void recordFailure(const QString& key, qint64 window, qint64 now);
   void clearFailures(const QString& key);
 
-  // Stores a bid in the open round; none when the code was already posted.
-  std::optional<Placement> postBid(qint64 account, const QString& code, qint64 score, qint64 now);
+  // Stores bids in the open round in one transaction (one commit for many posts); a code that
+  // was already posted is left out. Returns the round.
+  qint64 postBids(std::vector<NewBid>& bids);
+  // Where an account's best bid stands in a round; none when it has no bid there.
+  std::optional<Placement> placement(qint64 account, qint64 round);
   Standings standings(int limit);
   std::vector<ClosedRound> closedRounds();
   std::vector<OwnBid> ownBids(qint64 account);
@@ -113,7 +124,6 @@ class Store {
  private:
   class Transaction;
   Rows run(const char* sql, const QVariantList& values = {});
-  std::optional<Placement> placement(qint64 account, qint64 round);
   qint64 openRound(bool lock);
   void refreshBest(qint64 round, qint64 account);
   void exec(const QString& sql);
