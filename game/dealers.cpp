@@ -16,23 +16,24 @@ Money EmptyBankIntoCash(GameState& s) {
 
 }  // namespace
 
+void Dealer::select(int kind) {
+  if (m_game.finished()) return;
+  if (kind == m_selected) return;
+  m_selected = kind;
+  // Judged on the dealer's own copy of the cash, not counting a trade-in.
+  m_buyEnabled = m_cash >= lblNewPrice();
+}
+
 // ---- Gun dealer ----
 
-Money GunDealer::lblNewPrice() const { return GunOfKind(m_selected).price; }
+GunDealer::GunDealer(GameContext& game)
+    : Dealer(game, [](int kind) { return GunOfKind(kind).price; }) {}
 
 std::string GunDealer::lblNewAccuracy() const {
   return std::string(GunOfKind(m_selected).accuracy);
 }
 
 std::string GunDealer::lblOldAccuracy() const { return ToText(m_oldKind) + "/10"; }
-
-void GunDealer::select(int gunKind) {
-  if (m_game.finished()) return;
-  if (gunKind == m_selected) return;
-  m_selected = gunKind;
-  // Judged on the dealer's own copy of the cash, not counting a trade-in.
-  m_buyEnabled = m_cash >= lblNewPrice();
-}
 
 void GunDealer::FormShow() {
   if (m_game.finished()) return;
@@ -92,16 +93,11 @@ bool GunDealer::btnBuyClick() {
 
 // ---- Car dealer ----
 
-Money CarDealer::lblNewPrice() const { return CarOfKind(m_selected).price; }
+CarDealer::CarDealer(GameContext& game)
+    : Dealer(game, [](int kind) { return CarOfKind(kind).price; }) {}
+
 int CarDealer::lblNewSeats() const { return CarOfKind(m_selected).seats; }
 int CarDealer::lblNewTrunk() const { return CarOfKind(m_selected).trunk; }
-
-void CarDealer::select(int carKind) {
-  if (m_game.finished()) return;
-  if (carKind == m_selected) return;
-  m_selected = carKind;
-  m_buyEnabled = m_cash >= lblNewPrice();
-}
 
 void CarDealer::FormShow() {
   if (m_game.finished()) return;
