@@ -9,8 +9,8 @@
 #include <QScreen>
 
 #include "screens/App.h"
-#include "screens/OnClick.h"
 #include "screens/Pictures.h"
+#include "screens/ScreenKit.h"
 #include "screens/Translation.h"
 
 namespace quillmere {
@@ -187,7 +187,7 @@ void TfrmBusted::keyPressEvent(QKeyEvent* event) {
 
 void TfrmBusted::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
   if (btn3->isEnabled()) btn3->setFocus();
 }
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
-#include "screens/OnClick.h"
+#include "screens/ScreenKit.h"
 
 namespace quillmere {
 

@@ -13,8 +13,8 @@
 
 #include "game/web.h"
 #include "screens/App.h"
-#include "screens/OnClick.h"
 #include "screens/Pictures.h"
+#include "screens/ScreenKit.h"
 #include "screens/Unit1.h"
 
 namespace quillmere {
@@ -45,10 +45,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("quillmere"));
   setFixedSize(402, 362);
-  QPalette black = palette();
-  black.setColor(QPalette::Window, Qt::black);
-  setPalette(black);
-  setAutoFillBackground(true);
+  PaintBlack(*this);
 
   m_image1 = new QLabel(this);
   m_image1->setObjectName(QStringLiteral("Image1"));
@@ -118,8 +115,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   QWidget::setTabOrder(linkButtons[1], linkButtons[2]);
   m_edtLogin->setFocus();
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
 }
 
 void TfrmSplash::setGauge(int percent) {

@@ -13,7 +13,7 @@
 
 #include "game/web.h"
 #include "screens/App.h"
-#include "screens/OnClick.h"
+#include "screens/ScreenKit.h"
 
 namespace quillmere {
 
@@ -64,11 +64,10 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app) {
   setWindowTitle(tr("Your time has come."));
   setFixedSize(385, 347);
-  QPalette black = palette();
-  black.setColor(QPalette::Window, Qt::black);
-  black.setColor(QPalette::WindowText, Qt::white);
-  setPalette(black);
-  setAutoFillBackground(true);
+  PaintBlack(*this);
+  QPalette white = palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  setPalette(white);
 
   Memo1 = makeMemo(this, "Memo1", QRect(8, 8, 369, 89),
                    tr("You're out of time. You must make a bid now.\n"
@@ -174,7 +173,7 @@ void TfrmEnd::closeEvent(QCloseEvent* event) {
 
 void TfrmEnd::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
 }
 
 }  // namespace quillmere
