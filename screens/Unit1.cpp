@@ -450,15 +450,20 @@ void TfrmMain::connectControls() {
   for (const auto& [grid, handler] : grids)
     grid->onPick = [this, &game, handler](int row) { act([&] { (game.*handler)(row); }); };
 
-  // The boxes keep the player's text in the game as it is typed; an arrow steps it.
-  GameState& s = game.state();
-  const std::pair<IntegerBox*, std::string GameState::*> boxes[] = {
-      {m_edtBuy, &GameState::buyText}, {m_edtSell, &GameState::sellText}};
-  for (const auto& [box, text] : boxes) {
-    connect(box, &IntegerBox::edited, this,
-            [&s, text](const QString& typed) { s.*text = typed.toStdString(); });
-    connect(box, &IntegerBox::stepped, this, [this, &s, text](int steps) {
-      s.*text = StepAmount(s.*text, steps);
+  // The boxes hand the game the player's text whenever it changes; an arrow steps it.
+  struct Box {
+    IntegerBox* box;
+    void (Game::*change)(std::string);
+    void (Game::*step)(int);
+  };
+  const Box boxes[] = {{m_edtBuy, &Game::edtBuyChange, &Game::edtBuyStep},
+                       {m_edtSell, &Game::edtSellChange, &Game::edtSellStep}};
+  for (const Box& b : boxes) {
+    connect(b.box, &IntegerBox::edited, this, [&game, change = b.change](const QString& text) {
+      (game.*change)(text.toStdString());
+    });
+    connect(b.box, &IntegerBox::stepped, this, [this, &game, step = b.step](int steps) {
+      (game.*step)(steps);
       refresh();
     });
   }
@@ -484,7 +489,7 @@ void TfrmMain::act(Handler handler) {
 }
 
 void TfrmMain::refresh() {
-  const GameState& s = m_app.game().state();
+  const GameState& s = std::as_const(m_app.game()).state();
   for (const auto& [label, text] : m_labels) label->setText(text(s));
 
   ShowPicture(m_imgDrug, GoodAt(s.infoGood).picture);
