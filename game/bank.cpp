@@ -69,22 +69,26 @@ void Game::btnHospitalClick() {
 }
 
 void LoanDialog::open(Money max, Money preset) {
+  if (m_game.finished()) return;
   // With no cash (or less) the only payment is 0.
   m_max = std::max<Money>(max, 0);
   m_text = ToText(std::clamp<Money>(preset, 0, m_max));
 }
 
 void LoanDialog::step(int delta) {
+  if (m_game.finished()) return;
   m_text = ToText(std::clamp<Money>(ReadAmount(StepAmount(m_text, delta)), 0, m_max));
 }
 
 void LoanDialog::edtPayExit() {
+  if (m_game.finished()) return;
   const std::optional<std::int32_t> amount = ParseInt32(m_text);
   if (amount && (*amount < 0 || *amount > m_max))
     m_text = ToText(std::clamp<Money>(*amount, 0, m_max));
 }
 
 bool LoanDialog::Button1Click() {
+  if (m_game.finished()) return false;
   // OK pressed with Enter never leaves the field, so the range is enforced here too:
   // nobody pays more than the cash at hand, judged now rather than when the dialog opened.
   GameState& s = m_game.state();

@@ -1,7 +1,7 @@
 // The gun dealer and the car dealer: choosing, buying and selling a gun or a car.
 #include "game/dealers.h"
 
-#include "game/game.h"
+#include "game/context.h"
 #include "game/texts.h"
 
 namespace quillmere {
@@ -28,6 +28,7 @@ std::string GunDealer::lblNewAccuracy() const {
 std::string GunDealer::lblOldAccuracy() const { return ToText(m_oldKind) + "/10"; }
 
 void GunDealer::select(int gunKind) {
+  if (m_game.finished()) return;
   if (gunKind == m_selected) return;
   m_selected = gunKind;
   // Judged on the dealer's own copy of the cash, not counting a trade-in.
@@ -35,6 +36,7 @@ void GunDealer::select(int gunKind) {
 }
 
 void GunDealer::FormShow() {
+  if (m_game.finished()) return;
   GameState& s = m_game.state();
   // A held gun can always be sold; FormShow never takes that away.
   if (s.gunKind != 0) m_sellEnabled = true;
@@ -66,12 +68,14 @@ void GunDealer::sell() {
 }
 
 void GunDealer::btnSellClick() {
+  if (m_game.finished()) return;
   if (!m_sellEnabled) return;
   // Buy is left as it was: a sale only adds cash, so an enabled Buy stays affordable.
   sell();
 }
 
 bool GunDealer::btnBuyClick() {
+  if (m_game.finished()) return false;
   if (!m_buyEnabled) return false;
   GameState& s = m_game.state();
   // Whatever the screen shows, the cash and the trade-in must cover the price.
@@ -94,12 +98,14 @@ int CarDealer::lblNewSeats() const { return CarOfKind(m_selected).seats; }
 int CarDealer::lblNewTrunk() const { return CarOfKind(m_selected).trunk; }
 
 void CarDealer::select(int carKind) {
+  if (m_game.finished()) return;
   if (carKind == m_selected) return;
   m_selected = carKind;
   m_buyEnabled = m_cash >= lblNewPrice();
 }
 
 void CarDealer::FormShow() {
+  if (m_game.finished()) return;
   GameState& s = m_game.state();
   // Buy is not re-judged after the bank is emptied: Buy tests the funds itself.
   select(1);
@@ -111,6 +117,7 @@ void CarDealer::FormShow() {
 }
 
 bool CarDealer::btnBuyClick() {
+  if (m_game.finished()) return false;
   if (!m_buyEnabled) return false;
   Player& player = m_game.player();
   GameState& s = m_game.state();
@@ -139,6 +146,7 @@ bool CarDealer::btnBuyClick() {
 }
 
 void CarDealer::btnSellClick() {
+  if (m_game.finished()) return;
   if (!m_sellEnabled) return;
   GameState& s = m_game.state();
   if (s.seatsTotal != s.seatsFree || s.trunkTotal != s.trunkFree) {

@@ -8,11 +8,11 @@
 
 namespace quillmere {
 
-class Game;
+class GameContext;  // game/context.h
 
 class GunDealer {
  public:
-  explicit GunDealer(Game& game) : m_game(game) {}
+  explicit GunDealer(GameContext& game) : m_game(game) {}
 
   // Run by the main screen before each visit.
   void FormShow();
@@ -38,7 +38,7 @@ class GunDealer {
   // Sells the held gun, if any; the trade-in step of Buy.
   void sell();
 
-  Game& m_game;
+  GameContext& m_game;
   int m_selected = 1;
   Money m_cash = 0;
   Money m_oldPrice = 0;
@@ -49,7 +49,7 @@ class GunDealer {
 
 class CarDealer {
  public:
-  explicit CarDealer(Game& game) : m_game(game) {}
+  explicit CarDealer(GameContext& game) : m_game(game) {}
 
   // Run by the main screen before each visit.
   void FormShow();
@@ -73,7 +73,7 @@ class CarDealer {
   bool sellEnabled() const { return m_sellEnabled; }
 
  private:
-  Game& m_game;
+  GameContext& m_game;
   int m_selected = 1;
   Money m_cash = 0;
   Money m_oldPrice = 0;

@@ -51,11 +51,11 @@ constexpr Outcome kOutcomes[] = {
 
 }  // namespace
 
-void Game::streetevents(std::string_view kind) {
+void Game::streetevents(EventKind kind) {
   m_random.ReseedFromClock();
   const std::uint32_t r = m_random.RandomBelow(45);
   m_state.statusText.clear();
-  if (kind == "misc") {
+  if (kind == EventKind::Misc) {
     // Coming back from Tijuana, the border is the only thing that can happen.
     if (m_state.wasInTijuana) {
       borderreturn();
@@ -70,7 +70,7 @@ void Game::streetevents(std::string_view kind) {
       if (outcome.encounter) (this->*outcome.encounter)();
       return;
     }
-  } else if (kind == "tj") {
+  } else {
     const std::uint32_t t = m_random.RandomBelow(6);
     m_state.wasInTijuana = true;
     if (t == 0) familyoffer();

@@ -16,7 +16,7 @@ std::string_view TimeOfDayText(TimeOfDay t) {
   return QUILLMERE_TEXT("Caption", "Morning");
 }
 
-Game::Game(Clock& clock, Player& player) : m_random(clock), m_player(player) {}
+Game::Game(Clock& clock, Player& player) : GameContext(clock, player) {}
 
 void Game::NewGame(const std::function<void(int percent)>& progress) {
   const auto report = [&progress](int percent) {
@@ -28,17 +28,11 @@ void Game::NewGame(const std::function<void(int percent)>& progress) {
   report(80);
   startgame();
   report(96);
-  streetevents("misc");
+  streetevents(EventKind::Misc);
   report(100);
 }
 
 void Game::Exit1Click() { Terminate(); }
-
-void Game::Terminate() {
-  if (m_terminated) return;
-  m_terminated = m_finished = true;
-  m_player.Terminate();
-}
 
 int Game::freeLotRow() {
   auto& lots = m_state.possession;

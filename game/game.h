@@ -1,41 +1,31 @@
 // The engine's front door: one game, its state, its random generator and every rule.
-// A screen calls the handler named like its control's event and then redraws from
+// A screen calls the entry point named like its control's event and then redraws from
 // state(); anything the player must answer in the middle of a rule goes through Player.
 #pragma once
 
 #include <functional>
-#include <string_view>
 
+#include "game/context.h"
 #include "game/dealers.h"
 #include "game/endscreen.h"
 #include "game/loan.h"
-#include "game/player.h"
 #include "game/pursuit.h"
-#include "game/random.h"
-#include "game/state.h"
 
 namespace quillmere {
 
-class Game {
+// The two kinds of street-event roll: after a trip to Tijuana, and after any other.
+enum class EventKind { Misc, Tj };
+
+class Game : public GameContext {
  public:
   Game(Clock& clock, Player& player);
-  Game(const Game&) = delete;
-  Game& operator=(const Game&) = delete;
 
-  GameState& state() { return m_state; }
-  const GameState& state() const { return m_state; }
-  Random& random() { return m_random; }
-  Player& player() { return m_player; }
+  // ---- Entry points: what the screens call, each named like its control's event. ----
 
   // What "Continue" on the start screen does once the screens exist: day 1, the Honda
   // Civic, no gun, startgame and the first street-event roll. progress hears 80, 96 and
   // 100 as those steps are done.
   void NewGame(const std::function<void(int percent)>& progress = {});
-
-  // New game and market.
-  void startgame();
-  void randomdrugs();
-  void getinfo(int good, Money price);
 
   // Trading. Rows are grid rows: 0 is the header, -1 a point outside every cell.
   void drug1MouseUp(int row);
@@ -57,44 +47,40 @@ class Game {
   void btntonysomeClick();
   void btnHospitalClick();
 
-  // Travel and the day cycle.
+  // Travel: the eight travel buttons.
   void Travel(Place place);
-  void btnDowntownClick() { Travel(Place::Downtown); }
-  void btnHollywoodClick() { Travel(Place::Hollywood); }
-  void btnPasadenaClick() { Travel(Place::Pasadena); }
-  void btnBeverlyHillsClick() { Travel(Place::BeverlyHills); }
-  void btnSouthCentralClick() { Travel(Place::SouthCentral); }
-  void btnSanDiegoClick() { Travel(Place::SanDiego); }
-  void btnLasVegasClick() { Travel(Place::LasVegas); }
-  void btnTijuanaClick() { Travel(Place::Tijuana); }
-  void NewDay(int periods);
-  void dailygrind();
-  void EndGame();
-
-  // Street events: the roll after every trip and the encounters it starts.
-  void streetevents(std::string_view kind);
-  void mugging();
-  void copchase();
-  void ladies();
-  void familyoffer();
-  void borderreturn();
-  void tonychase();
 
   // The menu's Exit and the main screen's close: the program ends.
   void Exit1Click();
 
-  // The reused screens' own state.
+  // The reused screens' own state and handlers.
   Pursuit& busted() { return m_busted; }
   GunDealer& guns() { return m_guns; }
   CarDealer& cars() { return m_cars; }
   LoanDialog& loan() { return m_loan; }
   const EndScreen& end() const { return m_end; }
 
-  // True once the game is over (the end screen is up) or the program is ending; every
-  // handler then does nothing.
-  bool finished() const { return m_finished; }
-  // Ends the program through the player; the engine then ignores every further event.
-  void Terminate();
+  // ---- The rules' own steps. The entry points above run them; they are public so that a
+  // test can run one step alone. No screen calls them. ----
+
+  // New game and market.
+  void startgame();
+  void randomdrugs();
+  void getinfo(int good, Money price);
+
+  // The day cycle.
+  void NewDay(int periods);
+  void dailygrind();
+  void EndGame();
+
+  // Street events: the roll after every trip and the encounters it starts.
+  void streetevents(EventKind kind);
+  void mugging();
+  void copchase();
+  void ladies();
+  void familyoffer();
+  void borderreturn();
+  void tonychase();
 
   // The first possession row that is free for a new lot, added at the bottom when none is.
   int freeLotRow();
@@ -103,16 +89,11 @@ class Game {
   // Opens the pursuit screen for a pursuer and waits for it to close.
   void pursue(Pursuer who);
 
-  GameState m_state;
-  Random m_random;
-  Player& m_player;
   Pursuit m_busted{*this};
   GunDealer m_guns{*this};
   CarDealer m_cars{*this};
   LoanDialog m_loan{*this};
   EndScreen m_end;
-  bool m_finished = false;
-  bool m_terminated = false;
 };
 
 }  // namespace quillmere

@@ -7,11 +7,11 @@
 
 namespace quillmere {
 
-class Game;
+class GameContext;  // game/context.h
 
 class LoanDialog {
  public:
-  explicit LoanDialog(Game& game) : m_game(game) {}
+  explicit LoanDialog(GameContext& game) : m_game(game) {}
 
   // Set by "some" before the dialog opens: the range 0 .. max and the preset amount.
   void open(Money max, Money preset);
@@ -32,7 +32,7 @@ class LoanDialog {
   Money max() const { return m_max; }
 
  private:
-  Game& m_game;
+  GameContext& m_game;
   Money m_max = 0;
   std::string m_text = "0";
 };

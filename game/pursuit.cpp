@@ -1,18 +1,19 @@
 // The pursuit encounter: every rule of the screen on which a chase is paid, run or fought.
 #include "game/pursuit.h"
 
-#include "game/game.h"
+#include "game/context.h"
 #include "game/texts.h"
 
 namespace quillmere {
 
 namespace {
 
-bool ChasedByTony(const Game& game) { return game.state().pursuerKind == Pursuer::Tony; }
+bool ChasedByTony(const GameContext& game) { return game.state().pursuerKind == Pursuer::Tony; }
 
 }  // namespace
 
 void Pursuit::FormShow() {
+  if (m_game.finished()) return;
   const GameState& s = m_game.state();
   m_closeAllowed = false;
   m_runEnabled = m_fightEnabled = true;
@@ -35,6 +36,7 @@ void Pursuit::FormShow() {
 }
 
 void Pursuit::btn1Click() {
+  if (m_game.finished()) return;
   if (!m_payVisible || !m_payEnabled) return;
   GameState& s = m_game.state();
   // One sum, so that cash and bank together past the limit still leave the right change;
@@ -49,6 +51,7 @@ void Pursuit::btn1Click() {
 }
 
 void Pursuit::btn2Click() {
+  if (m_game.finished()) return;
   if (!m_runEnabled) return;
   GameState& s = m_game.state();
   Random& random = m_game.random();
@@ -81,6 +84,7 @@ void Pursuit::btn2Click() {
 }
 
 void Pursuit::btn3Click() {
+  if (m_game.finished()) return;
   if (!m_fightEnabled) return;
   const GameState& s = m_game.state();
   Random& random = m_game.random();

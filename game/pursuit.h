@@ -8,13 +8,13 @@
 
 namespace quillmere {
 
-class Game;
+class GameContext;  // game/context.h
 
 enum class PursuitPicture { None, Cop, Tony };
 
 class Pursuit {
  public:
-  explicit Pursuit(Game& game) : m_game(game) {}
+  explicit Pursuit(GameContext& game) : m_game(game) {}
 
   void FormShow();
   void btn1Click();  // Pay
@@ -48,7 +48,7 @@ class Pursuit {
   void Survive();
   void Die();
 
-  Game& m_game;
+  GameContext& m_game;
   bool m_closeAllowed = false;
   std::vector<std::string> m_log;
   PursuitPicture m_picture = PursuitPicture::None;

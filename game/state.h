@@ -28,6 +28,7 @@ struct Lot {
   Money price = 0;
   std::int32_t count = 0;
   bool empty() const { return good < 0; }
+  bool operator==(const Lot&) const = default;
 };
 
 // The lot picked for selling, as it was when the player clicked it.

@@ -57,7 +57,7 @@ void Game::Travel(Place place) {
   if (!own.empty()) m_random.ReseedFromClock();
   for (const PriceOverride& rule : own) ApplyPriceOverride(m_state, m_random, rule);
 
-  streetevents(place == Place::Tijuana ? "tj" : "misc");
+  streetevents(place == Place::Tijuana ? EventKind::Tj : EventKind::Misc);
   // Close Game in a pursuit ends the program there and then.
   if (finished()) return;
   tonychase();

@@ -1,4 +1,5 @@
-// The asset sum and the bid code: an exact code for a known clock, and the layout's rules.
+// The asset sum and the bid code: an exact code for a known clock, the layout's rules, and
+// reading a code back.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -67,6 +68,49 @@ TEST(BidCode, HidesTenMirroredScoreCharactersAndRepeatsTheFirstBlocksMirrored) {
   // A minus sign mirrors to "<", the one character that is not a digit.
   EXPECT_EQ(Code("-1234").find_first_not_of("0123456789"), 100u);
   EXPECT_EQ(Code("-1000000000")[33], '<');
+}
+
+TEST(ReadBidCode, ReadsBackEveryScoreTheGameCanHide) {
+  for (const std::string score : {"0", "7", "1234567", "-1", "-1234", "2147483647", "-999999999",
+                                  "-2147483648", "1234567890"}) {
+    const BidReading reading = ReadBidCode(Code(score));
+    EXPECT_EQ(reading.status, BidReading::Valid) << score;
+    // Only the first ten characters are hidden: "-2147483648" reads as "-214748364".
+    EXPECT_EQ(reading.score, std::stoll(score.substr(0, 10))) << score;
+  }
+}
+
+TEST(ReadBidCode, RefusesWhatTheGameCannotMake) {
+  const std::string good = Code("1234567");
+  auto with = [&](std::size_t position, char c) {
+    std::string code = good;
+    code[position - 1] = c;
+    return code;
+  };
+  auto withScore = [&](const std::string& padded) {
+    std::string code = good;
+    for (std::size_t k = 0; k < 10; ++k)
+      code[std::size_t(kScorePositions[k] - 1)] = Mirror(padded[k]);
+    return code;
+  };
+  const std::pair<std::string, BidReading::Status> cases[] = {
+      {"", BidReading::TooShort},
+      {good.substr(1), BidReading::TooShort},
+      {good + "0", BidReading::TooLong},
+      {with(224, 'x'), BidReading::BadCharacter},
+      {with(10, ' '), BidReading::BadCharacter},
+      {with(10, char(0xC3)), BidReading::BadCharacter},
+      {with(1, good[0] == '9' ? '8' : '9'), BidReading::Typo},      // F1 no longer fits the check
+      {with(150, good[149] == '9' ? '8' : '9'), BidReading::Typo},  // the check block itself
+      {with(70, '<'), BidReading::Typo},                            // a minus in F7
+      {withScore("2147483648"), BidReading::Typo},                  // beyond a 32-bit sum
+      {withScore("000-000012"), BidReading::Typo},                  // a zero after the minus
+      {withScore("0001-23456"), BidReading::Typo},                  // a minus inside the digits
+      {withScore("000000001-"), BidReading::Typo},
+  };
+  for (const auto& [code, status] : cases) EXPECT_EQ(ReadBidCode(code).status, status) << code;
+  EXPECT_EQ(ReadBidCode(with(224, 'x')).character, 'x');
+  EXPECT_EQ(ReadBidCode(withScore("0000-12345")).score, -12345);
 }
 
 }  // namespace

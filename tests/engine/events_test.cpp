@@ -21,52 +21,60 @@ struct Street : testing::GameFixture {
 };
 
 TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
-  const char* const mugged = "You were mugged at a stoplight.";
-  const char* const ladies =
+  const std::string mugged = "You were mugged at a stoplight.";
+  const std::string ladies =
       "Two ladies who appreciate a hard-working drug dealer decide to come hang out with you "
       "for a while.";
-  const char* const hashish =
+  const std::string hashish =
       "DEA seizes $40 million in hashish from LA drug kingpin. Prices rise.";
-  const char* const shortage = "LA smog and no sun lead to a weed shortage.";
-  const char* const trucks = "A few trucks made it over the Mexican border.";
-  const char* const cocaine = "Cocaine prices are soaring!";
-  const char* const heroin = "Heroin prices are shooting up!";
+  const std::string shortage = "LA smog and no sun lead to a weed shortage.";
+  const std::string trucks = "A few trucks made it over the Mexican border.";
+  const std::string cocaine = "Cocaine prices are soaring!";
+  const std::string heroin = "Heroin prices are shooting up!";
   struct Case {
-    std::uint32_t r, ms;
-    const char* status;
-    int good;  // the good the news re-prices, or -1
-    Money price;
-    const char* box;
+    std::uint32_t r, ms;  // the roll, and a millisecond that draws it
+    std::string status{};
+    int good = -1;  // the good the news re-prices, or -1
+    Money price = 0;
+    std::string box{};
   } const cases[] = {
-      {0, 45000024, "New area labs are producing cheap acid.", Acid, 138, ""},
-      {1, 45000056, "Acid prices are insane!", Acid, 13591, ""},
-      {2, 45000025, cocaine, Cocaine, 95590, ""},
-      {3, 45000026, cocaine, Cocaine, 90480, ""},
-      {4, 45000090, "", -1, 0, ""},
-      {5, 45000027, heroin, Heroin, 53580, ""},
-      {6, 45000028, heroin, Heroin, 50173, ""},
-      {7, 45000124, "Not much speed available on the market...", Speed, 825, ""},
-      {8, 45000029, hashish, Hashish, 1638, ""},
-      {9, 45000030, hashish, Hashish, 1468, ""},
-      {10, 45000031, "", -1, 0, ""},
-      {11, 45000063, shortage, Weed, 894, ""},
-      {12, 45000000, shortage, Weed, 2355, ""},
-      {13, 45000001, trucks, Weed, 121, ""},
-      {15, 45000034, trucks, Weed, 197, ""},
-      {16, 45000003, "", -1, 0, mugged},
-      {18, 45000068, "", -1, 0, mugged},
-      {19, 45000005, "", -1, 0, ""},  // the cops
-      {21, 45000007, "", -1, 0, ""},  // the cops
-      {22, 45000039, "", -1, 0, ladies},
-      {23, 45000008, "", -1, 0, ""},
-      {44, 45000023, "", -1, 0, ""},
+      {.r = 0,
+       .ms = 45000024,
+       .status = "New area labs are producing cheap acid.",
+       .good = Acid,
+       .price = 138},
+      {.r = 1, .ms = 45000056, .status = "Acid prices are insane!", .good = Acid, .price = 13591},
+      {.r = 2, .ms = 45000025, .status = cocaine, .good = Cocaine, .price = 95590},
+      {.r = 3, .ms = 45000026, .status = cocaine, .good = Cocaine, .price = 90480},
+      {.r = 4, .ms = 45000090},
+      {.r = 5, .ms = 45000027, .status = heroin, .good = Heroin, .price = 53580},
+      {.r = 6, .ms = 45000028, .status = heroin, .good = Heroin, .price = 50173},
+      {.r = 7,
+       .ms = 45000124,
+       .status = "Not much speed available on the market...",
+       .good = Speed,
+       .price = 825},
+      {.r = 8, .ms = 45000029, .status = hashish, .good = Hashish, .price = 1638},
+      {.r = 9, .ms = 45000030, .status = hashish, .good = Hashish, .price = 1468},
+      {.r = 10, .ms = 45000031},
+      {.r = 11, .ms = 45000063, .status = shortage, .good = Weed, .price = 894},
+      {.r = 12, .ms = 45000000, .status = shortage, .good = Weed, .price = 2355},
+      {.r = 13, .ms = 45000001, .status = trucks, .good = Weed, .price = 121},
+      {.r = 15, .ms = 45000034, .status = trucks, .good = Weed, .price = 197},
+      {.r = 16, .ms = 45000003, .box = mugged},
+      {.r = 18, .ms = 45000068, .box = mugged},
+      {.r = 19, .ms = 45000005},  // the cops
+      {.r = 21, .ms = 45000007},  // the cops
+      {.r = 22, .ms = 45000039, .box = ladies},
+      {.r = 23, .ms = 45000008},
+      {.r = 44, .ms = 45000023},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.r);
     Street f(c.ms);
     f.s.cash = 1999;
     f.s.statusText = "yesterday's news";
-    f.game.streetevents("misc");
+    f.game.streetevents(EventKind::Misc);
     EXPECT_EQ(f.s.statusText, c.status);
     for (int good = 0; good < kGoodCount; ++good) {
       const MarketRow& row = f.s.market[static_cast<std::size_t>(good)];
@@ -75,14 +83,14 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
     }
     // Only the cheap acid re-prices the Acid selected in the info panel.
     EXPECT_EQ(f.s.infoPrice, c.r == 0 ? c.price : 2500);
-    EXPECT_EQ(f.player.texts(), *c.box ? Lines{c.box} : Lines{});
+    EXPECT_EQ(f.player.texts(), c.box.empty() ? Lines{} : Lines{c.box});
     EXPECT_EQ(f.player.pursuers, c.r == 19 || c.r == 21 ? Pursuers{Pursuer::Cops} : Pursuers{});
     EXPECT_EQ(f.s.cash, c.box == mugged ? 1599 : 1999);
     EXPECT_EQ(f.s.possession.size(), c.box == ladies ? 1u : 0u);
   }
   // The cops leave alone a player with exactly the starting cash.
   Street f(45000005);
-  f.game.streetevents("misc");
+  f.game.streetevents(EventKind::Misc);
   EXPECT_EQ(f.player.pursuits, 0);
 }
 
@@ -93,27 +101,72 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
   const std::string thanks = "The family thanks you with prompt payment.";
   const std::string bails = "The family you were transporting bails on you.";
   struct Case {
-    const char* kind;
+    EventKind kind;
     std::uint32_t ms;  // each would bring news or an encounter on an ordinary roll
-    bool inTijuana, family;
+    bool inTijuana = false, family = false;
     std::int32_t seats;
-    Lines boxes;
-    bool familyAfter;
+    Lines boxes{};
+    bool familyAfter = false;
     std::int32_t seatsAfter;
-    Money cashAfter;
-    Pursuers pursuers;
+    Money cashAfter = 1999;
+    Pursuers pursuers{};
   } const cases[] = {
-      {"tj", 20000009, false, false, 4, {offer}, true, 0, 1999, {}},  // t = 0, answered Yes
-      {"tj", 20000009, false, false, 3, {}, false, 3, 1999, {}},      // no room for the family
-      {"tj", 20000009, false, false, 7, {}, false, 7, 1999, {}},      // four seats exactly
-      {"tj", 20000000, false, false, 4, {}, false, 4, 1999, {}},      // t = 3
-      {"misc", 20000007, true, false, 4, {}, false, 4, 1999, {}},     // b = 1 of 5
-      {"misc", 20000011, true, false, 4, {}, false, 4, 1999, {Pursuer::BorderPatrol}},  // b = 3
-      {"misc", 20000001, true, true, 0, {thanks}, false, 4, 11999, {}},                 // b = 0
-      {"misc", 20000000, true, true, 0, {bails}, false, 4, 1999, {Pursuer::BorderPatrol}},
+      // t = 0, answered Yes
+      {.kind = EventKind::Tj,
+       .ms = 20000009,
+       .seats = 4,
+       .boxes = {offer},
+       .familyAfter = true,
+       .seatsAfter = 0},
+      // no room for the family
+      {.kind = EventKind::Tj, .ms = 20000009, .seats = 3, .seatsAfter = 3},
+      // four seats exactly
+      {.kind = EventKind::Tj, .ms = 20000009, .seats = 7, .seatsAfter = 7},
+      // t = 3
+      {.kind = EventKind::Tj, .ms = 20000000, .seats = 4, .seatsAfter = 4},
+      // b = 1 of 5
+      {.kind = EventKind::Misc, .ms = 20000007, .inTijuana = true, .seats = 4, .seatsAfter = 4},
+      // b = 3
+      {.kind = EventKind::Misc,
+       .ms = 20000011,
+       .inTijuana = true,
+       .seats = 4,
+       .seatsAfter = 4,
+       .pursuers = {Pursuer::BorderPatrol}},
+      // b = 0
+      {.kind = EventKind::Misc,
+       .ms = 20000001,
+       .inTijuana = true,
+       .family = true,
+       .seats = 0,
+       .boxes = {thanks},
+       .seatsAfter = 4,
+       .cashAfter = 11999},
+      {.kind = EventKind::Misc,
+       .ms = 20000000,
+       .inTijuana = true,
+       .family = true,
+       .seats = 0,
+       .boxes = {bails},
+       .seatsAfter = 4,
+       .pursuers = {Pursuer::BorderPatrol}},
       // Two seats freed by a sale while the family rode along are not lost when it leaves.
-      {"misc", 20000001, true, true, 2, {thanks}, false, 6, 11999, {}},
-      {"misc", 20000000, true, true, 2, {bails}, false, 6, 1999, {Pursuer::BorderPatrol}},
+      {.kind = EventKind::Misc,
+       .ms = 20000001,
+       .inTijuana = true,
+       .family = true,
+       .seats = 2,
+       .boxes = {thanks},
+       .seatsAfter = 6,
+       .cashAfter = 11999},
+      {.kind = EventKind::Misc,
+       .ms = 20000000,
+       .inTijuana = true,
+       .family = true,
+       .seats = 2,
+       .boxes = {bails},
+       .seatsAfter = 6,
+       .pursuers = {Pursuer::BorderPatrol}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ms);
@@ -124,7 +177,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     f.game.streetevents(c.kind);
     EXPECT_EQ(f.player.texts(), c.boxes);
     EXPECT_EQ(std::tuple(f.s.familyAboard, f.s.wasInTijuana, f.s.seatsFree, f.s.cash),
-              std::tuple(c.familyAfter, std::string(c.kind) == "tj", c.seatsAfter, c.cashAfter));
+              std::tuple(c.familyAfter, c.kind == EventKind::Tj, c.seatsAfter, c.cashAfter));
     EXPECT_EQ(f.player.pursuers, c.pursuers);
     EXPECT_EQ(f.s.statusText, "");
     for (const MarketRow& row : f.s.market) EXPECT_FALSE(row.offered);
@@ -137,7 +190,7 @@ TEST(StreetEvents, WhatTheCashCannotHoldOfTheFamilysPaymentGoesToTheBank) {
   Street f(20000001);  // b = 0: the family pays
   f.s.wasInTijuana = f.s.familyAboard = true, f.s.seatsFree = 0;
   f.s.cash = 2147483647 - 4000, f.s.bank = 100;
-  f.game.streetevents("misc");
+  f.game.streetevents(EventKind::Misc);
   EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(2147483647, 6100));
 }
 
@@ -147,23 +200,49 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
   const std::string nothing = "You were mugged- nothing was taken.";
   const Lot weed{Weed, 500, 5};
   struct Case {
-    std::uint32_t ms;  // RandomBelow(10) draws 0 at 20000007 and 6 at 20000026
+    std::uint32_t ms = 0;  // RandomBelow(10) draws 0 at 20000007 and 6 at 20000026
     Money cash;
-    int gunKind;
-    std::vector<Lot> lots;
+    int gunKind = 0;
+    std::vector<Lot> lots{}, lotsAfter{};
     Money cashAfter;
-    std::int32_t kept, trunkGained;  // the first lot's count afterwards, the space freed
-    std::string box;
+    std::int32_t trunkGained = 0;  // the space freed
+    std::string box{};
   } const cases[] = {
-      {0, 2001, 0, {}, 1600, 0, 0, cash},
-      {0, 3, 0, {}, 2, 0, 0, cash},
-      {0, 2000, 1, {}, 2000, 0, 0, ""},  // armed: nothing happens
-      {20000026, 2, 0, {Lot{Acid, 1500, 10}, weed}, 2, 6, 4, stolen},
-      {20000007, 2, 0, {Lot{Acid, 1500, 10}, weed}, 2, 1, 9, stolen},  // never takes it all
-      {20000026, 2, 0, {Lot{Acid, 1500, 1}, weed}, 2, 1, 0, stolen},
-      {0, 0, 0, {Lot{}, weed}, 0, 0, 0, nothing},
-      {0, 0, 0, {Lot{Whore, 0, 2}, weed}, 0, 2, 0, nothing},
-      {0, -5, 0, {}, -5, 0, 0, nothing},
+      {.cash = 2001, .cashAfter = 1600, .box = cash},
+      {.cash = 3, .cashAfter = 2, .box = cash},
+      {.cash = 2000, .gunKind = 1, .cashAfter = 2000},  // armed: nothing happens
+      {.ms = 20000026,
+       .cash = 2,
+       .lots = {Lot{Acid, 1500, 10}, weed},
+       .lotsAfter = {Lot{Acid, 1500, 6}, weed},
+       .cashAfter = 2,
+       .trunkGained = 4,
+       .box = stolen},
+      // never takes it all
+      {.ms = 20000007,
+       .cash = 2,
+       .lots = {Lot{Acid, 1500, 10}, weed},
+       .lotsAfter = {Lot{Acid, 1500, 1}, weed},
+       .cashAfter = 2,
+       .trunkGained = 9,
+       .box = stolen},
+      {.ms = 20000026,
+       .cash = 2,
+       .lots = {Lot{Acid, 1500, 1}, weed},
+       .lotsAfter = {Lot{Acid, 1500, 1}, weed},
+       .cashAfter = 2,
+       .box = stolen},
+      {.cash = 0,
+       .lots = {Lot{}, weed},
+       .lotsAfter = {Lot{}, weed},
+       .cashAfter = 0,
+       .box = nothing},
+      {.cash = 0,
+       .lots = {Lot{Whore, 0, 2}, weed},
+       .lotsAfter = {Lot{Whore, 0, 2}, weed},
+       .cashAfter = 0,
+       .box = nothing},
+      {.cash = -5, .cashAfter = -5, .box = nothing},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.cash);
@@ -172,11 +251,7 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
     f.game.mugging();
     EXPECT_EQ(std::pair(f.s.cash, f.s.trunkFree), std::pair(c.cashAfter, 80 + c.trunkGained));
     EXPECT_EQ(f.player.texts(), c.box.empty() ? Lines{} : Lines{c.box});
-    if (!c.lots.empty()) {
-      EXPECT_EQ(std::tuple(f.s.possession[0].good, f.s.possession[0].count),
-                std::tuple(c.lots[0].good, c.kept));
-      EXPECT_EQ(f.s.possession[1].count, 5);
-    }
+    EXPECT_EQ(f.s.possession, c.lotsAfter);
   }
 }
 
@@ -196,17 +271,21 @@ TEST(StreetEvents, TheLadiesTakeTheFirstFreeRowAndTwoSeats) {
 }
 
 TEST(StreetEvents, TonyComesFromDayFiveWhileAnythingIsOwed) {
-  // Day, debt, millisecond (RandomBelow(6) draws 3 at 30000011, 1 at 30000000), Tony comes.
-  const std::tuple<std::int32_t, Money, std::uint32_t, bool> cases[] = {{5, 1, 30000011, true},
-                                                                        {30, 5000, 30000000, false},
-                                                                        {4, 5000, 30000011, false},
-                                                                        {5, 0, 30000011, false}};
-  for (const auto& [day, debt, ms, comes] : cases) {
-    Street f(ms);
-    f.s.day = day;
-    f.s.debt = debt;
+  struct Case {
+    std::int32_t day;
+    Money debt;
+    std::uint32_t ms;  // RandomBelow(6) draws 3 at 30000011, 1 at 30000000
+    bool comes;
+  } const cases[] = {{.day = 5, .debt = 1, .ms = 30000011, .comes = true},
+                     {.day = 30, .debt = 5000, .ms = 30000000, .comes = false},
+                     {.day = 4, .debt = 5000, .ms = 30000011, .comes = false},
+                     {.day = 5, .debt = 0, .ms = 30000011, .comes = false}};
+  for (const Case& c : cases) {
+    Street f(c.ms);
+    f.s.day = c.day;
+    f.s.debt = c.debt;
     f.game.tonychase();
-    EXPECT_EQ(f.player.pursuers, comes ? Pursuers{Pursuer::Tony} : Pursuers{}) << day;
+    EXPECT_EQ(f.player.pursuers, c.comes ? Pursuers{Pursuer::Tony} : Pursuers{}) << c.day;
   }
 }
 

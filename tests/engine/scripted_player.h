@@ -4,10 +4,20 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "game/game.h"
+
+namespace quillmere {
+
+// How GoogleTest prints a lot; found by argument lookup.
+inline void PrintTo(const Lot& lot, std::ostream* out) {
+  *out << "{" << lot.good << ", " << lot.price << ", " << lot.count << "}";
+}
+
+}  // namespace quillmere
 
 namespace quillmere::testing {
 

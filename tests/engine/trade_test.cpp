@@ -6,15 +6,6 @@
 #include "engine/scripted_player.h"
 
 namespace quillmere {
-
-// Found by argument lookup from inside GoogleTest; static keeps them to this file.
-static bool operator==(const Lot& a, const Lot& b) {
-  return a.good == b.good && a.price == b.price && a.count == b.count;
-}
-static void PrintTo(const Lot& lot, std::ostream* out) {
-  *out << "{" << lot.good << ", " << lot.price << ", " << lot.count << "}";
-}
-
 namespace {
 
 using Lines = std::vector<std::string>;

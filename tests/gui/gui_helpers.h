@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 
@@ -45,6 +46,8 @@ class BoxAnswerer : public QObject {
 
   std::deque<QString> answers;
   QList<SeenBox> seen;
+  // Runs as each box is shown, before it is answered: to look at what else is on the screen.
+  std::function<void()> onShow;
 
   QStringList texts() const {
     QStringList result;
@@ -59,6 +62,7 @@ class BoxAnswerer : public QObject {
       SeenBox s{box->windowTitle(), box->text(), {}, box->textFormat()};
       for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
       seen << s;
+      if (onShow) onShow();
       QString answer;
       if (!answers.empty()) {
         answer = answers.front();

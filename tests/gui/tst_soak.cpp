@@ -55,22 +55,7 @@ const char* EndingName(Ending ending) {
   return "?";
 }
 
-// What a player might type into an amount box: numbers of every size and sign, and text
-// that is no number at all.
-const char* const kOddAmounts[] = {"0",   "-1", "-5000", "2147483647", "-2147483648", "99999999999",
-                                   "abc", "",   "-",     "1.5",        " 3",          "+2"};
 const char* const kNames[] = {"Ray", " ", "", "Tony Montana", "x"};
-
-struct Broken : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-template <typename T>
-T* Child(QWidget* w, const char* name) {
-  T* c = w->findChild<T*>(QString::fromLatin1(name));
-  if (!c) throw Broken(std::string("no control ") + name);
-  return c;
-}
 
 void Click(QWidget* w) {
   // The player can only reach what is on the screen.
@@ -133,7 +118,7 @@ class Hand : public QObject {
         m_boxes.answers.push_back(chance(50) ? QStringLiteral("&Yes") : QStringLiteral("&No"));
       act(modal);
       if (ending != Ending::None && !m_g.app.terminated())
-        throw Broken(std::string(EndingName(ending)) + " did not end the program");
+        throw InvariantBroken(std::string(EndingName(ending)) + " did not end the program");
       if (!m_g.app.terminated() && m_g.app.frmMain()) CheckInvariants(m_g.game);
     } catch (const std::exception& e) {
       failure = QString::fromStdString(e.what());
@@ -148,11 +133,12 @@ class Hand : public QObject {
     if (auto* guns = qobject_cast<TfrmGuns*>(modal)) return onDealer(guns, "guns");
     if (auto* cars = qobject_cast<TfrmCars*>(modal)) return onDealer(cars, "cars");
     if (auto* loan = qobject_cast<TfrmLoan*>(modal)) return on(loan, "loan");
-    if (modal) throw Broken("an unknown modal window: " + modal->objectName().toStdString());
+    if (modal)
+      throw InvariantBroken("an unknown modal window: " + modal->objectName().toStdString());
     if (app.frmEnd() && app.frmEnd()->isVisible()) return on(app.frmEnd(), "end");
     if (app.frmMain() && app.frmMain()->isVisible()) return on(app.frmMain(), "main");
     if (app.frmSplash() && app.frmSplash()->isVisible()) return on(app.frmSplash(), "splash");
-    throw Broken("no screen in front");
+    throw InvariantBroken("no screen in front");
   }
 
   // What the main screen shows is what the game holds, once every handler has returned.
@@ -165,19 +151,19 @@ class Hand : public QObject {
         {"lblTrunk", s.trunkFree},   {"lblSeat", s.seatsFree},     {"lblCarValue", s.carValue},
         {"lblGunValue", s.gunValue}, {"lblTotTrunk", s.trunkTotal}};
     for (const auto& [name, value] : shown)
-      if (Child<QLabel>(main, name)->text() != QString::number(value))
-        throw Broken(std::string(name) + " shows " +
-                     Child<QLabel>(main, name)->text().toStdString() + " but the game holds " +
-                     ToText(value));
+      if (child<QLabel>(main, name)->text() != QString::number(value))
+        throw InvariantBroken(std::string(name) + " shows " +
+                              child<QLabel>(main, name)->text().toStdString() +
+                              " but the game holds " + ToText(value));
   }
 
   // The hand plays to live, reading its health and its gun off the main screen as a player
   // would, so that whole games reach the end screen often enough.
   bool wounded() const {
-    return m_g.app.frmMain() && Child<QProgressBar>(m_g.app.frmMain(), "health")->value() < 100;
+    return m_g.app.frmMain() && child<QProgressBar>(m_g.app.frmMain(), "health")->value() < 100;
   }
   bool armed() const {
-    return m_g.app.frmMain() && Child<QLabel>(m_g.app.frmMain(), "lblGun")->text() != "NONE";
+    return m_g.app.frmMain() && child<QLabel>(m_g.app.frmMain(), "lblGun")->text() != "NONE";
   }
 
   void typeInto(QWidget* box, const QString& text) {
@@ -190,16 +176,7 @@ class Hand : public QObject {
   }
 
   QString amount() {
-    switch (below(4)) {
-      case 0:
-        return QString::fromLatin1(kOddAmounts[below(std::size(kOddAmounts))]);
-      case 1:
-        return QString::number(below(5));
-      case 2:
-        return QString::number(below(400));
-      default:
-        return QString::number(below(100000) - 1000);
-    }
+    return QString::fromStdString(RandomAmount([this](int n) { return below(n); }));
   }
 
   void stepKey(QWidget* box) {
@@ -208,7 +185,7 @@ class Hand : public QObject {
   }
 
   void clickGrid(QWidget* main, const char* name) {
-    auto* grid = Child<QTableWidget>(main, name);
+    auto* grid = child<QTableWidget>(main, name);
     QWidget* port = grid->viewport();
     QPoint at(below(port->width() + 8) - 4, below(port->height() + 8) - 4);
     if (grid->rowCount() > 0 && chance(60))
@@ -221,26 +198,26 @@ class Hand : public QObject {
     ++fronts[QString::fromLatin1(front)];
     if (windingDown()) {
       ending = Ending::StartScreenX;
-      return Click(Child<QToolButton>(splash, "SpeedButton2"));
+      return Click(child<QToolButton>(splash, "SpeedButton2"));
     }
     static constexpr Move moves[] = {
         {40,
          [](Hand& h, QWidget* s) {
-           h.typeInto(Child<QLineEdit>(s, "edtLogin"),
+           h.typeInto(child<QLineEdit>(s, "edtLogin"),
                       QString::fromUtf8(kNames[h.below(std::size(kNames))]));
          }},
-        {30, [](Hand&, QWidget* s) { Click(Child<QPushButton>(s, "btnContinue")); }},
+        {30, [](Hand&, QWidget* s) { Click(child<QPushButton>(s, "btnContinue")); }},
         {15, [](Hand&,
-                QWidget* s) { QTest::keyClick(Child<QLineEdit>(s, "edtLogin"), Qt::Key_Return); }},
+                QWidget* s) { QTest::keyClick(child<QLineEdit>(s, "edtLogin"), Qt::Key_Return); }},
         {14,
          [](Hand& h, QWidget* s) {
            const char* links[] = {"Button1", "Button2", "Button3"};
-           Click(Child<QPushButton>(s, links[h.below(3)]));
+           Click(child<QPushButton>(s, links[h.below(3)]));
          }},
         {1,
          [](Hand& h, QWidget* s) {
            h.ending = Ending::StartScreenX;
-           Click(Child<QToolButton>(s, "SpeedButton2"));
+           Click(child<QToolButton>(s, "SpeedButton2"));
          }},
     };
     pick(splash, moves);
@@ -251,47 +228,47 @@ class Hand : public QObject {
     if (windingDown()) {
       if (chance(50)) {
         ending = Ending::MenuExit;
-        return Child<QAction>(main, "Exit1")->trigger();
+        return child<QAction>(main, "Exit1")->trigger();
       }
       ending = Ending::MainScreenClosed;
       return WindowClose(main);
     }
-    if (wounded() && chance(15)) return Click(Child<QPushButton>(main, "btnHospital"));
+    if (wounded() && chance(15)) return Click(child<QPushButton>(main, "btnHospital"));
     static constexpr Move moves[] = {
         {12, [](Hand& h, QWidget* m) { h.clickGrid(m, "drug1"); }},
         {10, [](Hand& h, QWidget* m) { h.clickGrid(m, "drug2"); }},
         {3,
          [](Hand& h, QWidget* m) {
            constexpr Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Space};
-           QTest::keyClick(Child<QTableWidget>(m, h.chance(50) ? "drug1" : "drug2"),
+           QTest::keyClick(child<QTableWidget>(m, h.chance(50) ? "drug1" : "drug2"),
                            keys[h.below(std::size(keys))]);
          }},
-        {7, [](Hand& h, QWidget* m) { h.typeInto(Child<QWidget>(m, "edtBuy"), h.amount()); }},
-        {7, [](Hand& h, QWidget* m) { h.typeInto(Child<QWidget>(m, "edtSell"), h.amount()); }},
+        {7, [](Hand& h, QWidget* m) { h.typeInto(child<QWidget>(m, "edtBuy"), h.amount()); }},
+        {7, [](Hand& h, QWidget* m) { h.typeInto(child<QWidget>(m, "edtSell"), h.amount()); }},
         {3, [](Hand& h,
-               QWidget* m) { h.stepKey(Child<QWidget>(m, h.chance(50) ? "edtBuy" : "edtSell")); }},
-        {8, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "btnBuy")); }},
-        {8, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "btnSell")); }},
+               QWidget* m) { h.stepKey(child<QWidget>(m, h.chance(50) ? "edtBuy" : "edtSell")); }},
+        {8, [](Hand&, QWidget* m) { Click(child<QPushButton>(m, "btnBuy")); }},
+        {8, [](Hand&, QWidget* m) { Click(child<QPushButton>(m, "btnSell")); }},
         {5,
          [](Hand& h, QWidget* m) {
-           Click(Child<QPushButton>(m, h.chance(50) ? "SpeedButton1" : "SpeedButton3"));
+           Click(child<QPushButton>(m, h.chance(50) ? "SpeedButton1" : "SpeedButton3"));
          }},
         {4,
          [](Hand& h, QWidget* m) {
-           Click(Child<QPushButton>(m, h.chance(50) ? "btnTonyall" : "btntonysome"));
+           Click(child<QPushButton>(m, h.chance(50) ? "btnTonyall" : "btntonysome"));
          }},
-        {2, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "btnHospital")); }},
-        {3, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "SpeedButton8")); }},
-        {3, [](Hand&, QWidget* m) { Click(Child<QPushButton>(m, "SpeedButton7")); }},
+        {2, [](Hand&, QWidget* m) { Click(child<QPushButton>(m, "btnHospital")); }},
+        {3, [](Hand&, QWidget* m) { Click(child<QPushButton>(m, "SpeedButton8")); }},
+        {3, [](Hand&, QWidget* m) { Click(child<QPushButton>(m, "SpeedButton7")); }},
         {24,
          [](Hand& h, QWidget* m) {
            const PlaceInfo& place = PlaceAt(static_cast<Place>(h.below(kPlaceCount)));
-           Click(Child<QPushButton>(m, std::string(place.button).c_str()));
+           Click(child<QPushButton>(m, std::string(place.button).c_str()));
          }},
         {1,
          [](Hand& h, QWidget* m) {
            const char* items[] = {"VisitWebsite1", "Introduction1", "Tutorial1"};
-           Child<QAction>(m, items[h.below(3)])->trigger();
+           child<QAction>(m, items[h.below(3)])->trigger();
          }},
     };
     pick(main, moves);
@@ -299,15 +276,15 @@ class Hand : public QObject {
 
   void on(TfrmLoan* loan, const char* front) {
     ++fronts[QString::fromLatin1(front)];
-    if (windingDown()) return Click(Child<QPushButton>(loan, "Button2"));
+    if (windingDown()) return Click(child<QPushButton>(loan, "Button2"));
     static constexpr Move moves[] = {
-        {35, [](Hand& h, QWidget* l) { h.typeInto(Child<QWidget>(l, "edtPay"), h.amount()); }},
-        {15, [](Hand& h, QWidget* l) { h.stepKey(Child<QWidget>(l, "edtPay")); }},
-        {10, [](Hand&, QWidget* l) { QTest::keyClick(Child<QWidget>(l, "edtPay"), Qt::Key_Tab); }},
-        {15, [](Hand&, QWidget* l) { Click(Child<QPushButton>(l, "Button1")); }},
+        {35, [](Hand& h, QWidget* l) { h.typeInto(child<QWidget>(l, "edtPay"), h.amount()); }},
+        {15, [](Hand& h, QWidget* l) { h.stepKey(child<QWidget>(l, "edtPay")); }},
+        {10, [](Hand&, QWidget* l) { QTest::keyClick(child<QWidget>(l, "edtPay"), Qt::Key_Tab); }},
+        {15, [](Hand&, QWidget* l) { Click(child<QPushButton>(l, "Button1")); }},
         {5,
-         [](Hand&, QWidget* l) { QTest::keyClick(Child<QWidget>(l, "edtPay"), Qt::Key_Return); }},
-        {10, [](Hand&, QWidget* l) { Click(Child<QPushButton>(l, "Button2")); }},
+         [](Hand&, QWidget* l) { QTest::keyClick(child<QWidget>(l, "edtPay"), Qt::Key_Return); }},
+        {10, [](Hand&, QWidget* l) { Click(child<QPushButton>(l, "Button2")); }},
         {10, [](Hand&, QWidget* l) { QTest::keyClick(l, Qt::Key_Escape); }},
     };
     pick(loan, moves);
@@ -315,16 +292,16 @@ class Hand : public QObject {
 
   void onDealer(DealerForm* dealer, const char* front) {
     ++fronts[QString::fromLatin1(front)];
-    if (windingDown()) return Click(Child<QPushButton>(dealer, "btnClose"));
+    if (windingDown()) return Click(child<QPushButton>(dealer, "btnClose"));
     static constexpr Move moves[] = {
         {40,
          [](Hand& h, QWidget* d) {
            const QList<QRadioButton*> options = d->findChildren<QRadioButton*>();
            Click(options.at(h.below(static_cast<int>(options.size()))));
          }},
-        {15, [](Hand&, QWidget* d) { Click(Child<QPushButton>(d, "btnBuy")); }},
-        {15, [](Hand&, QWidget* d) { Click(Child<QPushButton>(d, "btnSell")); }},
-        {10, [](Hand&, QWidget* d) { Click(Child<QPushButton>(d, "btnClose")); }},
+        {15, [](Hand&, QWidget* d) { Click(child<QPushButton>(d, "btnBuy")); }},
+        {15, [](Hand&, QWidget* d) { Click(child<QPushButton>(d, "btnSell")); }},
+        {10, [](Hand&, QWidget* d) { Click(child<QPushButton>(d, "btnClose")); }},
         {5, [](Hand&, QWidget* d) { WindowClose(d); }},
         {5, [](Hand&, QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); }},
         {5, [](Hand&, QWidget* d) { QTest::keyClick(d, Qt::Key_Return); }},
@@ -334,25 +311,25 @@ class Hand : public QObject {
 
   void on(TfrmBusted* busted, const char* front) {
     ++fronts[QString::fromLatin1(front)];
-    const QString log = Child<QPlainTextEdit>(busted, "Memo1")->toPlainText();
+    const QString log = child<QPlainTextEdit>(busted, "Memo1")->toPlainText();
     if (log.endsWith(QStringLiteral("GAME OVER."))) {
       // Dead: the game ends here, unless the player slips out through the window system.
       if (chance(70)) {
         ending = Ending::CloseGameAfterDeath;
-        return Click(Child<QPushButton>(busted, "btnQuit"));
+        return Click(child<QPushButton>(busted, "btnQuit"));
       }
       return WindowClose(busted);
     }
-    auto* close = Child<QPushButton>(busted, "btnClose");
-    const bool over = !Child<QPushButton>(busted, "btn2")->isEnabled();
+    auto* close = child<QPushButton>(busted, "btnClose");
+    const bool over = !child<QPushButton>(busted, "btn2")->isEnabled();
     if (over || windingDown()) return chance(85) ? Click(close) : WindowClose(busted);
-    auto* pay = Child<QPushButton>(busted, "btn1");
+    auto* pay = child<QPushButton>(busted, "btn1");
     const Move moves[] = {
         {pay->isVisible() && pay->isEnabled() ? 40 : 2,
-         [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btn1")); }},
-        {wounded() ? 10 : 50, [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btn2")); }},
-        {armed() ? 30 : 3, [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btn3")); }},
-        {5, [](Hand&, QWidget* b) { Click(Child<QPushButton>(b, "btnClose")); }},
+         [](Hand&, QWidget* b) { Click(child<QPushButton>(b, "btn1")); }},
+        {wounded() ? 10 : 50, [](Hand&, QWidget* b) { Click(child<QPushButton>(b, "btn2")); }},
+        {armed() ? 30 : 3, [](Hand&, QWidget* b) { Click(child<QPushButton>(b, "btn3")); }},
+        {5, [](Hand&, QWidget* b) { Click(child<QPushButton>(b, "btnClose")); }},
         {wounded() ? 30 : 3, [](Hand&, QWidget* b) { WindowClose(b); }},
         {3, [](Hand&, QWidget* b) { QTest::keyClick(b, Qt::Key_Escape); }},
     };
@@ -361,24 +338,21 @@ class Hand : public QObject {
 
   void on(TfrmEnd* end, const char* front) {
     if (++fronts[QString::fromLatin1(front)] == 1) {
-      const QString score = Child<QLineEdit>(end, "edtScore")->text();
-      if (score != QString::fromStdString(ToText(AssetSum(m_g.s))))
-        throw Broken("the end screen's score is not the assets");
-      CheckBidCode(score.toStdString(),
-                   Child<QLineEdit>(end, "edtEncrypted")->text().toStdString());
+      CheckEndScreen(m_g.s, child<QLineEdit>(end, "edtScore")->text().toStdString(),
+                     child<QLineEdit>(end, "edtEncrypted")->text().toStdString());
     }
     if (!windingDown()) {
       const int roll = below(100);
       if (roll < 30) {
-        Click(Child<QPushButton>(end, "Button1"));
-        if (QGuiApplication::clipboard()->text() != Child<QLineEdit>(end, "edtEncrypted")->text())
-          throw Broken("the clipboard does not hold the bid code");
+        Click(child<QPushButton>(end, "Button1"));
+        if (QGuiApplication::clipboard()->text() != child<QLineEdit>(end, "edtEncrypted")->text())
+          throw InvariantBroken("the clipboard does not hold the bid code");
         return;
       }
-      if (roll < 50) return Click(Child<QPushButton>(end, "Button2"));
+      if (roll < 50) return Click(child<QPushButton>(end, "Button2"));
     }
     ending = Ending::Retired;
-    chance(80) ? Click(Child<QPushButton>(end, "Button4")) : WindowClose(end);
+    chance(80) ? Click(child<QPushButton>(end, "Button4")) : WindowClose(end);
   }
 
   GuiGame& m_g;

@@ -27,6 +27,27 @@ class Dice {
 
 [[noreturn]] void Broken(const std::string& what) { throw InvariantBroken(what); }
 
+// Checks a bid code against the score it was made from.
+void CheckBidCode(const std::string& score, const std::string& code) {
+  if (code.size() != static_cast<std::size_t>(kBidCodeLength))
+    Broken("a bid code of " + ToText(static_cast<std::int64_t>(code.size())) + " characters");
+  std::string padded = score;
+  while (padded.size() < 10) padded.insert(padded.begin(), '0');
+  for (int k = 0; k < 10; ++k) {
+    const char hidden = code[static_cast<std::size_t>(kScorePositions[k] - 1)];
+    if (Mirror(hidden) != padded[static_cast<std::size_t>(k)])
+      Broken("score position " + ToText(k + 1) + " does not decode to the score " + score);
+  }
+  // The check block mirrors the first six random blocks in their order.
+  const std::pair<int, int> blocks[] = {{1, 2}, {4, 33}, {35, 44}, {46, 65}, {77, 92}, {94, 99}};
+  std::size_t at = 138;
+  for (const auto& [from, to] : blocks)
+    for (int i = from; i <= to; ++i, ++at)
+      if (code[at] != Mirror(code[static_cast<std::size_t>(i - 1)]))
+        Broken("the check block does not mirror position " + ToText(i));
+  if (at != 222) Broken("the check block is not 84 characters");
+}
+
 class RandomPlayer final : public Player {
  public:
   RandomPlayer(std::uint64_t seed, const TextShown& shown)
@@ -84,13 +105,14 @@ class RandomPlayer final : public Player {
     m_played.reachedEndScreen = true;
     const EndScreen& end = m_game.end();
     if (!end.shown) Broken("the end screen was not filled");
-    if (end.edtScore != ToText(AssetSum(m_game.state()))) Broken("the score is not the assets");
-    CheckBidCode(end.edtScore, end.edtEncrypted);
+    CheckEndScreen(m_game.state(), end.edtScore, end.edtEncrypted);
   }
   void Terminate() override { m_played.terminated = true; }
 
  private:
-  void tick() { m_clock.set(static_cast<std::uint32_t>(m_dice.below(86400000))); }
+  auto below() {
+    return [this](int n) { return m_dice.below(n); };
+  }
 
   void show(const char* context, const std::string& text) {
     if (m_shown && !text.empty()) m_shown(context, text);
@@ -104,22 +126,7 @@ class RandomPlayer final : public Player {
     show("Guns", s.gunName);
     show("Caption", std::string(TimeOfDayText(s.timeOfDay)));
   }
-
-  std::string amountText() {
-    static const std::array<const char*, 12> odd = {
-        "0",   "-1", "-5000", "2147483647", "-2147483648", "99999999999",
-        "abc", "",   "-",     "1.5",        " 3",          "+2"};
-    switch (m_dice.below(4)) {
-      case 0:
-        return odd[static_cast<std::size_t>(m_dice.below(static_cast<int>(odd.size())))];
-      case 1:
-        return ToText(m_dice.below(5));
-      case 2:
-        return ToText(m_dice.below(400));
-      default:
-        return ToText(m_dice.below(100000) - 1000);
-    }
-  }
+  void tick() { m_clock.set(static_cast<std::uint32_t>(m_dice.below(86400000))); }
 
   void act() {
     GameState& s = m_game.state();
@@ -132,7 +139,7 @@ class RandomPlayer final : public Player {
         break;
       case 1:
         what = "buy";
-        if (m_dice.chance(40)) s.buyText = amountText();
+        if (m_dice.chance(40)) s.buyText = RandomAmount(below());
         m_game.btnBuyClick();
         break;
       case 2:
@@ -142,7 +149,7 @@ class RandomPlayer final : public Player {
       case 3:
         what = "sell";
         if (!s.sellEnabled) return;
-        if (m_dice.chance(40)) s.sellText = amountText();
+        if (m_dice.chance(40)) s.sellText = RandomAmount(below());
         m_game.btnSellClick();
         break;
       case 4:
@@ -201,7 +208,7 @@ class RandomPlayer final : public Player {
     for (int i = 0; i < 6; ++i) {
       switch (m_dice.below(5)) {
         case 0:
-          loan.setText(amountText());
+          loan.setText(RandomAmount(below()));
           break;
         case 1:
           loan.step(m_dice.chance(50) ? 1 : -1);
@@ -306,24 +313,9 @@ void CheckInvariants(const Game& game) {
   if (!s.market[Acid].offered) Broken("Acid is not on the market");
 }
 
-void CheckBidCode(const std::string& score, const std::string& code) {
-  if (code.size() != static_cast<std::size_t>(kBidCodeLength))
-    Broken("a bid code of " + ToText(static_cast<std::int64_t>(code.size())) + " characters");
-  std::string padded = score;
-  while (padded.size() < 10) padded.insert(padded.begin(), '0');
-  for (int k = 0; k < 10; ++k) {
-    const char hidden = code[static_cast<std::size_t>(kScorePositions[k] - 1)];
-    if (Mirror(hidden) != padded[static_cast<std::size_t>(k)])
-      Broken("score position " + ToText(k + 1) + " does not decode to the score " + score);
-  }
-  // The check block mirrors the first six random blocks in their order.
-  const std::pair<int, int> blocks[] = {{1, 2}, {4, 33}, {35, 44}, {46, 65}, {77, 92}, {94, 99}};
-  std::size_t at = 138;
-  for (const auto& [from, to] : blocks)
-    for (int i = from; i <= to; ++i, ++at)
-      if (code[at] != Mirror(code[static_cast<std::size_t>(i - 1)]))
-        Broken("the check block does not mirror position " + ToText(i));
-  if (at != 222) Broken("the check block is not 84 characters");
+void CheckEndScreen(const GameState& s, const std::string& score, const std::string& code) {
+  if (score != ToText(AssetSum(s))) Broken("the end screen's score is not the assets");
+  CheckBidCode(score, code);
 }
 
 PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions, const TextShown& shown) {

@@ -4,6 +4,7 @@
 // what must always hold, and throws InvariantBroken with the seed and the action otherwise.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -16,6 +17,25 @@ namespace quillmere::testing {
 struct InvariantBroken : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
+
+// What a player might type into an amount box: numbers of every size and sign, and now and
+// then text that is no number at all. below(n) draws a number in 0 .. n-1.
+template <typename Below>
+std::string RandomAmount(Below below) {
+  static constexpr std::array<const char*, 12> odd = {
+      "0",   "-1", "-5000", "2147483647", "-2147483648", "99999999999",
+      "abc", "",   "-",     "1.5",        " 3",          "+2"};
+  switch (below(4)) {
+    case 0:
+      return odd[static_cast<std::size_t>(below(static_cast<int>(odd.size())))];
+    case 1:
+      return ToText(below(5));
+    case 2:
+      return ToText(below(400));
+    default:
+      return ToText(below(100000) - 1000);
+  }
+}
 
 struct PlayedGame {
   int actions = 0;
@@ -35,7 +55,8 @@ PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions = 5000, const TextS
 // Checks the state against everything that must hold between two actions.
 void CheckInvariants(const Game& game);
 
-// Checks an end screen's bid code against the asset sum it was made from.
-void CheckBidCode(const std::string& score, const std::string& code);
+// Checks what an end screen shows: the score is the game's asset sum and the bid code
+// hides that score.
+void CheckEndScreen(const GameState& s, const std::string& score, const std::string& code);
 
 }  // namespace quillmere::testing

@@ -1,0 +1,405 @@
+// The board's data in SQL that SQLite and PostgreSQL both speak, every value a bound parameter.
+#include "board/store.h"
+
+#include <sodium.h>
+
+#include <QAtomicInteger>
+#include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace quillmere::board {
+
+namespace {
+
+// Each migration is a list of statements; "{ID}" is the dialect's self-numbering key.
+const std::vector<std::vector<const char*>> kMigrations = {
+    {
+        "CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)",
+        "CREATE TABLE accounts (id {ID}, name TEXT NOT NULL, name_key TEXT NOT NULL UNIQUE, "
+        "password_hash TEXT NOT NULL, created_at BIGINT NOT NULL)",
+        "CREATE TABLE rounds (id {ID}, opened_at BIGINT NOT NULL, closed_at BIGINT, "
+        "winner_name TEXT, winner_score BIGINT, bidders BIGINT)",
+        "CREATE TABLE bids (id {ID}, round_id BIGINT NOT NULL REFERENCES rounds(id), "
+        "account_id BIGINT NOT NULL REFERENCES accounts(id) ON DELETE CASCADE, "
+        "code TEXT NOT NULL UNIQUE, score BIGINT NOT NULL, posted_at BIGINT NOT NULL)",
+        "CREATE INDEX bids_account ON bids(account_id)",
+        "CREATE TABLE best (round_id BIGINT NOT NULL REFERENCES rounds(id), "
+        "account_id BIGINT NOT NULL REFERENCES accounts(id) ON DELETE CASCADE, "
+        "score BIGINT NOT NULL, bid_id BIGINT NOT NULL, PRIMARY KEY (round_id, account_id))",
+        "CREATE INDEX best_rank ON best(round_id, score DESC, bid_id)",
+        "CREATE TABLE sessions (token_hash TEXT PRIMARY KEY, "
+        "account_id BIGINT NOT NULL REFERENCES accounts(id) ON DELETE CASCADE, "
+        "expires_at BIGINT NOT NULL)",
+        "CREATE TABLE throttle (key TEXT PRIMARY KEY, failures INTEGER NOT NULL, "
+        "window_start BIGINT NOT NULL)",
+    },
+};
+
+QByteArray RandomHex(std::size_t bytes) {
+  QByteArray raw(qsizetype(bytes), '\0');
+  randombytes_buf(raw.data(), bytes);
+  return raw.toHex();
+}
+
+}  // namespace
+
+// One write, all or nothing. SQLite takes the write lock at once, so two writers never
+// deadlock upgrading a read lock.
+class Store::Transaction {
+ public:
+  explicit Transaction(Store& store) : m_store(store) {
+    m_store.exec(m_store.m_postgres ? "BEGIN" : "BEGIN IMMEDIATE");
+  }
+  ~Transaction() {
+    if (!m_done) QSqlQuery(QSqlDatabase::database(m_store.m_connection, false)).exec("ROLLBACK");
+  }
+  void commit() {
+    m_store.exec("COMMIT");
+    m_done = true;
+  }
+
+ private:
+  Store& m_store;
+  bool m_done = false;
+};
+
+QString Store::DefaultUrl() {
+  QString data = qEnvironmentVariable("XDG_DATA_HOME");
+  if (data.isEmpty()) data = QDir::homePath() + "/.local/share";
+  return data + "/quillmere/board.sqlite";
+}
+
+Store::Store(const QString& url) {
+  static QAtomicInteger<int> counter;
+  m_connection = QStringLiteral("board-%1").arg(counter.fetchAndAddRelaxed(1));
+  const QString target = url.isEmpty() ? DefaultUrl() : url;
+  m_postgres = target.startsWith("postgres://") || target.startsWith("postgresql://");
+  QSqlDatabase db = QSqlDatabase::addDatabase(m_postgres ? "QPSQL" : "QSQLITE", m_connection);
+  if (m_postgres) {
+    const QUrl u(target);
+    db.setHostName(QUrlQuery(u).queryItemValue("host").isEmpty()
+                       ? u.host()
+                       : QUrlQuery(u).queryItemValue("host"));
+    if (u.port() > 0) db.setPort(u.port());
+    db.setUserName(u.userName(QUrl::FullyDecoded));
+    db.setPassword(u.password(QUrl::FullyDecoded));
+    db.setDatabaseName(u.path(QUrl::FullyDecoded).mid(1));
+    db.setConnectOptions("connect_timeout=5");
+  } else {
+    const QString file = target.startsWith("sqlite://") ? QUrl(target).path() : target;
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    db.setDatabaseName(file);
+    db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=2000");
+  }
+  if (!db.open())
+    throw StoreError("cannot open the database " + target.toStdString() + ": " +
+                     db.lastError().text().toStdString());
+  if (m_postgres) {
+    exec("SET client_min_messages = warning");
+    exec("SET lock_timeout = '2s'");
+    exec("SET statement_timeout = '10s'");
+  } else {
+    // WAL lets reads go on while a write waits; FULL makes every answered commit durable.
+    QSqlQuery(db).exec("PRAGMA journal_mode = WAL");
+    exec("PRAGMA synchronous = FULL");
+    exec("PRAGMA foreign_keys = ON");
+  }
+}
+
+Store::~Store() {
+  qDeleteAll(m_queries);
+  m_queries.clear();
+  QSqlDatabase::database(m_connection, false).close();
+  QSqlDatabase::removeDatabase(m_connection);
+}
+
+void Store::exec(const QString& sql) {
+  QSqlQuery query(QSqlDatabase::database(m_connection, false));
+  if (!query.exec(sql)) throw StoreError(query.lastError().text().toStdString());
+}
+
+Rows Store::run(const char* sql, const QVariantList& values) {
+  QSqlQuery*& query = m_queries[sql];
+  if (!query) {
+    query = new QSqlQuery(QSqlDatabase::database(m_connection, false));
+    if (!query->prepare(QString::fromUtf8(sql))) {
+      const std::string error = query->lastError().text().toStdString();
+      delete query;
+      m_queries.remove(sql);
+      throw StoreError(error);
+    }
+  }
+  query->finish();
+  for (qsizetype i = 0; i < values.size(); ++i) query->bindValue(int(i), values[i]);
+  if (!query->exec()) throw StoreError(query->lastError().text().toStdString());
+  // The rows are taken at once and the statement reset, so no read stays open on the
+  // connection (an open read in SQLite would pin an old snapshot and block a commit).
+  Rows rows;
+  const int columns = query->record().count();
+  while (query->next()) {
+    QVariantList row;
+    for (int i = 0; i < columns; ++i) row.append(query->value(i));
+    rows.m_rows.push_back(std::move(row));
+  }
+  query->finish();
+  return rows;
+}
+
+void Store::migrate() {
+  if (m_postgres) exec("SELECT pg_advisory_lock(7283541)");
+  try {
+    Transaction transaction(*this);
+    exec("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
+    Rows q = run("SELECT MAX(version) FROM schema_version");
+    const int have = q.next() ? q.value(0).toInt() : 0;
+    const QString id =
+        m_postgres ? "BIGINT GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY" : "INTEGER PRIMARY KEY";
+    for (int version = have + 1; version <= int(kMigrations.size()); ++version) {
+      for (const char* statement : kMigrations[std::size_t(version - 1)])
+        exec(QString::fromUtf8(statement).replace("{ID}", id));
+      if (version == 1) {
+        run("INSERT INTO settings (name, value) VALUES ('secret', ?)", {RandomHex(32)});
+        run("INSERT INTO rounds (opened_at) VALUES (?)", {QDateTime::currentMSecsSinceEpoch()});
+      }
+      run("INSERT INTO schema_version (version) VALUES (?)", {version});
+    }
+    transaction.commit();
+  } catch (...) {
+    if (m_postgres) exec("SELECT pg_advisory_unlock(7283541)");
+    throw;
+  }
+  if (m_postgres) exec("SELECT pg_advisory_unlock(7283541)");
+  qDeleteAll(m_queries);
+  m_queries.clear();
+}
+
+QByteArray Store::secret() {
+  Rows q = run("SELECT value FROM settings WHERE name = 'secret'");
+  if (!q.next()) throw StoreError("the board's secret is missing");
+  return QByteArray::fromHex(q.value(0).toByteArray());
+}
+
+std::optional<std::pair<Account, QByteArray>> Store::findAccount(const QString& nameKey) {
+  Rows q = run("SELECT id, name, password_hash FROM accounts WHERE name_key = ?", {nameKey});
+  if (!q.next()) return std::nullopt;
+  return std::pair{Account{q.value(0).toLongLong(), q.value(1).toString()},
+                   q.value(2).toByteArray()};
+}
+
+std::optional<qint64> Store::createAccount(const QString& name, const QString& nameKey,
+                                           const QByteArray& hash, qint64 now) {
+  try {
+    Rows q =
+        run("INSERT INTO accounts (name, name_key, password_hash, created_at) VALUES (?, ?, ?, ?) "
+            "RETURNING id",
+            {name, nameKey, QString::fromLatin1(hash), now});
+    if (q.next()) return q.value(0).toLongLong();
+  } catch (const StoreError&) {
+    if (findAccount(nameKey)) return std::nullopt;
+    throw;
+  }
+  throw StoreError("the new account has no number");
+}
+
+QByteArray Store::passwordHash(qint64 account) {
+  Rows q = run("SELECT password_hash FROM accounts WHERE id = ?", {account});
+  return q.next() ? q.value(0).toByteArray() : QByteArray();
+}
+
+void Store::setPassword(qint64 account, const QByteArray& hash, const QByteArray& keepSession) {
+  Transaction transaction(*this);
+  run("UPDATE accounts SET password_hash = ? WHERE id = ?", {QString::fromLatin1(hash), account});
+  run("DELETE FROM sessions WHERE account_id = ? AND token_hash <> ?",
+      {account, QString::fromLatin1(keepSession)});
+  transaction.commit();
+}
+
+void Store::deleteAccount(qint64 account) {
+  Transaction transaction(*this);
+  run("DELETE FROM best WHERE account_id = ?", {account});
+  run("DELETE FROM bids WHERE account_id = ?", {account});
+  run("DELETE FROM sessions WHERE account_id = ?", {account});
+  run("DELETE FROM accounts WHERE id = ?", {account});
+  transaction.commit();
+}
+
+void Store::createSession(const QByteArray& tokenHash, qint64 account, qint64 expires, qint64 now) {
+  Transaction transaction(*this);
+  run("DELETE FROM sessions WHERE expires_at < ?", {now});
+  run("INSERT INTO sessions (token_hash, account_id, expires_at) VALUES (?, ?, ?)",
+      {QString::fromLatin1(tokenHash), account, expires});
+  transaction.commit();
+}
+
+std::optional<Account> Store::sessionAccount(const QByteArray& tokenHash, qint64 now) {
+  Rows q =
+      run("SELECT a.id, a.name FROM sessions s JOIN accounts a ON a.id = s.account_id "
+          "WHERE s.token_hash = ? AND s.expires_at > ?",
+          {QString::fromLatin1(tokenHash), now});
+  if (!q.next()) return std::nullopt;
+  return Account{q.value(0).toLongLong(), q.value(1).toString()};
+}
+
+void Store::deleteSession(const QByteArray& tokenHash) {
+  run("DELETE FROM sessions WHERE token_hash = ?", {QString::fromLatin1(tokenHash)});
+}
+
+qint64 Store::blockedUntil(const QString& key, int limit, qint64 window, qint64 now) {
+  Rows q = run("SELECT failures, window_start FROM throttle WHERE key = ?", {key});
+  if (!q.next()) return 0;
+  const qint64 until = q.value(1).toLongLong() + window;
+  return q.value(0).toInt() >= limit && until > now ? until : 0;
+}
+
+void Store::recordFailure(const QString& key, qint64 window, qint64 now) {
+  const qint64 stale = now - window;
+  run("INSERT INTO throttle (key, failures, window_start) VALUES (?, 1, ?) "
+      "ON CONFLICT (key) DO UPDATE SET "
+      "failures = CASE WHEN throttle.window_start < ? THEN 1 ELSE throttle.failures + 1 END, "
+      "window_start = CASE WHEN throttle.window_start < ? THEN ? ELSE throttle.window_start END",
+      {key, now, stale, stale, now});
+}
+
+void Store::clearFailures(const QString& key) { run("DELETE FROM throttle WHERE key = ?", {key}); }
+
+qint64 Store::openRound(bool lock) {
+  Rows q = run(!m_postgres ? "SELECT id FROM rounds WHERE closed_at IS NULL"
+               : lock      ? "SELECT id FROM rounds WHERE closed_at IS NULL FOR UPDATE"
+                           : "SELECT id FROM rounds WHERE closed_at IS NULL FOR SHARE");
+  if (!q.next()) throw StoreError("no round is open");
+  return q.value(0).toLongLong();
+}
+
+qint64 Store::postBids(std::vector<NewBid>& bids) {
+  Transaction transaction(*this);
+  const qint64 round = openRound(false);
+  for (NewBid& bid : bids) {
+    exec("SAVEPOINT bid");
+    try {
+      Rows q = run(
+          "INSERT INTO bids (round_id, account_id, code, score, posted_at) VALUES (?, ?, ?, ?, ?) "
+          "RETURNING id",
+          {round, bid.account, bid.code, bid.score, bid.postedAt});
+      if (!q.next()) throw StoreError("the new bid has no number");
+      run("INSERT INTO best (round_id, account_id, score, bid_id) VALUES (?, ?, ?, ?) "
+          "ON CONFLICT (round_id, account_id) DO UPDATE SET score = excluded.score, "
+          "bid_id = excluded.bid_id WHERE excluded.score > best.score",
+          {round, bid.account, bid.score, q.value(0).toLongLong()});
+      exec("RELEASE bid");
+      bid.stored = true;
+    } catch (const StoreError&) {
+      exec("ROLLBACK TO bid");
+      exec("RELEASE bid");
+      Rows posted = run("SELECT 1 FROM bids WHERE code = ?", {bid.code});
+      if (!posted.next()) throw;
+      bid.stored = false;
+    }
+  }
+  transaction.commit();
+  return round;
+}
+
+std::optional<Placement> Store::placement(qint64 account, qint64 round) {
+  Rows mine =
+      run("SELECT score, bid_id FROM best WHERE round_id = ? AND account_id = ?", {round, account});
+  if (!mine.next()) return std::nullopt;
+  Placement p;
+  p.best = mine.value(0).toLongLong();
+  const qint64 bid = mine.value(1).toLongLong();
+  Rows ahead = run(
+      "SELECT COUNT(*) FROM best WHERE round_id = ? AND (score > ? OR (score = ? AND bid_id < ?))",
+      {round, p.best, p.best, bid});
+  p.rank = ahead.next() ? ahead.value(0).toLongLong() + 1 : 1;
+  Rows all = run("SELECT COUNT(*) FROM best WHERE round_id = ?", {round});
+  p.bidders = all.next() ? all.value(0).toLongLong() : 0;
+  return p;
+}
+
+Standings Store::standings(int limit) {
+  Standings s;
+  Rows round =
+      run("SELECT id, opened_at FROM rounds WHERE closed_at IS NULL ORDER BY id DESC LIMIT 1");
+  if (!round.next()) throw StoreError("no round is open");
+  s.round = round.value(0).toLongLong();
+  s.openedAt = round.value(1).toLongLong();
+  Rows count = run("SELECT COUNT(*) FROM best WHERE round_id = ?", {s.round});
+  s.bidders = count.next() ? count.value(0).toLongLong() : 0;
+  Rows q =
+      run("SELECT b.account_id, a.name, b.score FROM best b JOIN accounts a ON a.id = b.account_id "
+          "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT ?",
+          {s.round, limit});
+  while (q.next())
+    s.top.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong()});
+  return s;
+}
+
+std::vector<ClosedRound> Store::closedRounds() {
+  std::vector<ClosedRound> rounds;
+  Rows q =
+      run("SELECT id, closed_at, bidders, winner_name, winner_score FROM rounds "
+          "WHERE closed_at IS NOT NULL ORDER BY id DESC LIMIT 100");
+  while (q.next())
+    rounds.push_back({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong(),
+                      q.value(3).toString(), q.value(4).toLongLong()});
+  return rounds;
+}
+
+std::vector<OwnBid> Store::ownBids(qint64 account) {
+  std::vector<OwnBid> bids;
+  Rows q =
+      run("SELECT id, round_id, score, posted_at FROM bids WHERE account_id = ? ORDER BY id DESC",
+          {account});
+  while (q.next())
+    bids.push_back({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong(),
+                    q.value(3).toLongLong()});
+  return bids;
+}
+
+ClosedRound Store::closeRound(qint64 now) {
+  Transaction transaction(*this);
+  ClosedRound closed;
+  closed.round = openRound(true);
+  closed.closedAt = now;
+  Rows top =
+      run("SELECT a.name, b.score FROM best b JOIN accounts a ON a.id = b.account_id "
+          "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT 1",
+          {closed.round});
+  const bool any = top.next();
+  if (any) closed.winner = top.value(0).toString(), closed.score = top.value(1).toLongLong();
+  Rows count = run("SELECT COUNT(*) FROM best WHERE round_id = ?", {closed.round});
+  closed.bidders = count.next() ? count.value(0).toLongLong() : 0;
+  run("UPDATE rounds SET closed_at = ?, winner_name = ?, winner_score = ?, bidders = ? "
+      "WHERE id = ?",
+      {now, any ? QVariant(closed.winner) : QVariant(QMetaType(QMetaType::QString)),
+       any ? QVariant(closed.score) : QVariant(QMetaType(QMetaType::LongLong)), closed.bidders,
+       closed.round});
+  run("INSERT INTO rounds (opened_at) VALUES (?)", {now});
+  transaction.commit();
+  return closed;
+}
+
+void Store::refreshBest(qint64 round, qint64 account) {
+  run("DELETE FROM best WHERE round_id = ? AND account_id = ?", {round, account});
+  run("INSERT INTO best (round_id, account_id, score, bid_id) "
+      "SELECT round_id, account_id, score, id FROM bids WHERE round_id = ? AND account_id = ? "
+      "ORDER BY score DESC, id ASC LIMIT 1",
+      {round, account});
+}
+
+bool Store::removeBid(qint64 bid) {
+  Transaction transaction(*this);
+  Rows q = run("SELECT round_id, account_id FROM bids WHERE id = ?", {bid});
+  if (!q.next()) return false;
+  const qint64 round = q.value(0).toLongLong(), account = q.value(1).toLongLong();
+  run("DELETE FROM bids WHERE id = ?", {bid});
+  refreshBest(round, account);
+  transaction.commit();
+  return true;
+}
+
+}  // namespace quillmere::board
