@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QStringDecoder>
 #include <QtConcurrent>
 #include <map>
@@ -241,14 +240,7 @@ Visitor Board::visit(const Request& request) {
   } else {
     v.account = store().sessionAccount(TokenHash(v.token), Now());
   }
-  unsigned char mac[crypto_auth_hmacsha256_BYTES];
-  crypto_auth_hmacsha256_state state;
-  crypto_auth_hmacsha256_init(&state, reinterpret_cast<const unsigned char*>(m_secret.constData()),
-                              std::size_t(m_secret.size()));
-  crypto_auth_hmacsha256_update(&state, reinterpret_cast<const unsigned char*>(v.token.constData()),
-                                std::size_t(v.token.size()));
-  crypto_auth_hmacsha256_final(&state, mac);
-  v.csrf = Hex(mac, sizeof mac);
+  v.csrf = csrfFor(v.token);
   v.address = request.peer.toString();
   if (m_options.trustProxy) {
     const QByteArray forwarded = request.header("x-forwarded-for");
@@ -256,6 +248,19 @@ Visitor Board::visit(const Request& request) {
       v.address = QString::fromLatin1(forwarded.split(',').last().trimmed());
   }
   return v;
+}
+
+// The form token of a cookie: its HMAC under the board's secret, so only the board can make
+// one and it changes with the cookie.
+QByteArray Board::csrfFor(const QByteArray& token) const {
+  unsigned char mac[crypto_auth_hmacsha256_BYTES];
+  crypto_auth_hmacsha256_state state;
+  crypto_auth_hmacsha256_init(&state, reinterpret_cast<const unsigned char*>(m_secret.constData()),
+                              std::size_t(m_secret.size()));
+  crypto_auth_hmacsha256_update(&state, reinterpret_cast<const unsigned char*>(token.constData()),
+                                std::size_t(token.size()));
+  crypto_auth_hmacsha256_final(&state, mac);
+  return Hex(mac, sizeof mac);
 }
 
 void Board::startSession(Visitor& visitor, const Account& account) {
@@ -267,10 +272,7 @@ void Board::startSession(Visitor& visitor, const Account& account) {
   visitor.cookies << "Set-Cookie: " + kCookie + '=' + visitor.token +
                          "; Path=/quillmere; Max-Age=" + QByteArray::number(kSessionMs / 1000) +
                          "; HttpOnly; SameSite=Lax" + (secure ? "; Secure" : "");
-  // The form token follows the new cookie.
-  Request probe;
-  probe.headers.append({"cookie", kCookie + '=' + visitor.token});
-  visitor.csrf = visit(probe).csrf;
+  visitor.csrf = csrfFor(visitor.token);
 }
 
 void Board::endSession(Visitor& visitor) {
@@ -532,6 +534,11 @@ QString Board::throttled(const QString& accountKey, const QString& addressKey) {
   return {};
 }
 
+void Board::failed(const QString& accountKey, const QString& addressKey) {
+  store().recordFailure(accountKey, kThrottleWindowMs, Now());
+  store().recordFailure(addressKey, kThrottleWindowMs, Now());
+}
+
 namespace {
 
 // A name as the player typed it (ends trimmed) and the key that makes names unique whatever
@@ -608,10 +615,8 @@ void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
   offLoop(
       reply, [hash, password] { return VerifyPassword(hash, password); },
       [this, visitor = std::move(visitor), found, accountKey, addressKey](bool ok) mutable {
-        const qint64 now = Now();
         if (!ok || !found) {
-          store().recordFailure(accountKey, kThrottleWindowMs, now);
-          store().recordFailure(addressKey, kThrottleWindowMs, now);
+          failed(accountKey, addressKey);
           return boardPage(403, visitor,
                            QStringLiteral("That name and password do not match an account."), {});
         }
@@ -718,8 +723,7 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
       },
       [this, visitor = std::move(visitor), accountKey, addressKey](QByteArray hash) mutable {
         if (hash.isEmpty()) {
-          store().recordFailure(accountKey, kThrottleWindowMs, Now());
-          store().recordFailure(addressKey, kThrottleWindowMs, Now());
+          failed(accountKey, addressKey);
           return accountPage(403, visitor, QStringLiteral("Your current password is not right."),
                              {});
         }
@@ -741,8 +745,7 @@ void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply
       reply, [hash, password] { return VerifyPassword(hash, password); },
       [this, visitor = std::move(visitor), accountKey, addressKey](bool ok) mutable {
         if (!ok) {
-          store().recordFailure(accountKey, kThrottleWindowMs, Now());
-          store().recordFailure(addressKey, kThrottleWindowMs, Now());
+          failed(accountKey, addressKey);
           return accountPage(
               403, visitor, QStringLiteral("That password is not right; nothing was deleted."), {});
         }

@@ -64,6 +64,7 @@ class Board {
  private:
   Store& store();
   Visitor visit(const Request& request);
+  QByteArray csrfFor(const QByteArray& token) const;
   Response page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
                 const Html& main);
   // `seen`: the standings shown must include the board's writes up to this count.
@@ -84,6 +85,8 @@ class Board {
   void startSession(Visitor& visitor, const Account& account);
   void endSession(Visitor& visitor);
   QString throttled(const QString& accountKey, const QString& addressKey);
+  // Counts a wrong password against the account and the address.
+  void failed(const QString& accountKey, const QString& addressKey);
   // Runs a password hash on the hashing threads, then `then` back on this request's thread.
   template <typename Work, typename Then>
   void offLoop(Reply reply, Work work, Then then);

@@ -38,7 +38,16 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "CREATE TABLE throttle (key TEXT PRIMARY KEY, failures INTEGER NOT NULL, "
         "window_start BIGINT NOT NULL)",
     },
+    // The open round keeps its count of bidders, so a post does not count them.
+    {
+        "UPDATE rounds SET bidders = (SELECT COUNT(*) FROM best WHERE best.round_id = rounds.id)",
+    },
 };
+
+// The open round's count of bidders, after bids left it.
+const char* kRecount =
+    "UPDATE rounds SET bidders = (SELECT COUNT(*) FROM best WHERE best.round_id = rounds.id) "
+    "WHERE closed_at IS NULL";
 
 QByteArray RandomHex(std::size_t bytes) {
   QByteArray raw(qsizetype(bytes), '\0');
@@ -225,6 +234,7 @@ void Store::deleteAccount(qint64 account) {
   run("DELETE FROM bids WHERE account_id = ?", {account});
   run("DELETE FROM sessions WHERE account_id = ?", {account});
   run("DELETE FROM accounts WHERE id = ?", {account});
+  run(kRecount);
   transaction.commit();
 }
 
@@ -277,7 +287,8 @@ qint64 Store::openRound(bool lock) {
 
 qint64 Store::postBids(std::vector<NewBid>& bids) {
   Transaction transaction(*this);
-  const qint64 round = openRound(false);
+  // Locked for writing, so another process's posts cannot count the same new bidder.
+  const qint64 round = openRound(true);
   for (NewBid& bid : bids) {
     exec("SAVEPOINT bid");
     try {
@@ -286,6 +297,9 @@ qint64 Store::postBids(std::vector<NewBid>& bids) {
           "RETURNING id",
           {round, bid.account, bid.code, bid.score, bid.postedAt});
       if (!q.next()) throw StoreError("the new bid has no number");
+      Rows had =
+          run("SELECT 1 FROM best WHERE round_id = ? AND account_id = ?", {round, bid.account});
+      if (!had.next()) run("UPDATE rounds SET bidders = bidders + 1 WHERE id = ?", {round});
       run("INSERT INTO best (round_id, account_id, score, bid_id) VALUES (?, ?, ?, ?) "
           "ON CONFLICT (round_id, account_id) DO UPDATE SET score = excluded.score, "
           "bid_id = excluded.bid_id WHERE excluded.score > best.score",
@@ -315,20 +329,19 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
       "SELECT COUNT(*) FROM best WHERE round_id = ? AND (score > ? OR (score = ? AND bid_id < ?))",
       {round, p.best, p.best, bid});
   p.rank = ahead.next() ? ahead.value(0).toLongLong() + 1 : 1;
-  Rows all = run("SELECT COUNT(*) FROM best WHERE round_id = ?", {round});
+  Rows all = run("SELECT bidders FROM rounds WHERE id = ?", {round});
   p.bidders = all.next() ? all.value(0).toLongLong() : 0;
   return p;
 }
 
 Standings Store::standings(int limit) {
   Standings s;
-  Rows round =
-      run("SELECT id, opened_at FROM rounds WHERE closed_at IS NULL ORDER BY id DESC LIMIT 1");
+  Rows round = run(
+      "SELECT id, opened_at, bidders FROM rounds WHERE closed_at IS NULL ORDER BY id DESC LIMIT 1");
   if (!round.next()) throw StoreError("no round is open");
   s.round = round.value(0).toLongLong();
   s.openedAt = round.value(1).toLongLong();
-  Rows count = run("SELECT COUNT(*) FROM best WHERE round_id = ?", {s.round});
-  s.bidders = count.next() ? count.value(0).toLongLong() : 0;
+  s.bidders = round.value(2).toLongLong();
   Rows q =
       run("SELECT b.account_id, a.name, b.score FROM best b JOIN accounts a ON a.id = b.account_id "
           "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT ?",
@@ -378,7 +391,7 @@ ClosedRound Store::closeRound(qint64 now) {
       {now, any ? QVariant(closed.winner) : QVariant(QMetaType(QMetaType::QString)),
        any ? QVariant(closed.score) : QVariant(QMetaType(QMetaType::LongLong)), closed.bidders,
        closed.round});
-  run("INSERT INTO rounds (opened_at) VALUES (?)", {now});
+  run("INSERT INTO rounds (opened_at, bidders) VALUES (?, 0)", {now});
   transaction.commit();
   return closed;
 }
@@ -398,6 +411,7 @@ bool Store::removeBid(qint64 bid) {
   const qint64 round = q.value(0).toLongLong(), account = q.value(1).toLongLong();
   run("DELETE FROM bids WHERE id = ?", {bid});
   refreshBest(round, account);
+  run(kRecount);
   transaction.commit();
   return true;
 }

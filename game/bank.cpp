@@ -21,7 +21,7 @@ void PayTony(GameState& s, Money amount) {
 
 void Game::SpeedButton1Click() {
   if (m_finished) return;
-  MoveMoney(m_state.bank, m_state.cash);
+  WithdrawAll(m_state);
 }
 
 void Game::SpeedButton3Click() {

@@ -8,10 +8,9 @@ namespace quillmere {
 
 namespace {
 
-// Every visit to a dealer starts by taking the bank balance out as cash, as far as the
-// cash can hold it.
+// Every visit to a dealer starts by taking the bank balance out as cash.
 Money EmptyBankIntoCash(GameState& s) {
-  MoveMoney(s.bank, s.cash);
+  WithdrawAll(s);
   return s.cash;
 }
 

@@ -86,9 +86,10 @@ void Game::mugging() {
                            DialogKind::Information, DialogButtons::Ok);
     return;
   }
-  // With next to no cash the thief goes for the first lot, and never for the ladies.
+  // With next to no cash the thief goes for the first lot, and never for what rides in the
+  // seats (the ladies).
   auto& lots = m_state.possession;
-  if (lots.empty() || lots.front().empty() || lots.front().good == Whore) {
+  if (lots.empty() || lots.front().empty() || GoodAt(lots.front().good).inSeats) {
     m_player.MessageDialog(QUILLMERE_TEXT("Message", "You were mugged- nothing was taken."),
                            DialogKind::Information, DialogButtons::Ok);
     return;
@@ -96,11 +97,12 @@ void Game::mugging() {
   Lot& lot = lots.front();
   const std::int32_t held = lot.count;
   auto keep = static_cast<std::int32_t>(m_random.RandomBelow(static_cast<std::uint32_t>(held)));
-  m_state.trunkFree += held - keep;
+  std::int32_t& space = FreeSpaceFor(m_state, lot.good);
+  space += held - keep;
   if (keep == 0) {
     // The thief always leaves one unit behind.
     keep = 1;
-    m_state.trunkFree -= 1;
+    space -= 1;
   }
   lot.count = keep;
   m_player.MessageDialog(
@@ -110,7 +112,7 @@ void Game::mugging() {
 
 void Game::copchase() {
   // The cops leave alone a player who still holds exactly the starting cash.
-  if (m_state.cash != 2000) pursue(Pursuer::Cops);
+  if (m_state.cash != kStartingCash) pursue(Pursuer::Cops);
 }
 
 void Game::ladies() {

@@ -22,9 +22,9 @@ void Game::NewGame(const std::function<void(int percent)>& progress) {
   const auto report = [&progress](int percent) {
     if (progress) progress(percent);
   };
-  m_state.day = 1;
-  m_state.carKind = 1;
-  m_state.gunKind = 0;
+  m_state.day = kFirstDay;
+  m_state.carKind = kStartingCar;
+  m_state.gunKind = kStartingGun;
   report(80);
   startgame();
   report(96);

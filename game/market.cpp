@@ -39,10 +39,10 @@ constexpr std::array<PriceRule, kGoodCount> kPriceRules{{
 void Game::startgame() {
   m_state.possession.clear();
   m_state.possessionHeaderFixed = false;
-  m_state.cash = 2000;
+  m_state.cash = kStartingCash;
   m_state.bank = 0;
-  m_state.debt = 2000;
-  m_state.day = 1;
+  m_state.debt = kStartingDebt;
+  m_state.day = kFirstDay;
   m_state.timeOfDay = TimeOfDay::Morning;
   randomdrugs();
 }
@@ -65,8 +65,7 @@ void Game::getinfo(int good, Money price) {
   m_state.infoGood = good;
   m_state.infoPrice = price;
   m_state.infoDescribed = true;
-  const bool inSeats = GoodAt(good).inSeats;
-  const std::int32_t space = inSeats ? m_state.seatsFree : m_state.trunkFree;
+  const std::int32_t space = FreeSpaceFor(m_state, good);
   // At a price of 0 the cash sets no limit, only the space does.
   Money proposal = space;
   if (price != 0) {

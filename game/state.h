@@ -13,6 +13,15 @@
 
 namespace quillmere {
 
+// A new game: the first day, the cash it starts with (and the debt to Tony), the car (the
+// Honda Civic) and no gun. The first trip on the last day ends the game.
+inline constexpr std::int32_t kFirstDay = 1;
+inline constexpr std::int32_t kLastDay = 31;
+inline constexpr Money kStartingCash = 2000;
+inline constexpr Money kStartingDebt = 2000;
+inline constexpr int kStartingCar = 1;
+inline constexpr int kStartingGun = 0;
+
 enum class TimeOfDay { Morning, Day, Night };
 std::string_view TimeOfDayText(TimeOfDay t);
 
@@ -43,18 +52,18 @@ enum class Pursuer { None = 0, Cops = 1, Tony = 2, BorderPatrol = 3 };
 
 struct GameState {
   // Money.
-  Money cash = 2000;
+  Money cash = kStartingCash;
   Money bank = 0;
-  Money debt = 2000;
+  Money debt = kStartingDebt;
 
   // Calendar.
-  std::int32_t day = 1;
+  std::int32_t day = kFirstDay;
   TimeOfDay timeOfDay = TimeOfDay::Morning;
 
   // Car (carKind 0: none; its picture is the car of that kind, or none).
   std::string carName = QUILLMERE_TEXT("Cars", "Honda Civic");
   Money carValue = 7000;
-  int carKind = 1;
+  int carKind = kStartingCar;
   std::int32_t seatsFree = 4;
   std::int32_t seatsTotal = 4;
   std::int32_t trunkFree = 80;
@@ -63,7 +72,7 @@ struct GameState {
   // Gun (gunKind 0: none, and no picture).
   std::string gunName = QUILLMERE_TEXT("Guns", "NONE");
   Money gunValue = 0;
-  int gunKind = 0;
+  int gunKind = kStartingGun;
 
   int health = 100;
 
@@ -94,5 +103,14 @@ struct GameState {
   bool wasInTijuana = false;
   bool familyAboard = false;
 };
+
+// The free space a good takes: the seats for a good that rides in them, else the trunk.
+inline std::int32_t& FreeSpaceFor(GameState& s, int good) {
+  return GoodAt(good).inSeats ? s.seatsFree : s.trunkFree;
+}
+
+// Moves the bank into the cash, as far as the cash can hold it: the withdraw button, "some"
+// for Tony, and the start of every dealer's visit.
+inline void WithdrawAll(GameState& s) { MoveMoney(s.bank, s.cash); }
 
 }  // namespace quillmere

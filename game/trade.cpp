@@ -21,7 +21,7 @@ void Game::btnBuyClick() {
   const Money price = m_state.infoPrice;
   const std::int32_t amount = ReadAmount(m_state.buyText);
   const bool inSeats = GoodAt(good).inSeats;
-  std::int32_t& space = inSeats ? m_state.seatsFree : m_state.trunkFree;
+  std::int32_t& space = FreeSpaceFor(m_state, good);
 
   // Space is checked before the amount, so an amount of 0 or below passes it unless the
   // space is below it too. The cost is compared in full: past 32 bits it is never affordable.
@@ -90,7 +90,7 @@ void Game::btnSellClick() {
           offer.price > 0 ? std::min<std::int64_t>(*amount, room / offer.price) : *amount);
       if (sold > 0) {
         m_state.cash = AddMoney(m_state.cash, MulMoney(offer.price, sold));
-        std::int32_t& space = GoodAt(picked.good).inSeats ? m_state.seatsFree : m_state.trunkFree;
+        std::int32_t& space = FreeSpaceFor(m_state, picked.good);
         space = AddMoney(space, sold);
         m_state.sellText = ToText(lot->count);
         lot->count -= sold;

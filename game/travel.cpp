@@ -41,7 +41,7 @@ std::span<const PriceOverride> OwnPrices(Place place) {
 
 void Game::Travel(Place place) {
   if (finished()) return;
-  if (m_state.day >= 31) {
+  if (m_state.day >= kLastDay) {
     EndGame();
     return;
   }

@@ -50,11 +50,11 @@ after(async () => {
 });
 
 // A page of its own at the given width.
-async function open(url, viewport = DESKTOP) {
+async function open(url, viewport = DESKTOP, status = 200) {
   const page = await context.newPage();
   await page.setViewportSize(viewport);
   const response = await page.goto(url);
-  if (response) assert.equal(response.status(), 200, url);
+  if (response) assert.equal(response.status(), status, url);
   return page;
 }
 
@@ -234,7 +234,11 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
       const account = await open(base + 'account');
       await checkPage(account, 'the account page');
       assert.match(await account.locator('main').innerText(), /91000/);
+      await screenshot(account, 'website-account-desktop.png');
       await account.close();
+      const missing = await open(base + 'no-such-page', PHONE, 404);
+      await checkPage(missing, 'a page that is not there');
+      await missing.close();
 
       await logOut(page);
       await logIn(page, 'Ray', 'not the password');
