@@ -32,6 +32,12 @@ class Game : public GameContext {
   void btnBuyClick();
   void drug2MouseUp(int row);
   void btnSellClick();
+  // The buy and sell boxes: the text the player put there, kept as it is, and an arrow that
+  // steps the number the box reads.
+  void edtBuyChange(std::string text);
+  void edtBuyStep(int delta);
+  void edtSellChange(std::string text);
+  void edtSellStep(int delta);
 
   // Bank, Tony and the hospital. btntonysomeClick prepares the loan dialog, which the
   // screen then shows modally.

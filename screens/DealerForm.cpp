@@ -14,6 +14,7 @@
 
 #include "screens/App.h"
 #include "screens/Pictures.h"
+#include "screens/ScreenKit.h"
 #include "screens/Translation.h"
 
 namespace quillmere {
@@ -142,7 +143,7 @@ QLabel* DealerForm::addValue(QWidget* parent, const char* name, const QRect& at)
 
 void DealerForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
   // The engine's FormShow has run by now; the screen only draws what it left.
   refresh();
   if (QAbstractButton* selected = m_selectors->checkedButton()) selected->setFocus();

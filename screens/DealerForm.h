@@ -35,6 +35,8 @@ struct SpecLine {
 };
 
 class DealerForm : public QDialog {
+  Q_OBJECT
+
  public:
   DealerForm(App& app, const QString& caption, QSize client, QWidget* parent);
 

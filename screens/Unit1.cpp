@@ -19,9 +19,10 @@
 #include "game/game.h"
 #include "game/web.h"
 #include "screens/App.h"
+#include "screens/Grid.h"
 #include "screens/IntegerBox.h"
-#include "screens/OnClick.h"
 #include "screens/Pictures.h"
+#include "screens/ScreenKit.h"
 #include "screens/Translation.h"
 #include "screens/Unit4.h"
 #include "screens/Unit5.h"
@@ -43,88 +44,6 @@ void ShowPicture(QLabel* control, std::string_view file) {
   const QPixmap pixmap = Picture(file);
   if (control->pixmap().cacheKey() != pixmap.cacheKey()) control->setPixmap(pixmap);
 }
-
-// A text grid whose first row may be a fixed header. A released mouse button, or Enter or
-// Space on the current row, picks the row; the engine decides what a pick means.
-class Grid final : public QTableWidget {
- public:
-  Grid(int columns, int columnWidth, Qt::ScrollBarPolicy vertical, QWidget* parent)
-      : QTableWidget(0, columns, parent) {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setDefaultSectionSize(columnWidth);
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(kRowHeight);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(vertical);
-    setShowGrid(false);
-    setWordWrap(false);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTabKeyNavigation(false);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Base, Qt::black);
-    colours.setColor(QPalette::Text, Qt::white);
-    setPalette(colours);
-  }
-
-  std::function<void(int row)> onPick;
-
-  // Shows the rows; a fixed first row is drawn like a header and cannot be selected.
-  void showRows(const std::vector<QStringList>& rows, bool headerFixed) {
-    setRowCount(static_cast<int>(rows.size()));
-    for (int row = 0; row < rowCount(); ++row) {
-      const bool fixed = headerFixed && row == 0;
-      for (int column = 0; column < columnCount(); ++column)
-        showCell(row, column, rows[static_cast<std::size_t>(row)].value(column), fixed);
-    }
-  }
-
-  // The grid only scrolls up and down: a partly hidden last column must not shift it.
-  void scrollTo(const QModelIndex& index, ScrollHint hint) override {
-    QTableWidget::scrollTo(model()->index(index.row(), 0), hint);
-  }
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    QTableWidget::mouseReleaseEvent(event);
-    const QPoint at = event->position().toPoint();
-    pick(columnAt(at.x()) < 0 ? -1 : rowAt(at.y()));
-  }
-
-  void keyPressEvent(QKeyEvent* event) override {
-    switch (event->key()) {
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-      case Qt::Key_Space:
-        pick(currentRow());
-        return;
-      default:
-        QTableWidget::keyPressEvent(event);
-    }
-  }
-
- private:
-  void pick(int row) {
-    if (onPick) onPick(row);
-  }
-
-  void showCell(int row, int column, const QString& text, bool fixed) {
-    QTableWidgetItem* cell = item(row, column);
-    if (!cell) {
-      cell = new QTableWidgetItem;
-      setItem(row, column, cell);
-    }
-    cell->setText(text);
-    cell->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    cell->setBackground(fixed ? palette().button() : QBrush());
-    cell->setForeground(fixed ? palette().buttonText() : QBrush());
-  }
-};
 
 enum class Kind {
   Panel,       // grey, framed
@@ -372,10 +291,7 @@ QWidget* MakeControl(const Control& c, QWidget* parent) {
     }
     case Kind::BlackPanel: {
       widget = new QFrame(parent);
-      QPalette colours = widget->palette();
-      colours.setColor(QPalette::Window, Qt::black);
-      widget->setPalette(colours);
-      widget->setAutoFillBackground(true);
+      PaintBlack(*widget);
       break;
     }
     case Kind::Label: {
@@ -430,10 +346,10 @@ QWidget* MakeControl(const Control& c, QWidget* parent) {
       break;
     }
     case Kind::MarketGrid:
-      widget = new Grid(2, 91, Qt::ScrollBarAlwaysOff, parent);
+      widget = new Grid(2, 91, kRowHeight, Qt::ScrollBarAlwaysOff, parent);
       break;
     case Kind::PossessionGrid:
-      widget = new Grid(3, 75, Qt::ScrollBarAsNeeded, parent);
+      widget = new Grid(3, 75, kRowHeight, Qt::ScrollBarAsNeeded, parent);
       break;
   }
   widget->setObjectName(QString::fromUtf8(c.name));
@@ -461,10 +377,7 @@ void TfrmMain::buildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
-  QPalette colours = client->palette();
-  colours.setColor(QPalette::Window, Qt::black);
-  client->setPalette(colours);
-  client->setAutoFillBackground(true);
+  PaintBlack(*client);
   setCentralWidget(client);
 
   for (const Control& c : kControls) {
@@ -490,8 +403,8 @@ void TfrmMain::buildControls() {
 
   for (const LabelView& view : kLabelViews)
     m_labels.emplace_back(findChild<QLabel*>(QString::fromUtf8(view.name)), view.text);
-  m_drug1 = findChild<QTableWidget*>(QStringLiteral("drug1"));
-  m_drug2 = findChild<QTableWidget*>(QStringLiteral("drug2"));
+  m_drug1 = findChild<Grid*>(QStringLiteral("drug1"));
+  m_drug2 = findChild<Grid*>(QStringLiteral("drug2"));
   m_edtBuy = findChild<IntegerBox*>(QStringLiteral("edtBuy"));
   m_edtSell = findChild<IntegerBox*>(QStringLiteral("edtSell"));
   m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
@@ -532,22 +445,25 @@ void TfrmMain::connectControls() {
     OnClick(m_travel[static_cast<std::size_t>(i)], this,
             [this, &game, place] { act([&] { game.Travel(place); }); });
   }
-  const std::pair<QTableWidget*, void (Game::*)(int)> grids[] = {{m_drug1, &Game::drug1MouseUp},
-                                                                 {m_drug2, &Game::drug2MouseUp}};
+  const std::pair<Grid*, void (Game::*)(int)> grids[] = {{m_drug1, &Game::drug1MouseUp},
+                                                         {m_drug2, &Game::drug2MouseUp}};
   for (const auto& [grid, handler] : grids)
-    static_cast<Grid*>(grid)->onPick = [this, &game, handler](int row) {
-      act([&] { (game.*handler)(row); });
-    };
+    grid->onPick = [this, &game, handler](int row) { act([&] { (game.*handler)(row); }); };
 
-  // The boxes keep the player's text in the game as it is typed; an arrow steps it.
-  GameState& s = game.state();
-  const std::pair<IntegerBox*, std::string GameState::*> boxes[] = {
-      {m_edtBuy, &GameState::buyText}, {m_edtSell, &GameState::sellText}};
-  for (const auto& [box, text] : boxes) {
-    connect(box, &IntegerBox::edited, this,
-            [&s, text](const QString& typed) { s.*text = typed.toStdString(); });
-    connect(box, &IntegerBox::stepped, this, [this, &s, text](int steps) {
-      s.*text = StepAmount(s.*text, steps);
+  // The boxes hand the game the player's text whenever it changes; an arrow steps it.
+  struct Box {
+    IntegerBox* box;
+    void (Game::*change)(std::string);
+    void (Game::*step)(int);
+  };
+  const Box boxes[] = {{m_edtBuy, &Game::edtBuyChange, &Game::edtBuyStep},
+                       {m_edtSell, &Game::edtSellChange, &Game::edtSellStep}};
+  for (const Box& b : boxes) {
+    connect(b.box, &IntegerBox::edited, this, [&game, change = b.change](const QString& text) {
+      (game.*change)(text.toStdString());
+    });
+    connect(b.box, &IntegerBox::stepped, this, [this, &game, step = b.step](int steps) {
+      (game.*step)(steps);
       refresh();
     });
   }
@@ -573,7 +489,7 @@ void TfrmMain::act(Handler handler) {
 }
 
 void TfrmMain::refresh() {
-  const GameState& s = m_app.game().state();
+  const GameState& s = std::as_const(m_app.game()).state();
   for (const auto& [label, text] : m_labels) label->setText(text(s));
 
   ShowPicture(m_imgDrug, GoodAt(s.infoGood).picture);
@@ -590,7 +506,7 @@ void TfrmMain::refresh() {
                          ? QStringList{Translated("Goods", GoodAt(good).name), Number(row.price)}
                          : QStringList{QString(), QString()});
   }
-  static_cast<Grid*>(m_drug1)->showRows(market, true);
+  m_drug1->showRows(market, true);
 
   std::vector<QStringList> possession{{tr("Drug"), tr("Price"), tr("Count")}};
   for (const Lot& lot : s.possession) {
@@ -598,7 +514,7 @@ void TfrmMain::refresh() {
                                      : QStringList{Translated("Goods", GoodAt(lot.good).name),
                                                    Number(lot.price), Number(lot.count)});
   }
-  static_cast<Grid*>(m_drug2)->showRows(possession, s.possessionHeaderFixed);
+  m_drug2->showRows(possession, s.possessionHeaderFixed);
 
   m_edtBuy->setText(QString::fromStdString(s.buyText));
   m_edtSell->setText(QString::fromStdString(s.sellText));
@@ -628,9 +544,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::FormShow() {
   refresh();
-  QRect frame = frameGeometry();
-  frame.moveCenter(screen()->availableGeometry().center());
-  move(frame.topLeft());
+  CentreOnScreen(*this);
   m_drug1->setFocus();
 }
 

@@ -12,11 +12,11 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
 
 namespace quillmere {
 
 class App;
+class Grid;
 class IntegerBox;
 
 // Losing the focus to another window, even one of the game's own, leaves the screen as it
@@ -48,8 +48,8 @@ class TfrmMain : public QMainWindow {
 
   App& m_app;
   std::vector<std::pair<QLabel*, LabelText>> m_labels;
-  QTableWidget* m_drug1 = nullptr;
-  QTableWidget* m_drug2 = nullptr;
+  Grid* m_drug1 = nullptr;
+  Grid* m_drug2 = nullptr;
   IntegerBox* m_edtBuy = nullptr;
   IntegerBox* m_edtSell = nullptr;
   QPushButton* m_btnSell = nullptr;

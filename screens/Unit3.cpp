@@ -9,8 +9,8 @@
 #include <QScreen>
 
 #include "screens/App.h"
-#include "screens/OnClick.h"
 #include "screens/Pictures.h"
+#include "screens/ScreenKit.h"
 #include "screens/Translation.h"
 
 namespace quillmere {
@@ -42,20 +42,20 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
   face.setColor(QPalette::Base, face.color(QPalette::Button));
   setPalette(face);
 
-  imgBusted = new QLabel(this);
-  imgBusted->setObjectName(QStringLiteral("imgBusted"));
-  imgBusted->setGeometry(kPictureLeft, kMargin, 63, kBoxHeight);
-  imgBusted->setAccessibleName(tr("Your pursuer"));
+  m_imgBusted = new QLabel(this);
+  m_imgBusted->setObjectName(QStringLiteral("imgBusted"));
+  m_imgBusted->setGeometry(kPictureLeft, kMargin, 63, kBoxHeight);
+  m_imgBusted->setAccessibleName(tr("Your pursuer"));
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setGeometry(kLogLeft, kMargin, kLogWidth, kBoxHeight);
-  Memo1->setReadOnly(true);
-  Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  Memo1->setFocusPolicy(Qt::StrongFocus);
-  Memo1->setTabChangesFocus(true);
-  Memo1->setAccessibleName(tr("What happens"));
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  m_Memo1 = new QPlainTextEdit(this);
+  m_Memo1->setObjectName(QStringLiteral("Memo1"));
+  m_Memo1->setGeometry(kLogLeft, kMargin, kLogWidth, kBoxHeight);
+  m_Memo1->setReadOnly(true);
+  m_Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  m_Memo1->setFocusPolicy(Qt::StrongFocus);
+  m_Memo1->setTabChangesFocus(true);
+  m_Memo1->setAccessibleName(tr("What happens"));
+  m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   // Left to right, each at its own place: a hidden button leaves its gap.
   struct Button {
@@ -65,15 +65,15 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
     void (TfrmBusted::*click)();
   };
   static constexpr Button kButtons[] = {
-      {&TfrmBusted::btnClose, "btnClose", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close"),
+      {&TfrmBusted::m_btnClose, "btnClose", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close"),
        &TfrmBusted::btnCloseClick},
-      {&TfrmBusted::btnQuit, "btnQuit", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close Game"),
+      {&TfrmBusted::m_btnQuit, "btnQuit", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close Game"),
        &TfrmBusted::btnQuitClick},
-      {&TfrmBusted::btn1, "btn1", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Pay"),
+      {&TfrmBusted::m_btn1, "btn1", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Pay"),
        &TfrmBusted::btn1Click},
-      {&TfrmBusted::btn2, "btn2", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Run"),
+      {&TfrmBusted::m_btn2, "btn2", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Run"),
        &TfrmBusted::btn2Click},
-      {&TfrmBusted::btn3, "btn3", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Fight"),
+      {&TfrmBusted::m_btn3, "btn3", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Fight"),
        &TfrmBusted::btn3Click},
   };
   constexpr int rowWidth = 5 * kButtonWidth + 4 * kButtonGap;
@@ -88,14 +88,14 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
     this->*b.control = button;
     left += kButtonWidth + kButtonGap;
   }
-  btnClose->hide();
-  btnQuit->hide();
+  m_btnClose->hide();
+  m_btnQuit->hide();
 
-  setTabOrder(btn3, Memo1);
-  setTabOrder(Memo1, btn2);
-  setTabOrder(btn2, btn1);
-  setTabOrder(btn1, btnClose);
-  setTabOrder(btnClose, btnQuit);
+  setTabOrder(m_btn3, m_Memo1);
+  setTabOrder(m_Memo1, m_btn2);
+  setTabOrder(m_btn2, m_btn1);
+  setTabOrder(m_btn1, m_btnClose);
+  setTabOrder(m_btnClose, m_btnQuit);
 }
 
 Pursuit& TfrmBusted::busted() { return m_app.game().busted(); }
@@ -104,36 +104,36 @@ void TfrmBusted::refresh() {
   const Pursuit& p = busted();
   switch (p.picture()) {
     case PursuitPicture::Cop:
-      imgBusted->setPixmap(m_cop);
-      imgBusted->setAccessibleDescription(tr("A police officer"));
+      m_imgBusted->setPixmap(m_cop);
+      m_imgBusted->setAccessibleDescription(tr("A police officer"));
       break;
     case PursuitPicture::Tony:
-      imgBusted->setPixmap(m_tony);
-      imgBusted->setAccessibleDescription(tr("Tony the loan shark"));
+      m_imgBusted->setPixmap(m_tony);
+      m_imgBusted->setAccessibleDescription(tr("Tony the loan shark"));
       break;
     case PursuitPicture::None:
-      imgBusted->clear();
+      m_imgBusted->clear();
       break;
   }
 
   QStringList lines;
   for (const std::string& line : p.log()) lines << Translated("Pursuit", line);
   const QString text = lines.join(QLatin1Char('\n'));
-  if (Memo1->toPlainText() != text) Memo1->setPlainText(text);
+  if (m_Memo1->toPlainText() != text) m_Memo1->setPlainText(text);
   // The newest line is the one the player has to read.
-  Memo1->moveCursor(QTextCursor::End);
-  Memo1->ensureCursorVisible();
+  m_Memo1->moveCursor(QTextCursor::End);
+  m_Memo1->ensureCursorVisible();
 
-  btn1->setVisible(p.payVisible());
-  btn1->setEnabled(p.payEnabled());
-  btn2->setEnabled(p.runEnabled());
-  btn3->setEnabled(p.fightEnabled());
-  btnClose->setVisible(p.closeVisible());
-  btnQuit->setVisible(p.quitVisible());
+  m_btn1->setVisible(p.payVisible());
+  m_btn1->setEnabled(p.payEnabled());
+  m_btn2->setEnabled(p.runEnabled());
+  m_btn3->setEnabled(p.fightEnabled());
+  m_btnClose->setVisible(p.closeVisible());
+  m_btnQuit->setVisible(p.quitVisible());
   // Once the choice is made, the way out takes the keyboard, so Enter or Space leaves.
-  if (!btn3->isEnabled()) {
-    if (btnClose->isVisible()) btnClose->setFocus();
-    if (btnQuit->isVisible()) btnQuit->setFocus();
+  if (!m_btn3->isEnabled()) {
+    if (m_btnClose->isVisible()) m_btnClose->setFocus();
+    if (m_btnQuit->isVisible()) m_btnQuit->setFocus();
   }
 }
 
@@ -187,8 +187,8 @@ void TfrmBusted::keyPressEvent(QKeyEvent* event) {
 
 void TfrmBusted::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
-  if (btn3->isEnabled()) btn3->setFocus();
+  CentreOnScreen(*this);
+  if (m_btn3->isEnabled()) m_btn3->setFocus();
 }
 
 }  // namespace quillmere

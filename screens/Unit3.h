@@ -38,13 +38,13 @@ class TfrmBusted : public QDialog {
   App& m_app;
   QPixmap m_cop;
   QPixmap m_tony;
-  QLabel* imgBusted;
-  QPlainTextEdit* Memo1;
-  QPushButton* btnClose = nullptr;
-  QPushButton* btnQuit = nullptr;
-  QPushButton* btn1 = nullptr;
-  QPushButton* btn2 = nullptr;
-  QPushButton* btn3 = nullptr;
+  QLabel* m_imgBusted;
+  QPlainTextEdit* m_Memo1;
+  QPushButton* m_btnClose = nullptr;
+  QPushButton* m_btnQuit = nullptr;
+  QPushButton* m_btn1 = nullptr;
+  QPushButton* m_btn2 = nullptr;
+  QPushButton* m_btn3 = nullptr;
 };
 
 }  // namespace quillmere

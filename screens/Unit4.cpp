@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
-#include "screens/OnClick.h"
+#include "screens/ScreenKit.h"
 
 namespace quillmere {
 
@@ -49,25 +49,27 @@ TfrmGuns::TfrmGuns(App& app, QWidget* parent)
   stockShelf(items, kRowRight);
 
   const SpecLine newLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblNewPrice, "lblNewPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &lblNewAccuracy, "lblNewAccuracy"}};
-  btnBuy = addButton(
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblNewPrice, "lblNewPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &m_lblNewAccuracy,
+       "lblNewAccuracy"}};
+  m_btnBuy = addButton(
       addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Gun Specs "), kNewGroup, newLines),
       "btnBuy", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Gun"), kGroupButton);
   const SpecLine oldLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblOldPrice, "lblOldPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &lblOldAccuracy, "lblOldAccuracy"}};
-  btnSell = addButton(
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblOldPrice, "lblOldPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &m_lblOldAccuracy,
+       "lblOldAccuracy"}};
+  m_btnSell = addButton(
       addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Gun Specs "), kOldGroup, oldLines),
       "btnSell", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Gun"), kGroupButton);
   (new QLabel(tr("Cash:"), this))->setGeometry(kCashCaption);
-  lblCash = addValue(this, "lblCash", kCash);
-  btnClose =
+  m_lblCash = addValue(this, "lblCash", kCash);
+  m_btnClose =
       addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
 
-  OnClick(btnBuy, this, &TfrmGuns::btnBuyClick);
-  OnClick(btnSell, this, &TfrmGuns::btnSellClick);
-  OnClick(btnClose, this, &TfrmGuns::reject);
+  OnClick(m_btnBuy, this, &TfrmGuns::btnBuyClick);
+  OnClick(m_btnSell, this, &TfrmGuns::btnSellClick);
+  OnClick(m_btnClose, this, &TfrmGuns::reject);
   refresh();
 }
 
@@ -79,13 +81,13 @@ void TfrmGuns::refresh() {
     const QSignalBlocker quiet(m_selectors);
     selected->setChecked(true);
   }
-  lblNewPrice->setText(QString::number(g.lblNewPrice()));
-  lblNewAccuracy->setText(QString::fromStdString(g.lblNewAccuracy()));
-  lblOldPrice->setText(QString::number(g.lblOldPrice()));
-  lblOldAccuracy->setText(QString::fromStdString(g.lblOldAccuracy()));
-  lblCash->setText(QString::number(g.lblCash()));
-  btnBuy->setEnabled(g.buyEnabled());
-  btnSell->setEnabled(g.sellEnabled());
+  m_lblNewPrice->setText(QString::number(g.lblNewPrice()));
+  m_lblNewAccuracy->setText(QString::fromStdString(g.lblNewAccuracy()));
+  m_lblOldPrice->setText(QString::number(g.lblOldPrice()));
+  m_lblOldAccuracy->setText(QString::fromStdString(g.lblOldAccuracy()));
+  m_lblCash->setText(QString::number(g.lblCash()));
+  m_btnBuy->setEnabled(g.buyEnabled());
+  m_btnSell->setEnabled(g.sellEnabled());
 }
 
 void TfrmGuns::selectClick(int gunKind) { guns().select(gunKind); }

@@ -28,14 +28,14 @@ class TfrmGuns : public DealerForm {
   void btnSellClick();
   GunDealer& guns();
 
-  QLabel* lblNewPrice = nullptr;
-  QLabel* lblNewAccuracy = nullptr;
-  QLabel* lblOldPrice = nullptr;
-  QLabel* lblOldAccuracy = nullptr;
-  QLabel* lblCash = nullptr;
-  QPushButton* btnBuy = nullptr;
-  QPushButton* btnSell = nullptr;
-  QPushButton* btnClose = nullptr;
+  QLabel* m_lblNewPrice = nullptr;
+  QLabel* m_lblNewAccuracy = nullptr;
+  QLabel* m_lblOldPrice = nullptr;
+  QLabel* m_lblOldAccuracy = nullptr;
+  QLabel* m_lblCash = nullptr;
+  QPushButton* m_btnBuy = nullptr;
+  QPushButton* m_btnSell = nullptr;
+  QPushButton* m_btnClose = nullptr;
 };
 
 }  // namespace quillmere

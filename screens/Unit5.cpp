@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "screens/App.h"
-#include "screens/OnClick.h"
+#include "screens/ScreenKit.h"
 
 namespace quillmere {
 
@@ -48,27 +48,28 @@ TfrmCars::TfrmCars(App& app, QWidget* parent)
   stockShelf(items, kRowRight);
 
   const SpecLine newLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblNewPrice, "lblNewPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &lblNewSeats, "lblNewSeats"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &lblNewTrunk, "lblNewTrunk"}};
-  btnBuy = addButton(
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblNewPrice, "lblNewPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &m_lblNewSeats, "lblNewSeats"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &m_lblNewTrunk, "lblNewTrunk"}};
+  m_btnBuy = addButton(
       addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Car Specs "), kNewGroup, newLines),
       "btnBuy", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Car"), kGroupButton);
   const SpecLine oldLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &lblOldPrice, "lblOldPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &lblOldSeats, "lblOldSeats"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &lblOldTrunk, "lblOldTrunk"}};
-  btnSell = addButton(
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblOldPrice, "lblOldPrice"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &m_lblOldSeats, "lblOldSeats"},
+      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &m_lblOldTrunk, "lblOldTrunk"}};
+  m_btnSell = addButton(
       addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Car Specs "), kOldGroup, oldLines),
       "btnSell", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Car"), kGroupButton);
-  lblCash = addValue(addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Cash "), kCashGroup, {}),
-                     "lblCash", kCash);
-  btnClose =
+  m_lblCash =
+      addValue(addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Cash "), kCashGroup, {}),
+               "lblCash", kCash);
+  m_btnClose =
       addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
 
-  OnClick(btnBuy, this, &TfrmCars::btnBuyClick);
-  OnClick(btnSell, this, &TfrmCars::btnSellClick);
-  OnClick(btnClose, this, &TfrmCars::reject);
+  OnClick(m_btnBuy, this, &TfrmCars::btnBuyClick);
+  OnClick(m_btnSell, this, &TfrmCars::btnSellClick);
+  OnClick(m_btnClose, this, &TfrmCars::reject);
   refresh();
 }
 
@@ -80,15 +81,15 @@ void TfrmCars::refresh() {
     const QSignalBlocker quiet(m_selectors);
     selected->setChecked(true);
   }
-  lblNewPrice->setText(QString::number(c.lblNewPrice()));
-  lblNewSeats->setText(QString::number(c.lblNewSeats()));
-  lblNewTrunk->setText(QString::number(c.lblNewTrunk()));
-  lblOldPrice->setText(QString::number(c.lblOldPrice()));
-  lblOldSeats->setText(QString::number(c.lblOldSeats()));
-  lblOldTrunk->setText(QString::number(c.lblOldTrunk()));
-  lblCash->setText(QString::number(c.lblCash()));
-  btnBuy->setEnabled(c.buyEnabled());
-  btnSell->setEnabled(c.sellEnabled());
+  m_lblNewPrice->setText(QString::number(c.lblNewPrice()));
+  m_lblNewSeats->setText(QString::number(c.lblNewSeats()));
+  m_lblNewTrunk->setText(QString::number(c.lblNewTrunk()));
+  m_lblOldPrice->setText(QString::number(c.lblOldPrice()));
+  m_lblOldSeats->setText(QString::number(c.lblOldSeats()));
+  m_lblOldTrunk->setText(QString::number(c.lblOldTrunk()));
+  m_lblCash->setText(QString::number(c.lblCash()));
+  m_btnBuy->setEnabled(c.buyEnabled());
+  m_btnSell->setEnabled(c.sellEnabled());
 }
 
 void TfrmCars::selectClick(int carKind) { cars().select(carKind); }

@@ -28,16 +28,16 @@ class TfrmCars : public DealerForm {
   void btnSellClick();
   CarDealer& cars();
 
-  QLabel* lblNewPrice = nullptr;
-  QLabel* lblNewSeats = nullptr;
-  QLabel* lblNewTrunk = nullptr;
-  QLabel* lblOldPrice = nullptr;
-  QLabel* lblOldSeats = nullptr;
-  QLabel* lblOldTrunk = nullptr;
-  QLabel* lblCash = nullptr;
-  QPushButton* btnBuy = nullptr;
-  QPushButton* btnSell = nullptr;
-  QPushButton* btnClose = nullptr;
+  QLabel* m_lblNewPrice = nullptr;
+  QLabel* m_lblNewSeats = nullptr;
+  QLabel* m_lblNewTrunk = nullptr;
+  QLabel* m_lblOldPrice = nullptr;
+  QLabel* m_lblOldSeats = nullptr;
+  QLabel* m_lblOldTrunk = nullptr;
+  QLabel* m_lblCash = nullptr;
+  QPushButton* m_btnBuy = nullptr;
+  QPushButton* m_btnSell = nullptr;
+  QPushButton* m_btnClose = nullptr;
 };
 
 }  // namespace quillmere

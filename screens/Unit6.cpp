@@ -13,8 +13,8 @@
 
 #include "game/web.h"
 #include "screens/App.h"
-#include "screens/OnClick.h"
 #include "screens/Pictures.h"
+#include "screens/ScreenKit.h"
 #include "screens/Unit1.h"
 
 namespace quillmere {
@@ -45,25 +45,22 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("quillmere"));
   setFixedSize(402, 362);
-  QPalette black = palette();
-  black.setColor(QPalette::Window, Qt::black);
-  setPalette(black);
-  setAutoFillBackground(true);
+  PaintBlack(*this);
 
-  m_image1 = new QLabel(this);
-  m_image1->setObjectName(QStringLiteral("Image1"));
-  m_image1->setGeometry(0, 0, 402, 300);
-  m_image1->setAlignment(Qt::AlignCenter);
-  m_image1->setPixmap(Picture("start.jpg"));
-  m_image1->setAccessibleName(tr("quillmere, a night street in the city"));
+  auto* image1 = new QLabel(this);
+  image1->setObjectName(QStringLiteral("Image1"));
+  image1->setGeometry(0, 0, 402, 300);
+  image1->setAlignment(Qt::AlignCenter);
+  image1->setPixmap(Picture("start.jpg"));
+  image1->setAccessibleName(tr("quillmere, a night street in the city"));
 
-  m_speedButton2 = new QToolButton(this);
-  m_speedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-  m_speedButton2->setText(QStringLiteral("X"));
-  m_speedButton2->setGeometry(387, 1, 15, 17);
-  m_speedButton2->setFocusPolicy(Qt::NoFocus);
-  m_speedButton2->setAccessibleName(tr("Close"));
-  OnClick(m_speedButton2, this, [this] { m_app.game().Terminate(); });
+  auto* speedButton2 = new QToolButton(this);
+  speedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+  speedButton2->setText(QStringLiteral("X"));
+  speedButton2->setGeometry(387, 1, 15, 17);
+  speedButton2->setFocusPolicy(Qt::NoFocus);
+  speedButton2->setAccessibleName(tr("Close"));
+  OnClick(speedButton2, this, [this] { m_app.game().Terminate(); });
 
   // The links bar under the picture.
   QWidget* panel2 = Bar(this, "Panel2", 300, 30);
@@ -118,8 +115,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   QWidget::setTabOrder(linkButtons[1], linkButtons[2]);
   m_edtLogin->setFocus();
 
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
 }
 
 void TfrmSplash::setGauge(int percent) {
@@ -145,7 +141,6 @@ void TfrmSplash::btnContinueClick() {
   m_app.createLoan();
   m_app.game().NewGame([this](int percent) { setGauge(percent); });
   if (m_app.terminated()) return;
-  QApplication::processEvents();
   hide();
   m_app.frmMain()->refresh();
   m_app.frmMain()->show();

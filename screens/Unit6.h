@@ -4,11 +4,9 @@
 
 #include <QWidget>
 
-class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QToolButton;
 
 namespace quillmere {
 
@@ -30,8 +28,6 @@ class TfrmSplash : public QWidget {
   void setGauge(int percent);
 
   App& m_app;
-  QLabel* m_image1;
-  QToolButton* m_speedButton2;
   QLineEdit* m_edtLogin;
   QPushButton* m_btnContinue;
   QProgressBar* m_loading;

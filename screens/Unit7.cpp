@@ -13,7 +13,7 @@
 
 #include "game/web.h"
 #include "screens/App.h"
-#include "screens/OnClick.h"
+#include "screens/ScreenKit.h"
 
 namespace quillmere {
 
@@ -64,102 +64,102 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app) {
   setWindowTitle(tr("Your time has come."));
   setFixedSize(385, 347);
-  QPalette black = palette();
-  black.setColor(QPalette::Window, Qt::black);
-  black.setColor(QPalette::WindowText, Qt::white);
-  setPalette(black);
-  setAutoFillBackground(true);
+  PaintBlack(*this);
+  QPalette white = palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  setPalette(white);
 
-  Memo1 = makeMemo(this, "Memo1", QRect(8, 8, 369, 89),
-                   tr("You're out of time. You must make a bid now.\n"
-                      "You have worked very hard to even get here and now for the payoff.\n"
-                      "\n"
-                      "Do you have enough money to put a price on the life of the man who \n"
-                      "killed your mother?\n"
-                      "\n"
-                      "There is only one way to find out.\n"
-                      "Post your bid and watch the outcome."));
-  Memo1->setReadOnly(true);
-  Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  Memo1->setFocusPolicy(Qt::StrongFocus);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setAccessibleName(tr("The end of the game"));
+  QPlainTextEdit* memo1 =
+      makeMemo(this, "Memo1", QRect(8, 8, 369, 89),
+               tr("You're out of time. You must make a bid now.\n"
+                  "You have worked very hard to even get here and now for the payoff.\n"
+                  "\n"
+                  "Do you have enough money to put a price on the life of the man who \n"
+                  "killed your mother?\n"
+                  "\n"
+                  "There is only one way to find out.\n"
+                  "Post your bid and watch the outcome."));
+  memo1->setReadOnly(true);
+  memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  memo1->setFocusPolicy(Qt::StrongFocus);
+  memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo1->setAccessibleName(tr("The end of the game"));
 
-  Label1 = makeLabel(this, "Label1", tr("Your Assets:"), 8, 64);
-  edtScore = makeField(this, "edtScore", 72, 105);
-  edtScore->setAccessibleName(tr("Your Assets"));
-  Label2 = makeLabel(this, "Label2", tr("Encrypted:"), 184, 56);
-  edtEncrypted = makeField(this, "edtEncrypted", 240, 137);
-  edtEncrypted->setAccessibleName(tr("Encrypted bid"));
+  makeLabel(this, "Label1", tr("Your Assets:"), 8, 64);
+  m_edtScore = makeField(this, "edtScore", 72, 105);
+  m_edtScore->setAccessibleName(tr("Your Assets"));
+  makeLabel(this, "Label2", tr("Encrypted:"), 184, 56);
+  m_edtEncrypted = makeField(this, "edtEncrypted", 240, 137);
+  m_edtEncrypted->setAccessibleName(tr("Encrypted bid"));
 
   struct Button {
-    QPushButton* TfrmEnd::*control;
     const char* name;
     const char* caption;
     int top;
     void (TfrmEnd::*click)();
   };
   static constexpr Button kButtons[] = {
-      {&TfrmEnd::Button1, "Button1",
-       QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Copy encrypted bid amount to clipboard"), 136,
-       &TfrmEnd::Button1Click},
-      {&TfrmEnd::Button2, "Button2",
-       QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Visit website and post your bid"), 168,
+      {"Button1", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Copy encrypted bid amount to clipboard"),
+       136, &TfrmEnd::Button1Click},
+      {"Button2", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Visit website and post your bid"), 168,
        &TfrmEnd::Button2Click},
-      {&TfrmEnd::Button4, "Button4", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Retire"), 200,
-       &TfrmEnd::Button4Click},
+      {"Button4", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Retire"), 200, &TfrmEnd::Button4Click},
   };
-  for (const Button& b : kButtons) {
+  QPushButton* buttons[std::size(kButtons)];
+  for (std::size_t i = 0; i < std::size(kButtons); ++i) {
+    const Button& b = kButtons[i];
     auto* button = new QPushButton(tr(b.caption), this);
     button->setObjectName(QString::fromLatin1(b.name));
     button->setGeometry(8, b.top, 369, 25);
     OnClick(button, this, b.click);
-    this->*b.control = button;
+    buttons[i] = button;
   }
+  m_Button2 = buttons[1];
 
-  GroupBox1 = new QGroupBox(tr(" Instructions "), this);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox1->setGeometry(8, 232, 369, 105);
-  Memo2 = makeMemo(GroupBox1, "Memo2", QRect(8, 16, 353, 81),
-                   tr("Visit our website\n"
-                      "%1\n"
-                      "\n"
-                      "Log in as a bidder or create a new account.\n"
-                      "Paste your encrypted bid into your account by pressing Ctrl+V.\n"
-                      "\n"
-                      "Good Luck.")
-                       .arg(m_app.webAddress(kWebsitePage)));
-  Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo2->setAccessibleName(tr("Instructions"));
-  Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* groupBox1 = new QGroupBox(tr(" Instructions "), this);
+  groupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  groupBox1->setGeometry(8, 232, 369, 105);
+  QPlainTextEdit* memo2 =
+      makeMemo(groupBox1, "Memo2", QRect(8, 16, 353, 81),
+               tr("Visit our website\n"
+                  "%1\n"
+                  "\n"
+                  "Log in as a bidder or create a new account.\n"
+                  "Paste your encrypted bid into your account by pressing Ctrl+V.\n"
+                  "\n"
+                  "Good Luck.")
+                   .arg(m_app.webAddress(kWebsitePage)));
+  memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo2->setAccessibleName(tr("Instructions"));
+  memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  setTabOrder(Memo1, Button1);
-  setTabOrder(Button1, edtScore);
-  setTabOrder(edtScore, Button2);
-  setTabOrder(Button2, Button4);
-  setTabOrder(Button4, edtEncrypted);
-  setTabOrder(edtEncrypted, Memo2);
+  setTabOrder(memo1, buttons[0]);
+  setTabOrder(buttons[0], m_edtScore);
+  setTabOrder(m_edtScore, m_Button2);
+  setTabOrder(m_Button2, buttons[2]);
+  setTabOrder(buttons[2], m_edtEncrypted);
+  setTabOrder(m_edtEncrypted, memo2);
   // The screen is given the focus when it opens; the first control in the tab order takes it.
-  setFocusProxy(Memo1);
+  setFocusProxy(memo1);
 
   refresh();
 }
 
 void TfrmEnd::refresh() {
   const EndScreen& end = m_app.game().end();
-  edtScore->setText(QString::fromStdString(end.edtScore));
-  edtEncrypted->setText(QString::fromStdString(end.edtEncrypted));
+  m_edtScore->setText(QString::fromStdString(end.edtScore));
+  m_edtEncrypted->setText(QString::fromStdString(end.edtEncrypted));
   // A long code is read from its start.
-  edtScore->setCursorPosition(0);
-  edtEncrypted->setCursorPosition(0);
+  m_edtScore->setCursorPosition(0);
+  m_edtEncrypted->setCursorPosition(0);
 }
 
 void TfrmEnd::Button1Click() {
-  edtEncrypted->selectAll();
+  m_edtEncrypted->selectAll();
   // Like any copy, an empty selection leaves the clipboard as it was.
-  if (edtEncrypted->hasSelectedText())
-    QGuiApplication::clipboard()->setText(edtEncrypted->selectedText());
-  Button2->setFocus();
+  if (m_edtEncrypted->hasSelectedText())
+    QGuiApplication::clipboard()->setText(m_edtEncrypted->selectedText());
+  m_Button2->setFocus();
 }
 
 void TfrmEnd::Button2Click() { m_app.OpenInBrowser(kWebsitePage); }
@@ -174,7 +174,7 @@ void TfrmEnd::closeEvent(QCloseEvent* event) {
 
 void TfrmEnd::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  CentreOnScreen(*this);
 }
 
 }  // namespace quillmere

@@ -3,10 +3,7 @@
 
 #include <QWidget>
 
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace quillmere {
@@ -31,16 +28,9 @@ class TfrmEnd : public QWidget {
   void Button4Click();
 
   App& m_app;
-  QPlainTextEdit* Memo1;
-  QLabel* Label1;
-  QLineEdit* edtScore;
-  QLabel* Label2;
-  QLineEdit* edtEncrypted;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button2 = nullptr;
-  QPushButton* Button4 = nullptr;
-  QGroupBox* GroupBox1;
-  QPlainTextEdit* Memo2;
+  QLineEdit* m_edtScore;
+  QLineEdit* m_edtEncrypted;
+  QPushButton* m_Button2 = nullptr;
 };
 
 }  // namespace quillmere

@@ -7,8 +7,8 @@
 
 #include "screens/App.h"
 #include "screens/IntegerBox.h"
-#include "screens/OnClick.h"
 #include "screens/Pictures.h"
+#include "screens/ScreenKit.h"
 
 namespace quillmere {
 
@@ -17,10 +17,7 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
   // A fixed frame with no close, minimise or maximise icons: OK or Cancel ends it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(243, 101);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, Qt::black);
-  setPalette(colours);
-  setAutoFillBackground(true);
+  PaintBlack(*this);
 
   auto* imgTony = new QLabel(this);
   imgTony->setObjectName(QStringLiteral("imgTony"));
