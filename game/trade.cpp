@@ -48,10 +48,18 @@ void Game::btnBuyClick() {
   if (m_state.possession.size() != rowsBefore) m_state.sellText = ToText(0);
 }
 
-void Game::edtBuyChange(std::string text) { m_state.buyText = std::move(text); }
-void Game::edtBuyStep(int delta) { m_state.buyText = StepAmount(m_state.buyText, delta); }
-void Game::edtSellChange(std::string text) { m_state.sellText = std::move(text); }
-void Game::edtSellStep(int delta) { m_state.sellText = StepAmount(m_state.sellText, delta); }
+void Game::edtBuyChange(std::string text) {
+  if (!m_finished) m_state.buyText = std::move(text);
+}
+void Game::edtBuyStep(int delta) {
+  if (!m_finished) m_state.buyText = StepAmount(m_state.buyText, delta);
+}
+void Game::edtSellChange(std::string text) {
+  if (!m_finished) m_state.sellText = std::move(text);
+}
+void Game::edtSellStep(int delta) {
+  if (!m_finished) m_state.sellText = StepAmount(m_state.sellText, delta);
+}
 
 void Game::drug2MouseUp(int row) {
   if (m_finished || row < 1 || std::size_t(row) > m_state.possession.size()) return;
