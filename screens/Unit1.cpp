@@ -2,12 +2,9 @@
 #include "screens/Unit1.h"
 
 #include <QCloseEvent>
-#include <QFrame>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +16,7 @@
 #include "game/game.h"
 #include "game/web.h"
 #include "screens/App.h"
+#include "screens/ControlTable.h"
 #include "screens/Grid.h"
 #include "screens/IntegerBox.h"
 #include "screens/Pictures.h"
@@ -34,60 +32,30 @@ namespace {
 constexpr int kClientWidth = 592;
 constexpr int kClientHeight = 418;
 constexpr int kStatusHeight = 19;
-constexpr int kRowHeight = 18;
 
 QString Number(std::int64_t value) { return QString::fromStdString(ToText(value)); }
 
 QString Tr(const char* text) { return TfrmMain::tr(text); }
-
-void ShowPicture(QLabel* control, std::string_view file) {
-  const QPixmap pixmap = Picture(file);
-  if (control->pixmap().cacheKey() != pixmap.cacheKey()) control->setPixmap(pixmap);
-}
-
-enum class Kind {
-  Panel,       // grey, framed
-  BlackPanel,  // holds a grid or a picture
-  Label,
-  Picture,
-  Button,
-  SmallButton,
-  NumberBox,
-  Bevel,
-  Gauge,
-  MarketGrid,
-  PossessionGrid,
-};
-
-enum Flags { kRight = 1, kWrap = 2 };
-
-// One control of the screen. Positions are relative to the enclosing panel (none: the
-// window); a right-aligned label is placed by its right edge less its width. A picture's
-// caption is its file.
-struct Control {
-  const char* name;
-  Kind kind;
-  const char* parent;
-  int left, top, width, height;
-  const char* caption = "";
-  int flags = 0;
-};
 
 constexpr Control kControls[] = {
     // Market.
     {"Label5", Kind::Label, "", 8, 8, 185, 13,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Currently On The Market:")},
     {"Panel6", Kind::BlackPanel, "", 8, 23, 185, 312},
-    {"drug1", Kind::MarketGrid, "Panel6", 0, 0, 185, 312},
+    {"drug1", Kind::MarketGrid, "Panel6", 0, 0, 185, 312, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Market")},
     // Trade panel and possession.
     {"Panel2", Kind::Panel, "", 202, 8, 210, 177},
     {"Panel8", Kind::BlackPanel, "Panel2", 4, 8, 89, 72},
-    {"imgDrug", Kind::Picture, "Panel8", 0, 0, 89, 72},
-    {"edtBuy", Kind::NumberBox, "Panel2", 100, 8, 52, 22},
+    {"imgDrug", Kind::Picture, "Panel8", 0, 0, 89, 72, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the good")},
+    {"edtBuy", Kind::NumberBox, "Panel2", 100, 8, 52, 22, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to buy")},
     {"btnBuy", Kind::Button, "Panel2", 156, 7, 49, 25,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Buy")},
     {"Bevel1", Kind::Bevel, "Panel2", 100, 42, 105, 2},
-    {"edtSell", Kind::NumberBox, "Panel2", 100, 56, 52, 22},
+    {"edtSell", Kind::NumberBox, "Panel2", 100, 56, 52, 22, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to sell")},
     {"btnSell", Kind::Button, "Panel2", 156, 55, 49, 25,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Sell")},
     {"Bevel2", Kind::Bevel, "Panel2", 4, 83, 202, 2},
@@ -103,23 +71,27 @@ constexpr Control kControls[] = {
     {"Label6", Kind::Label, "", 202, 192, 210, 13,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "In Your Possession:")},
     {"Panel7", Kind::BlackPanel, "", 202, 207, 210, 128},
-    {"drug2", Kind::PossessionGrid, "Panel7", 0, 0, 210, 128},
+    {"drug2", Kind::PossessionGrid, "Panel7", 0, 0, 210, 128, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "In your possession")},
     // Money.
     {"Panel1", Kind::Panel, "", 416, 8, 169, 145},
     {"lblDays", Kind::Label, "Panel1", 4, 3, 84, 13, "Day 1 of 31"},
     {"lblTime", Kind::Label, "Panel1", 161 - 70, 3, 70, 13, "Morning", kRight},
     {"Bevel3", Kind::Bevel, "Panel1", 4, 22, 161, 2},
-    {"Image2", Kind::Picture, "Panel1", 4, 28, 32, 32, "cash.png"},
+    {"Image2", Kind::Picture, "Panel1", 4, 28, 32, 32, "cash.png", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Cash")},
     {"SpeedButton1", Kind::SmallButton, "Panel1", 38, 28, 48, 32,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "withdraw")},
     {"lblcash", Kind::Label, "Panel1", 88, 40, 73, 13, "2000", kRight},
     {"Bevel4", Kind::Bevel, "Panel1", 4, 63, 161, 2},
-    {"Image3", Kind::Picture, "Panel1", 4, 68, 32, 32, "bank.png"},
+    {"Image3", Kind::Picture, "Panel1", 4, 68, 32, 32, "bank.png", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Bank")},
     {"SpeedButton3", Kind::SmallButton, "Panel1", 38, 68, 48, 32,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "deposit")},
     {"lblbank", Kind::Label, "Panel1", 161 - 73, 80, 73, 13, "0", kRight},
     {"Bevel5", Kind::Bevel, "Panel1", 4, 103, 161, 2},
-    {"Image4", Kind::Picture, "Panel1", 4, 108, 32, 32, "tonyicon.png"},
+    {"Image4", Kind::Picture, "Panel1", 4, 108, 32, 32, "tonyicon.png", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Debt to Tony")},
     {"btntonysome", Kind::SmallButton, "Panel1", 38, 108, 48, 17,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "some")},
     {"btnTonyall", Kind::SmallButton, "Panel1", 38, 124, 48, 17,
@@ -134,7 +106,8 @@ constexpr Control kControls[] = {
     {"Bevel6", Kind::Bevel, "Panel3", 3, 21, 163, 2},
     {"lblCar", Kind::Label, "Panel3", 3, 24, 80, 29, "Honda Civic", kWrap},
     {"Panel9", Kind::Panel, "Panel3", 88, 24, 75, 35},
-    {"imgCar", Kind::Picture, "Panel9", 0, 0, 75, 35},
+    {"imgCar", Kind::Picture, "Panel9", 0, 0, 75, 35, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the car")},
     {"Label4", Kind::Label, "Panel3", 3, 60, 40, 13,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Value")},
     {"lblCarValue", Kind::Label, "Panel3", 160 - 70, 60, 70, 13, "7000", kRight},
@@ -150,7 +123,8 @@ constexpr Control kControls[] = {
     {"Label14", Kind::Label, "Panel3", 133, 96, 6, 13, "/"},
     {"lblTotSeat", Kind::Label, "Panel3", 140, 96, 25, 13, "4"},
     {"Bevel8", Kind::Bevel, "Panel3", 3, 112, 163, 2},
-    {"health", Kind::Gauge, "Panel3", 3, 116, 164, 16},
+    {"health", Kind::Gauge, "Panel3", 3, 116, 164, 16, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Health")},
     {"btnHospital", Kind::SmallButton, "Panel3", 3, 134, 164, 17,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Visit a Hospital")},
     // Gun.
@@ -162,7 +136,8 @@ constexpr Control kControls[] = {
     {"Bevel9", Kind::Bevel, "Panel4", 3, 21, 163, 2},
     {"lblGun", Kind::Label, "Panel4", 3, 24, 80, 29, "NONE", kWrap},
     {"Panel11", Kind::Panel, "Panel4", 88, 24, 75, 35},
-    {"imgGun", Kind::Picture, "Panel11", 0, 0, 75, 35},
+    {"imgGun", Kind::Picture, "Panel11", 0, 0, 75, 35, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the gun")},
     {"Bevel10", Kind::Bevel, "Panel4", 3, 61, 163, 2},
     {"Label18", Kind::Label, "Panel4", 3, 65, 40, 13,
      QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Value")},
@@ -251,21 +226,8 @@ const WebItem kWebItems[] = {
     {"Tutorial1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "&Tutorial"), kTutorialPage},
 };
 
-// What a screen reader says for the controls that show no text of their own.
-const std::pair<const char*, const char*> kAccessibleNames[] = {
-    {"drug1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Market")},
-    {"drug2", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "In your possession")},
-    {"edtBuy", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to buy")},
-    {"edtSell", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to sell")},
-    {"imgDrug", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the good")},
-    {"Image2", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Cash")},
-    {"Image3", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Bank")},
-    {"Image4", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Debt to Tony")},
-    {"imgCar", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the car")},
-    {"imgGun", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the gun")},
-    {"health", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Health")},
-    {"barStatus", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Status")},
-};
+// What a screen reader says for the status line, which is not one of the table's controls.
+const char* const kStatusName = QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Status");
 
 // The keyboard's way through the screen; the travel buttons follow in the places' order.
 const char* const kTabOrder[] = {
@@ -273,89 +235,6 @@ const char* const kTabOrder[] = {
     "drug2",        "SpeedButton1", "SpeedButton3", "btntonysome", "btnTonyall",
     "SpeedButton7", "btnHospital",  "SpeedButton8",
 };
-
-QWidget* MakeControl(const Control& c, QWidget* parent) {
-  QWidget* widget = nullptr;
-  switch (c.kind) {
-    case Kind::Panel: {
-      auto* panel = new QFrame(parent);
-      panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-      QPalette colours = panel->palette();
-      colours.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
-      colours.setColor(QPalette::Light, QColor(0xc0, 0xc0, 0xc0));
-      colours.setColor(QPalette::Dark, QColor(0x40, 0x40, 0x40));
-      panel->setPalette(colours);
-      panel->setAutoFillBackground(true);
-      widget = panel;
-      break;
-    }
-    case Kind::BlackPanel: {
-      widget = new QFrame(parent);
-      PaintBlack(*widget);
-      break;
-    }
-    case Kind::Label: {
-      auto* label = new QLabel(Tr(c.caption), parent);
-      label->setTextFormat(Qt::PlainText);
-      label->setAlignment(((c.flags & kRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-      label->setWordWrap(c.flags & kWrap);
-      QPalette colours = label->palette();
-      colours.setColor(QPalette::WindowText, Qt::white);
-      label->setPalette(colours);
-      widget = label;
-      break;
-    }
-    case Kind::Picture: {
-      auto* picture = new QLabel(parent);
-      picture->setAlignment(Qt::AlignCenter);
-      ShowPicture(picture, c.caption);
-      widget = picture;
-      break;
-    }
-    case Kind::Button:
-    case Kind::SmallButton: {
-      auto* button = new QPushButton(Tr(c.caption), parent);
-      button->setAutoDefault(false);
-      if (c.kind == Kind::SmallButton) {
-        QFont small;
-        small.setPointSize(6);
-        button->setFont(small);
-      }
-      widget = button;
-      break;
-    }
-    case Kind::NumberBox:
-      widget = new IntegerBox(parent);
-      break;
-    case Kind::Bevel: {
-      auto* bevel = new QFrame(parent);
-      bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-      widget = bevel;
-      break;
-    }
-    case Kind::Gauge: {
-      auto* gauge = new QProgressBar(parent);
-      gauge->setRange(0, 100);
-      gauge->setFormat(QStringLiteral("%p%"));
-      gauge->setTextVisible(true);
-      gauge->setStyleSheet(
-          QStringLiteral("QProgressBar { background: red; border: 1px solid #404040; color: black;"
-                         " text-align: center; }"
-                         "QProgressBar::chunk { background: #00c000; }"));
-      widget = gauge;
-      break;
-    }
-    case Kind::MarketGrid:
-      widget = new Grid(2, 91, kRowHeight, Qt::ScrollBarAlwaysOff, parent);
-      break;
-    case Kind::PossessionGrid:
-      widget = new Grid(3, 75, kRowHeight, Qt::ScrollBarAsNeeded, parent);
-      break;
-  }
-  widget->setObjectName(QString::fromUtf8(c.name));
-  widget->setGeometry(c.left, c.top, c.width, c.height);
-  return widget;
-}
 
 }  // namespace
 
@@ -380,10 +259,7 @@ void TfrmMain::buildControls() {
   PaintBlack(*client);
   setCentralWidget(client);
 
-  for (const Control& c : kControls) {
-    QWidget* parent = *c.parent ? client->findChild<QWidget*>(QString::fromUtf8(c.parent)) : client;
-    MakeControl(c, parent);
-  }
+  BuildControls(*client, "quillmere::TfrmMain", kControls);
 
   auto* travel = client->findChild<QWidget*>(QStringLiteral("Panel5"));
   for (int i = 0; i < kPlaceCount; ++i) {
@@ -470,8 +346,7 @@ void TfrmMain::connectControls() {
 }
 
 void TfrmMain::setAccessibility() {
-  for (const auto& [name, accessible] : kAccessibleNames)
-    findChild<QWidget*>(QString::fromUtf8(name))->setAccessibleName(Tr(accessible));
+  statusBar()->setAccessibleName(Tr(kStatusName));
   QWidget* previous = nullptr;
   auto chain = [&previous](QWidget* next) {
     if (previous) setTabOrder(previous, next);
