@@ -96,7 +96,7 @@ QWidget* MakeControl(const Control& c, const QString& caption, QWidget* parent) 
     case Kind::Memo: {
       auto* memo = new QPlainTextEdit(parent);
       memo->setTabChangesFocus(true);
-      memo->setPlainText(caption);
+      if (!caption.isEmpty()) memo->setPlainText(caption);
       if (c.flags & kReadOnly) {
         memo->setReadOnly(true);
         memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "screens/App.h"
+#include "screens/ControlTable.h"
 #include "screens/Pictures.h"
 #include "screens/ScreenKit.h"
 #include "screens/Translation.h"
@@ -26,6 +27,28 @@ constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 5;
 constexpr int kButtonTop = kMargin + kBoxHeight + kMargin;
+constexpr int kButtonStep = kButtonWidth + kButtonGap;
+// The buttons stand in one row that ends under the log's right edge.
+constexpr int kRowLeft = kLogLeft + kLogWidth - 5 * kButtonWidth - 4 * kButtonGap;
+
+// Left to right, each at its own place: a hidden button leaves its gap. Enter presses the
+// focused button only: no button of the encounter is a default.
+constexpr Control kControls[] = {
+    {"imgBusted", Kind::Picture, "", kPictureLeft, kMargin, 63, kBoxHeight, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Your pursuer")},
+    {"Memo1", Kind::Memo, "", kLogLeft, kMargin, kLogWidth, kBoxHeight, "", kReadOnly,
+     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "What happens")},
+    {"btnClose", Kind::Button, "", kRowLeft, kButtonTop, kButtonWidth, kButtonHeight,
+     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close")},
+    {"btnQuit", Kind::Button, "", kRowLeft + kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
+     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close Game")},
+    {"btn1", Kind::Button, "", kRowLeft + 2 * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
+     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Pay")},
+    {"btn2", Kind::Button, "", kRowLeft + 3 * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
+     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Run")},
+    {"btn3", Kind::Button, "", kRowLeft + 4 * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
+     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Fight")},
+};
 
 }  // namespace
 
@@ -42,51 +65,26 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
   face.setColor(QPalette::Base, face.color(QPalette::Button));
   setPalette(face);
 
-  m_imgBusted = new QLabel(this);
-  m_imgBusted->setObjectName(QStringLiteral("imgBusted"));
-  m_imgBusted->setGeometry(kPictureLeft, kMargin, 63, kBoxHeight);
-  m_imgBusted->setAccessibleName(tr("Your pursuer"));
-
-  m_Memo1 = new QPlainTextEdit(this);
-  m_Memo1->setObjectName(QStringLiteral("Memo1"));
-  m_Memo1->setGeometry(kLogLeft, kMargin, kLogWidth, kBoxHeight);
-  m_Memo1->setReadOnly(true);
-  m_Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  m_Memo1->setFocusPolicy(Qt::StrongFocus);
-  m_Memo1->setTabChangesFocus(true);
-  m_Memo1->setAccessibleName(tr("What happens"));
+  BuildControls(*this, "quillmere::TfrmBusted", kControls);
+  m_imgBusted = findChild<QLabel*>(QStringLiteral("imgBusted"));
+  m_Memo1 = findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
   m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-  // Left to right, each at its own place: a hidden button leaves its gap.
   struct Button {
     QPushButton* TfrmBusted::*control;
     const char* name;
-    const char* caption;
     void (TfrmBusted::*click)();
   };
   static constexpr Button kButtons[] = {
-      {&TfrmBusted::m_btnClose, "btnClose", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close"),
-       &TfrmBusted::btnCloseClick},
-      {&TfrmBusted::m_btnQuit, "btnQuit", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close Game"),
-       &TfrmBusted::btnQuitClick},
-      {&TfrmBusted::m_btn1, "btn1", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Pay"),
-       &TfrmBusted::btn1Click},
-      {&TfrmBusted::m_btn2, "btn2", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Run"),
-       &TfrmBusted::btn2Click},
-      {&TfrmBusted::m_btn3, "btn3", QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Fight"),
-       &TfrmBusted::btn3Click},
+      {&TfrmBusted::m_btnClose, "btnClose", &TfrmBusted::btnCloseClick},
+      {&TfrmBusted::m_btnQuit, "btnQuit", &TfrmBusted::btnQuitClick},
+      {&TfrmBusted::m_btn1, "btn1", &TfrmBusted::btn1Click},
+      {&TfrmBusted::m_btn2, "btn2", &TfrmBusted::btn2Click},
+      {&TfrmBusted::m_btn3, "btn3", &TfrmBusted::btn3Click},
   };
-  constexpr int rowWidth = 5 * kButtonWidth + 4 * kButtonGap;
-  int left = kLogLeft + kLogWidth - rowWidth;
   for (const Button& b : kButtons) {
-    auto* button = new QPushButton(tr(b.caption), this);
-    button->setObjectName(QString::fromLatin1(b.name));
-    button->setGeometry(left, kButtonTop, kButtonWidth, kButtonHeight);
-    // Enter presses the focused button only: no button of the encounter is a default.
-    button->setAutoDefault(false);
-    OnClick(button, this, b.click);
-    this->*b.control = button;
-    left += kButtonWidth + kButtonGap;
+    this->*b.control = findChild<QPushButton*>(QString::fromLatin1(b.name));
+    OnClick(this->*b.control, this, b.click);
   }
   m_btnClose->hide();
   m_btnQuit->hide();

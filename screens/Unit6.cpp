@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -13,7 +12,7 @@
 
 #include "game/web.h"
 #include "screens/App.h"
-#include "screens/Pictures.h"
+#include "screens/ControlTable.h"
 #include "screens/ScreenKit.h"
 #include "screens/Unit1.h"
 
@@ -21,22 +20,39 @@ namespace quillmere {
 
 namespace {
 
-QWidget* Bar(QWidget* parent, const char* name, int top, int height) {
-  auto* bar = new QWidget(parent);
-  bar->setObjectName(QString::fromLatin1(name));
-  bar->setGeometry(0, top, 402, height);
-  bar->setAutoFillBackground(true);
-  return bar;
-}
+constexpr Control kControls[] = {
+    {"Image1", Kind::Picture, "", 0, 0, 402, 300, "start.jpg", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "quillmere, a night street in the city")},
+    {"SpeedButton2", Kind::ToolButton, "", 387, 1, 15, 17, "X", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Close")},
+    // The links bar under the picture.
+    {"Panel2", Kind::Bar, "", 0, 300, 402, 30},
+    {"Button2", Kind::Button, "Panel2", 1, 5, 136, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Introduction"), kAutoDefault},
+    {"Button1", Kind::Button, "Panel2", 137, 5, 136, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Tutorial"), kAutoDefault},
+    {"Button3", Kind::Button, "Panel2", 272, 5, 129, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Website"), kAutoDefault},
+    // The name and loading bar at the bottom.
+    {"Panel1", Kind::Bar, "", 0, 330, 402, 32},
+    {"Label2", Kind::Label, "Panel1", 6, 9, 0, 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Name:"), kMiddle | kFit},
+    {"edtLogin", Kind::Field, "Panel1", 40, 5, 121, 21, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Name")},
+    {"btnContinue", Kind::Button, "Panel1", 168, 4, 105, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Continue"), kDefault},
+    {"Label1", Kind::Label, "Panel1", 278, 0, 0, 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Loading..."), kMiddle | kFit},
+    {"loading", Kind::Progress, "Panel1", 278, 14, 120, 17, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Loading")},
+};
 
-QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->move(left, top);
-  label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-  label->adjustSize();
-  return label;
-}
+// The links under the picture and the pages they open.
+const std::pair<const char*, std::string_view> kLinks[] = {
+    {"Button2", kIntroductionPage},
+    {"Button1", kTutorialPage},
+    {"Button3", kWebsitePage},
+};
 
 }  // namespace
 
@@ -47,67 +63,18 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   setFixedSize(402, 362);
   PaintBlack(*this);
 
-  auto* image1 = new QLabel(this);
-  image1->setObjectName(QStringLiteral("Image1"));
-  image1->setGeometry(0, 0, 402, 300);
-  image1->setAlignment(Qt::AlignCenter);
-  image1->setPixmap(Picture("start.jpg"));
-  image1->setAccessibleName(tr("quillmere, a night street in the city"));
-
-  auto* speedButton2 = new QToolButton(this);
-  speedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-  speedButton2->setText(QStringLiteral("X"));
-  speedButton2->setGeometry(387, 1, 15, 17);
-  speedButton2->setFocusPolicy(Qt::NoFocus);
-  speedButton2->setAccessibleName(tr("Close"));
-  OnClick(speedButton2, this, [this] { m_app.game().Terminate(); });
-
-  // The links bar under the picture.
-  QWidget* panel2 = Bar(this, "Panel2", 300, 30);
-  struct Link {
-    const char* name;
-    const char* caption;
-    int left;
-    int width;
-    std::string_view page;
-  };
-  const Link links[] = {
-      {"Button2", QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Introduction"), 1, 136,
-       kIntroductionPage},
-      {"Button1", QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Tutorial"), 137, 136, kTutorialPage},
-      {"Button3", QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Website"), 272, 129, kWebsitePage},
-  };
+  BuildControls(*this, "quillmere::TfrmSplash", kControls);
+  OnClick(findChild<QToolButton*>(QStringLiteral("SpeedButton2")), this,
+          [this] { m_app.game().Terminate(); });
   QList<QPushButton*> linkButtons;
-  for (const Link& link : links) {
-    auto* button = new QPushButton(tr(link.caption), panel2);
-    button->setObjectName(QString::fromLatin1(link.name));
-    button->setGeometry(link.left, 5, link.width, 25);
-    button->setAutoDefault(true);
-    const std::string_view page = link.page;
-    OnClick(button, this, [this, page] { m_app.OpenInBrowser(page); });
-    linkButtons << button;
+  for (const auto& [name, page] : kLinks) {
+    linkButtons << findChild<QPushButton*>(QString::fromLatin1(name));
+    OnClick(linkButtons.back(), this, [this, page = page] { m_app.OpenInBrowser(page); });
   }
-
-  // The name and loading bar at the bottom.
-  QWidget* panel1 = Bar(this, "Panel1", 330, 32);
-  WhiteLabel(panel1, "Label2", tr("Name:"), 6, 9);
-  m_edtLogin = new QLineEdit(panel1);
-  m_edtLogin->setObjectName(QStringLiteral("edtLogin"));
-  m_edtLogin->setGeometry(40, 5, 121, 21);
-  m_edtLogin->setAccessibleName(tr("Name"));
-  m_btnContinue = new QPushButton(tr("Continue"), panel1);
-  m_btnContinue->setObjectName(QStringLiteral("btnContinue"));
-  m_btnContinue->setGeometry(168, 4, 105, 25);
-  m_btnContinue->setDefault(true);
+  m_edtLogin = findChild<QLineEdit*>(QStringLiteral("edtLogin"));
+  m_btnContinue = findChild<QPushButton*>(QStringLiteral("btnContinue"));
   OnClick(m_btnContinue, this, &TfrmSplash::btnContinueClick);
-  WhiteLabel(panel1, "Label1", tr("Loading..."), 278, 0);
-  m_loading = new QProgressBar(panel1);
-  m_loading->setObjectName(QStringLiteral("loading"));
-  m_loading->setGeometry(278, 14, 120, 17);
-  m_loading->setRange(0, 100);
-  m_loading->setValue(0);
-  m_loading->setTextVisible(true);
-  m_loading->setAccessibleName(tr("Loading"));
+  m_loading = findChild<QProgressBar*>(QStringLiteral("loading"));
 
   QWidget::setTabOrder(m_edtLogin, m_btnContinue);
   QWidget::setTabOrder(m_btnContinue, linkButtons[0]);

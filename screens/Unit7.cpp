@@ -3,9 +3,7 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,6 +11,7 @@
 
 #include "game/web.h"
 #include "screens/App.h"
+#include "screens/ControlTable.h"
 #include "screens/ScreenKit.h"
 
 namespace quillmere {
@@ -20,43 +19,39 @@ namespace quillmere {
 namespace {
 
 constexpr int kRowTop = 104;
-constexpr int kFieldHeight = 21;
-constexpr int kLabelOffset = 4;
+constexpr int kLabelTop = kRowTop + 4;
 
-// The screen's text boxes: white on grey, on the black window.
-void paintGrey(QWidget* box) {
-  QPalette grey = box->palette();
-  grey.setColor(QPalette::Base, QColor(128, 128, 128));
-  grey.setColor(QPalette::Text, Qt::white);
-  box->setPalette(grey);
-}
-
-QPlainTextEdit* makeMemo(QWidget* parent, const char* name, const QRect& place,
-                         const QString& text) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setObjectName(QString::fromLatin1(name));
-  memo->setGeometry(place);
-  memo->setTabChangesFocus(true);
-  memo->setPlainText(text);
-  paintGrey(memo);
-  return memo;
-}
-
-QLineEdit* makeField(QWidget* parent, const char* name, int left, int width) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(QString::fromLatin1(name));
-  field->setGeometry(left, kRowTop, width, kFieldHeight);
-  field->setReadOnly(true);
-  paintGrey(field);
-  return field;
-}
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& caption, int left, int width) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(left, kRowTop + kLabelOffset, width, 13);
-  return label;
-}
+constexpr Control kControls[] = {
+    {"Memo1", Kind::Memo, "", 8, 8, 369, 89,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd",
+                       "You're out of time. You must make a bid now.\n"
+                       "You have worked very hard to even get here and now for the payoff.\n"
+                       "\n"
+                       "Do you have enough money to put a price on the life of the man who \n"
+                       "killed your mother?\n"
+                       "\n"
+                       "There is only one way to find out.\n"
+                       "Post your bid and watch the outcome."),
+     kGrey | kReadOnly, QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "The end of the game")},
+    {"Label1", Kind::Label, "", 8, kLabelTop, 64, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Your Assets:"), kMiddle},
+    {"edtScore", Kind::Field, "", 72, kRowTop, 105, 21, "", kGrey | kReadOnly,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Your Assets")},
+    {"Label2", Kind::Label, "", 184, kLabelTop, 56, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Encrypted:"), kMiddle},
+    {"edtEncrypted", Kind::Field, "", 240, kRowTop, 137, 21, "", kGrey | kReadOnly,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Encrypted bid")},
+    {"Button1", Kind::Button, "", 8, 136, 369, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Copy encrypted bid amount to clipboard")},
+    {"Button2", Kind::Button, "", 8, 168, 369, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Visit website and post your bid")},
+    {"Button4", Kind::Button, "", 8, 200, 369, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Retire")},
+    {"GroupBox1", Kind::Group, "", 8, 232, 369, 105,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", " Instructions ")},
+    {"Memo2", Kind::Memo, "GroupBox1", 8, 16, 353, 81, "", kGrey,
+     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Instructions")},
+};
 
 }  // namespace
 
@@ -69,68 +64,28 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
   white.setColor(QPalette::WindowText, Qt::white);
   setPalette(white);
 
-  QPlainTextEdit* memo1 =
-      makeMemo(this, "Memo1", QRect(8, 8, 369, 89),
-               tr("You're out of time. You must make a bid now.\n"
-                  "You have worked very hard to even get here and now for the payoff.\n"
-                  "\n"
-                  "Do you have enough money to put a price on the life of the man who \n"
-                  "killed your mother?\n"
-                  "\n"
-                  "There is only one way to find out.\n"
-                  "Post your bid and watch the outcome."));
-  memo1->setReadOnly(true);
-  memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  memo1->setFocusPolicy(Qt::StrongFocus);
+  BuildControls(*this, "quillmere::TfrmEnd", kControls);
+  auto* memo1 = findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
   memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo1->setAccessibleName(tr("The end of the game"));
-
-  makeLabel(this, "Label1", tr("Your Assets:"), 8, 64);
-  m_edtScore = makeField(this, "edtScore", 72, 105);
-  m_edtScore->setAccessibleName(tr("Your Assets"));
-  makeLabel(this, "Label2", tr("Encrypted:"), 184, 56);
-  m_edtEncrypted = makeField(this, "edtEncrypted", 240, 137);
-  m_edtEncrypted->setAccessibleName(tr("Encrypted bid"));
-
-  struct Button {
-    const char* name;
-    const char* caption;
-    int top;
-    void (TfrmEnd::*click)();
-  };
-  static constexpr Button kButtons[] = {
-      {"Button1", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Copy encrypted bid amount to clipboard"),
-       136, &TfrmEnd::Button1Click},
-      {"Button2", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Visit website and post your bid"), 168,
-       &TfrmEnd::Button2Click},
-      {"Button4", QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Retire"), 200, &TfrmEnd::Button4Click},
-  };
-  QPushButton* buttons[std::size(kButtons)];
-  for (std::size_t i = 0; i < std::size(kButtons); ++i) {
-    const Button& b = kButtons[i];
-    auto* button = new QPushButton(tr(b.caption), this);
-    button->setObjectName(QString::fromLatin1(b.name));
-    button->setGeometry(8, b.top, 369, 25);
-    OnClick(button, this, b.click);
-    buttons[i] = button;
-  }
+  m_edtScore = findChild<QLineEdit*>(QStringLiteral("edtScore"));
+  m_edtEncrypted = findChild<QLineEdit*>(QStringLiteral("edtEncrypted"));
+  QPushButton* buttons[] = {findChild<QPushButton*>(QStringLiteral("Button1")),
+                            findChild<QPushButton*>(QStringLiteral("Button2")),
+                            findChild<QPushButton*>(QStringLiteral("Button4"))};
   m_Button2 = buttons[1];
-
-  auto* groupBox1 = new QGroupBox(tr(" Instructions "), this);
-  groupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  groupBox1->setGeometry(8, 232, 369, 105);
-  QPlainTextEdit* memo2 =
-      makeMemo(groupBox1, "Memo2", QRect(8, 16, 353, 81),
-               tr("Visit our website\n"
-                  "%1\n"
-                  "\n"
-                  "Log in as a bidder or create a new account.\n"
-                  "Paste your encrypted bid into your account by pressing Ctrl+V.\n"
-                  "\n"
-                  "Good Luck.")
-                   .arg(m_app.webAddress(kWebsitePage)));
+  OnClick(buttons[0], this, &TfrmEnd::Button1Click);
+  OnClick(buttons[1], this, &TfrmEnd::Button2Click);
+  OnClick(buttons[2], this, &TfrmEnd::Button4Click);
+  auto* memo2 = findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
+  memo2->setPlainText(tr("Visit our website\n"
+                         "%1\n"
+                         "\n"
+                         "Log in as a bidder or create a new account.\n"
+                         "Paste your encrypted bid into your account by pressing Ctrl+V.\n"
+                         "\n"
+                         "Good Luck.")
+                          .arg(m_app.webAddress(kWebsitePage)));
   memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memo2->setAccessibleName(tr("Instructions"));
   memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   setTabOrder(memo1, buttons[0]);

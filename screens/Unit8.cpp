@@ -6,11 +6,28 @@
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/ControlTable.h"
 #include "screens/IntegerBox.h"
-#include "screens/Pictures.h"
 #include "screens/ScreenKit.h"
 
 namespace quillmere {
+
+namespace {
+
+constexpr Control kControls[] = {
+    {"imgTony", Kind::Picture, "", 8, 8, 63, 85, "tony.jpg", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Tony")},
+    {"Label1", Kind::Label, "", 80, 10, 155, 13,
+     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Pay how much?"), kMiddle},
+    {"edtPay", Kind::NumberBox, "", 80, 28, 155, 22, "", 0,
+     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Amount to pay")},
+    {"Button1", Kind::Button, "", 80, 68, 75, 25, QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "OK"),
+     kDefault | kAutoDefault},
+    {"Button2", Kind::Button, "", 160, 68, 75, 25,
+     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Cancel"), kAutoDefault},
+};
+
+}  // namespace
 
 TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
   setWindowTitle(tr("Make a Loan Payment"));
@@ -19,34 +36,10 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
   setFixedSize(243, 101);
   PaintBlack(*this);
 
-  auto* imgTony = new QLabel(this);
-  imgTony->setObjectName(QStringLiteral("imgTony"));
-  imgTony->setAccessibleName(tr("Tony"));
-  imgTony->setGeometry(8, 8, 63, 85);
-  imgTony->setAlignment(Qt::AlignCenter);
-  imgTony->setPixmap(Picture("tony.jpg"));
-
-  auto* label = new QLabel(tr("Pay how much?"), this);
-  label->setObjectName(QStringLiteral("Label1"));
-  label->setGeometry(80, 10, 155, 13);
-  QPalette white = label->palette();
-  white.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(white);
-
-  m_edtPay = new IntegerBox(this);
-  m_edtPay->setObjectName(QStringLiteral("edtPay"));
-  m_edtPay->setAccessibleName(tr("Amount to pay"));
-  m_edtPay->setGeometry(80, 28, 155, 22);
+  BuildControls(*this, "quillmere::TfrmLoan", kControls);
+  m_edtPay = findChild<IntegerBox*>(QStringLiteral("edtPay"));
   m_edtPay->setAllowedCharacters(QStringLiteral("0123456789+-") + QLocale().decimalPoint());
-  label->setBuddy(m_edtPay);
-
-  auto* ok = new QPushButton(tr("OK"), this);
-  ok->setObjectName(QStringLiteral("Button1"));
-  ok->setGeometry(80, 68, 75, 25);
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("Button2"));
-  cancel->setGeometry(160, 68, 75, 25);
+  findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(m_edtPay);
 
   LoanDialog& loan = m_app.game().loan();
   connect(m_edtPay, &IntegerBox::edited, this,
@@ -59,8 +52,8 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
     loan.edtPayExit();
     refresh();
   });
-  OnClick(ok, this, &TfrmLoan::Button1Click);
-  OnClick(cancel, this, &TfrmLoan::reject);
+  OnClick(findChild<QPushButton*>(QStringLiteral("Button1")), this, &TfrmLoan::Button1Click);
+  OnClick(findChild<QPushButton*>(QStringLiteral("Button2")), this, &TfrmLoan::reject);
 }
 
 void TfrmLoan::refresh() { m_edtPay->setText(QString::fromStdString(m_app.game().loan().text())); }
