@@ -56,9 +56,11 @@ QWidget* MakeControl(const Control& c, const QString& caption, QWidget* parent) 
       label->setAlignment(((c.flags & kRight) ? Qt::AlignRight : Qt::AlignLeft) |
                           ((c.flags & kMiddle) ? Qt::AlignVCenter : Qt::AlignTop));
       label->setWordWrap(c.flags & kWrap);
-      QPalette colours = label->palette();
-      colours.setColor(QPalette::WindowText, Qt::white);
-      label->setPalette(colours);
+      if (!(c.flags & kWindowText)) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(colours);
+      }
       return label;
     }
     case Kind::Picture: {

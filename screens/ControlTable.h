@@ -38,6 +38,7 @@ enum ControlFlags {
   kAutoDefault = 32,  // a button that becomes the default while it has the focus
   kGrey = 64,         // a text box in white on grey
   kReadOnly = 128,    // a text box the player reads but cannot edit
+  kWindowText = 256,  // a label in the window's own text colour rather than white
 };
 
 // One control of a screen. Positions are relative to the enclosing control (none: the

@@ -2,11 +2,8 @@
 #include "screens/DealerForm.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
@@ -23,9 +20,6 @@ namespace {
 
 constexpr QSize kPicture{74, 35};
 constexpr int kSelectorGap = 1;  // between a picture and its option button
-constexpr int kLineHeight = 18;
-constexpr int kGroupInset = 8;
-constexpr int kFirstLine = 18;
 
 // The width an option button draws in: its indicator, the spacing and the whole caption. Its
 // size hint adds a margin that the narrow last row of the gun dealer cannot spare.
@@ -37,10 +31,6 @@ int SelectorWidth(const QRadioButton& selector) {
 }
 
 }  // namespace
-
-QString DealerForm::Tr(const char* text) {
-  return QCoreApplication::translate("quillmere::DealerForm", text);
-}
 
 DealerForm::DealerForm(App& app, const QString& caption, QSize client, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -105,40 +95,6 @@ void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const
       left += cell + gap;
     }
   }
-}
-
-QGroupBox* DealerForm::addGroup(const char* title, const QRect& at,
-                                std::span<const SpecLine> lines) {
-  auto* group = new QGroupBox(Tr(title), this);
-  group->setGeometry(at);
-  const int width = at.width() - 2 * kGroupInset;
-  int top = kFirstLine;
-  for (const SpecLine& line : lines) {
-    auto* caption = new QLabel(Tr(line.caption), group);
-    caption->setGeometry(kGroupInset, top, width, kLineHeight);
-    *line.value = addValue(group, line.name, QRect(kGroupInset, top, width, kLineHeight));
-    top += kLineHeight;
-  }
-  return group;
-}
-
-QPushButton* DealerForm::addButton(QWidget* parent, const char* name, const char* caption,
-                                   const QRect& at) {
-  auto* button = new QPushButton(Tr(caption), parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(at);
-  // Enter must never buy or sell by surprise: only a deliberate press does.
-  button->setAutoDefault(false);
-  return button;
-}
-
-QLabel* DealerForm::addValue(QWidget* parent, const char* name, const QRect& at) {
-  auto* value = new QLabel(QStringLiteral("0"), parent);
-  value->setTextFormat(Qt::PlainText);
-  value->setObjectName(QString::fromLatin1(name));
-  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  value->setGeometry(at);
-  return value;
 }
 
 void DealerForm::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 // What the gun dealer's and the car dealer's screens share: a grey fixed dialog centred on
-// the screen, rows of pictures with their option buttons under them, and specs groups.
+// the screen and rows of pictures with their option buttons under them. Each dealer builds
+// its specs groups, buttons and cash from its own table of controls.
 #pragma once
 
 #include <QDialog>
@@ -8,9 +9,6 @@
 #include <vector>
 
 class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QPushButton;
 
 namespace quillmere {
 
@@ -27,13 +25,6 @@ struct ShelfItem {
   std::string_view picture;   // the picture control's object name
 };
 
-// A line of a specs group: a caption and the value label beside it.
-struct SpecLine {
-  const char* caption;
-  QLabel** value;
-  const char* name;
-};
-
 class DealerForm : public QDialog {
   Q_OBJECT
 
@@ -48,13 +39,6 @@ class DealerForm : public QDialog {
   // of its picture or of its option button, whichever is wider, and the room left over is
   // shared out evenly before, between and after the items.
   void stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight);
-  // Both dealers' captions, marked with QT_TRANSLATE_NOOP("quillmere::DealerForm", ...), in
-  // the player's language.
-  static QString Tr(const char* text);
-  QGroupBox* addGroup(const char* title, const QRect& at, std::span<const SpecLine> lines);
-  QPushButton* addButton(QWidget* parent, const char* name, const char* caption, const QRect& at);
-  // A value label: right-aligned, so the digits of money line up.
-  QLabel* addValue(QWidget* parent, const char* name, const QRect& at);
 
   void showEvent(QShowEvent* event) override;
 

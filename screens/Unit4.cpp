@@ -3,11 +3,11 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/ControlTable.h"
 #include "screens/ScreenKit.h"
 
 namespace quillmere {
@@ -28,13 +28,43 @@ constexpr GunPlace kShelf[] = {
 // The first two rows leave the right-hand side to the Specs groups; the last spans the screen.
 constexpr int kRowRight[] = {190, 190, 409};
 
-constexpr QRect kNewGroup{194, 4, 104, 94};
-constexpr QRect kOldGroup{302, 4, 103, 94};
-constexpr QRect kGroupButton{8, 62, 88, 25};
-constexpr QRect kCashCaption{198, 106, 30, 18};
-// Wide enough for any 32-bit sum, "-2147483648" included.
-constexpr QRect kCash{228, 106, 70, 18};
-constexpr QRect kLeave{302, 103, 103, 25};
+// A specs line: its caption, and the value beside it, right-aligned so the digits of money
+// line up. Enter must never buy or sell by surprise: no button is a default.
+constexpr int kCaption = kMiddle | kWindowText;
+constexpr int kValue = kRight | kMiddle | kWindowText;
+
+constexpr Control kControls[] = {
+    {"GroupBox1", Kind::Group, "", 194, 4, 104, 94,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Gun Specs ")},
+    {"", Kind::Label, "GroupBox1", 8, 18, 88, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kCaption},
+    {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 88, 18, "0", kValue},
+    {"", Kind::Label, "GroupBox1", 8, 36, 88, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kCaption},
+    {"lblNewAccuracy", Kind::Label, "GroupBox1", 8, 36, 88, 18, "0", kValue},
+    {"btnBuy", Kind::Button, "GroupBox1", 8, 62, 88, 25,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Gun")},
+    {"GroupBox2", Kind::Group, "", 302, 4, 103, 94,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Gun Specs ")},
+    {"", Kind::Label, "GroupBox2", 8, 18, 87, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kCaption},
+    {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 87, 18, "0", kValue},
+    {"", Kind::Label, "GroupBox2", 8, 36, 87, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kCaption},
+    {"lblOldAccuracy", Kind::Label, "GroupBox2", 8, 36, 87, 18, "0", kValue},
+    {"btnSell", Kind::Button, "GroupBox2", 8, 62, 88, 25,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Gun")},
+    // Wide enough for any 32-bit sum, "-2147483648" included.
+    {"lblCash", Kind::Label, "", 228, 106, 70, 18, "0", kValue},
+    {"btnClose", Kind::Button, "", 302, 103, 103, 25,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave")},
+};
+
+// The gun dealer's own caption.
+constexpr Control kCashCaption[] = {
+    {"", Kind::Label, "", 198, 106, 30, 18, QT_TRANSLATE_NOOP("quillmere::TfrmGuns", "Cash:"),
+     kCaption},
+};
 
 }  // namespace
 
@@ -48,24 +78,16 @@ TfrmGuns::TfrmGuns(App& app, QWidget* parent)
   }
   stockShelf(items, kRowRight);
 
-  const SpecLine newLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblNewPrice, "lblNewPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &m_lblNewAccuracy,
-       "lblNewAccuracy"}};
-  m_btnBuy = addButton(
-      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Gun Specs "), kNewGroup, newLines),
-      "btnBuy", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Gun"), kGroupButton);
-  const SpecLine oldLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblOldPrice, "lblOldPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), &m_lblOldAccuracy,
-       "lblOldAccuracy"}};
-  m_btnSell = addButton(
-      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Gun Specs "), kOldGroup, oldLines),
-      "btnSell", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Gun"), kGroupButton);
-  (new QLabel(tr("Cash:"), this))->setGeometry(kCashCaption);
-  m_lblCash = addValue(this, "lblCash", kCash);
-  m_btnClose =
-      addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
+  BuildControls(*this, "quillmere::DealerForm", kControls);
+  BuildControls(*this, "quillmere::TfrmGuns", kCashCaption);
+  m_lblNewPrice = findChild<QLabel*>(QStringLiteral("lblNewPrice"));
+  m_lblNewAccuracy = findChild<QLabel*>(QStringLiteral("lblNewAccuracy"));
+  m_lblOldPrice = findChild<QLabel*>(QStringLiteral("lblOldPrice"));
+  m_lblOldAccuracy = findChild<QLabel*>(QStringLiteral("lblOldAccuracy"));
+  m_lblCash = findChild<QLabel*>(QStringLiteral("lblCash"));
+  m_btnBuy = findChild<QPushButton*>(QStringLiteral("btnBuy"));
+  m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
+  m_btnClose = findChild<QPushButton*>(QStringLiteral("btnClose"));
 
   OnClick(m_btnBuy, this, &TfrmGuns::btnBuyClick);
   OnClick(m_btnSell, this, &TfrmGuns::btnSellClick);

@@ -3,11 +3,11 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
 #include "screens/App.h"
+#include "screens/ControlTable.h"
 #include "screens/ScreenKit.h"
 
 namespace quillmere {
@@ -28,12 +28,44 @@ constexpr CarPlace kShelf[] = {
 // The first two rows leave the right-hand side to the Specs groups, the last to the cash and Leave.
 constexpr int kRowRight[] = {324, 324, 433};
 
-constexpr QRect kNewGroup{328, 4, 105, 108};
-constexpr QRect kOldGroup{437, 4, 105, 108};
-constexpr QRect kGroupButton{8, 76, 89, 25};
-constexpr QRect kCashGroup{437, 118, 105, 40};
-constexpr QRect kCash{8, 16, 89, 18};
-constexpr QRect kLeave{437, 163, 105, 25};
+// A specs line: its caption, and the value beside it, right-aligned so the digits of money
+// line up. Enter must never buy or sell by surprise: no button is a default.
+constexpr int kCaption = kMiddle | kWindowText;
+constexpr int kValue = kRight | kMiddle | kWindowText;
+
+constexpr Control kControls[] = {
+    {"GroupBox1", Kind::Group, "", 328, 4, 105, 108,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Car Specs ")},
+    {"", Kind::Label, "GroupBox1", 8, 18, 89, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kCaption},
+    {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 89, 18, "0", kValue},
+    {"", Kind::Label, "GroupBox1", 8, 36, 89, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kCaption},
+    {"lblNewSeats", Kind::Label, "GroupBox1", 8, 36, 89, 18, "0", kValue},
+    {"", Kind::Label, "GroupBox1", 8, 54, 89, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kCaption},
+    {"lblNewTrunk", Kind::Label, "GroupBox1", 8, 54, 89, 18, "0", kValue},
+    {"btnBuy", Kind::Button, "GroupBox1", 8, 76, 89, 25,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Car")},
+    {"GroupBox2", Kind::Group, "", 437, 4, 105, 108,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Car Specs ")},
+    {"", Kind::Label, "GroupBox2", 8, 18, 89, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kCaption},
+    {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 89, 18, "0", kValue},
+    {"", Kind::Label, "GroupBox2", 8, 36, 89, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kCaption},
+    {"lblOldSeats", Kind::Label, "GroupBox2", 8, 36, 89, 18, "0", kValue},
+    {"", Kind::Label, "GroupBox2", 8, 54, 89, 18,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kCaption},
+    {"lblOldTrunk", Kind::Label, "GroupBox2", 8, 54, 89, 18, "0", kValue},
+    {"btnSell", Kind::Button, "GroupBox2", 8, 76, 89, 25,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Car")},
+    {"GroupBox3", Kind::Group, "", 437, 118, 105, 40,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", " Cash ")},
+    {"lblCash", Kind::Label, "GroupBox3", 8, 16, 89, 18, "0", kValue},
+    {"btnClose", Kind::Button, "", 437, 163, 105, 25,
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave")},
+};
 
 }  // namespace
 
@@ -47,25 +79,17 @@ TfrmCars::TfrmCars(App& app, QWidget* parent)
   }
   stockShelf(items, kRowRight);
 
-  const SpecLine newLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblNewPrice, "lblNewPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &m_lblNewSeats, "lblNewSeats"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &m_lblNewTrunk, "lblNewTrunk"}};
-  m_btnBuy = addButton(
-      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Car Specs "), kNewGroup, newLines),
-      "btnBuy", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Car"), kGroupButton);
-  const SpecLine oldLines[] = {
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), &m_lblOldPrice, "lblOldPrice"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), &m_lblOldSeats, "lblOldSeats"},
-      {QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), &m_lblOldTrunk, "lblOldTrunk"}};
-  m_btnSell = addButton(
-      addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Car Specs "), kOldGroup, oldLines),
-      "btnSell", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Car"), kGroupButton);
-  m_lblCash =
-      addValue(addGroup(QT_TRANSLATE_NOOP("quillmere::DealerForm", " Cash "), kCashGroup, {}),
-               "lblCash", kCash);
-  m_btnClose =
-      addButton(this, "btnClose", QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave"), kLeave);
+  BuildControls(*this, "quillmere::DealerForm", kControls);
+  m_lblNewPrice = findChild<QLabel*>(QStringLiteral("lblNewPrice"));
+  m_lblNewSeats = findChild<QLabel*>(QStringLiteral("lblNewSeats"));
+  m_lblNewTrunk = findChild<QLabel*>(QStringLiteral("lblNewTrunk"));
+  m_lblOldPrice = findChild<QLabel*>(QStringLiteral("lblOldPrice"));
+  m_lblOldSeats = findChild<QLabel*>(QStringLiteral("lblOldSeats"));
+  m_lblOldTrunk = findChild<QLabel*>(QStringLiteral("lblOldTrunk"));
+  m_lblCash = findChild<QLabel*>(QStringLiteral("lblCash"));
+  m_btnBuy = findChild<QPushButton*>(QStringLiteral("btnBuy"));
+  m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
+  m_btnClose = findChild<QPushButton*>(QStringLiteral("btnClose"));
 
   OnClick(m_btnBuy, this, &TfrmCars::btnBuyClick);
   OnClick(m_btnSell, this, &TfrmCars::btnSellClick);
