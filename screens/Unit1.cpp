@@ -151,6 +151,10 @@ struct LabelView {
   QString (*text)(const GameState& s);
 };
 
+// The day label's text is the translators' and names the last day itself; it must be the
+// engine's.
+static_assert(kLastDay == 31, "the day label's text \"Day %1 of 31\" names another last day");
+
 const LabelView kLabelViews[] = {
     {"lblDays", [](const GameState& s) { return TfrmMain::tr("Day %1 of 31").arg(Number(s.day)); }},
     {"lblTime",
