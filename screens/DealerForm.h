@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "screens/ControlTable.h"
+
 class QButtonGroup;
 
 namespace quillmere {
@@ -24,6 +26,12 @@ struct ShelfItem {
   std::string_view file;      // the picture under :/pictures/
   std::string_view picture;   // the picture control's object name
 };
+
+// The flags of a specs line in a dealer's table: its caption, and the value beside it,
+// right-aligned so the digits of money line up. No dealer's button is a default: Enter must
+// never buy or sell by surprise.
+inline constexpr int kSpecCaption = kMiddle | kWindowText;
+inline constexpr int kSpecValue = kRight | kMiddle | kWindowText;
 
 class DealerForm : public QDialog {
   Q_OBJECT

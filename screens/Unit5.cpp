@@ -28,41 +28,36 @@ constexpr CarPlace kShelf[] = {
 // The first two rows leave the right-hand side to the Specs groups, the last to the cash and Leave.
 constexpr int kRowRight[] = {324, 324, 433};
 
-// A specs line: its caption, and the value beside it, right-aligned so the digits of money
-// line up. Enter must never buy or sell by surprise: no button is a default.
-constexpr int kCaption = kMiddle | kWindowText;
-constexpr int kValue = kRight | kMiddle | kWindowText;
-
 constexpr Control kControls[] = {
     {"GroupBox1", Kind::Group, "", 328, 4, 105, 108,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Car Specs ")},
     {"", Kind::Label, "GroupBox1", 8, 18, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kCaption},
-    {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 89, 18, "0", kValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecCaption},
+    {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 89, 18, "0", kSpecValue},
     {"", Kind::Label, "GroupBox1", 8, 36, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kCaption},
-    {"lblNewSeats", Kind::Label, "GroupBox1", 8, 36, 89, 18, "0", kValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kSpecCaption},
+    {"lblNewSeats", Kind::Label, "GroupBox1", 8, 36, 89, 18, "0", kSpecValue},
     {"", Kind::Label, "GroupBox1", 8, 54, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kCaption},
-    {"lblNewTrunk", Kind::Label, "GroupBox1", 8, 54, 89, 18, "0", kValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kSpecCaption},
+    {"lblNewTrunk", Kind::Label, "GroupBox1", 8, 54, 89, 18, "0", kSpecValue},
     {"btnBuy", Kind::Button, "GroupBox1", 8, 76, 89, 25,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Car")},
     {"GroupBox2", Kind::Group, "", 437, 4, 105, 108,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Car Specs ")},
     {"", Kind::Label, "GroupBox2", 8, 18, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kCaption},
-    {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 89, 18, "0", kValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecCaption},
+    {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 89, 18, "0", kSpecValue},
     {"", Kind::Label, "GroupBox2", 8, 36, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kCaption},
-    {"lblOldSeats", Kind::Label, "GroupBox2", 8, 36, 89, 18, "0", kValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kSpecCaption},
+    {"lblOldSeats", Kind::Label, "GroupBox2", 8, 36, 89, 18, "0", kSpecValue},
     {"", Kind::Label, "GroupBox2", 8, 54, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kCaption},
-    {"lblOldTrunk", Kind::Label, "GroupBox2", 8, 54, 89, 18, "0", kValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kSpecCaption},
+    {"lblOldTrunk", Kind::Label, "GroupBox2", 8, 54, 89, 18, "0", kSpecValue},
     {"btnSell", Kind::Button, "GroupBox2", 8, 76, 89, 25,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Car")},
     {"GroupBox3", Kind::Group, "", 437, 118, 105, 40,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", " Cash ")},
-    {"lblCash", Kind::Label, "GroupBox3", 8, 16, 89, 18, "0", kValue},
+    {"lblCash", Kind::Label, "GroupBox3", 8, 16, 89, 18, "0", kSpecValue},
     {"btnClose", Kind::Button, "", 437, 163, 105, 25,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave")},
 };
