@@ -13,7 +13,7 @@ enum class Kind {
   Panel,       // grey, framed
   BlackPanel,  // holds a grid or a picture
   Bar,         // unframed, filled with the window's colour
-  Label,       // white text
+  Label,       // white text, or the window's with kWindowText
   Picture,     // its caption is the picture's file
   Button,
   SmallButton,  // a button in a small font
