@@ -27,11 +27,11 @@ struct ShelfItem {
   std::string_view picture;   // the picture control's object name
 };
 
-// The flags of a specs line in a dealer's table: its caption, and the value beside it,
+// The flags of a line of a Specs group in a dealer's table: its caption, and the value beside it,
 // right-aligned so the digits of money line up. No dealer's button is a default: Enter must
 // never buy or sell by surprise.
-inline constexpr int kSpecCaption = kMiddle | kWindowText;
-inline constexpr int kSpecValue = kRight | kMiddle | kWindowText;
+inline constexpr int kSpecsCaption = kMiddle | kWindowText;
+inline constexpr int kSpecsValue = kRight | kMiddle | kWindowText;
 
 class DealerForm : public QDialog {
   Q_OBJECT

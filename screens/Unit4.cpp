@@ -32,25 +32,25 @@ constexpr Control kControls[] = {
     {"GroupBox1", Kind::Group, "", 194, 4, 104, 94,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Gun Specs ")},
     {"", Kind::Label, "GroupBox1", 8, 18, 88, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecCaption},
-    {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 88, 18, "0", kSpecValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecsCaption},
+    {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 88, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox1", 8, 36, 88, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kSpecCaption},
-    {"lblNewAccuracy", Kind::Label, "GroupBox1", 8, 36, 88, 18, "0", kSpecValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kSpecsCaption},
+    {"lblNewAccuracy", Kind::Label, "GroupBox1", 8, 36, 88, 18, "0", kSpecsValue},
     {"btnBuy", Kind::Button, "GroupBox1", 8, 62, 88, 25,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Gun")},
     {"GroupBox2", Kind::Group, "", 302, 4, 103, 94,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Gun Specs ")},
     {"", Kind::Label, "GroupBox2", 8, 18, 87, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecCaption},
-    {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 87, 18, "0", kSpecValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecsCaption},
+    {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 87, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox2", 8, 36, 87, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kSpecCaption},
-    {"lblOldAccuracy", Kind::Label, "GroupBox2", 8, 36, 87, 18, "0", kSpecValue},
+     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kSpecsCaption},
+    {"lblOldAccuracy", Kind::Label, "GroupBox2", 8, 36, 87, 18, "0", kSpecsValue},
     {"btnSell", Kind::Button, "GroupBox2", 8, 62, 88, 25,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Gun")},
     // Wide enough for any 32-bit sum, "-2147483648" included.
-    {"lblCash", Kind::Label, "", 228, 106, 70, 18, "0", kSpecValue},
+    {"lblCash", Kind::Label, "", 228, 106, 70, 18, "0", kSpecsValue},
     {"btnClose", Kind::Button, "", 302, 103, 103, 25,
      QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave")},
 };
@@ -58,7 +58,7 @@ constexpr Control kControls[] = {
 // The gun dealer's own caption.
 constexpr Control kCashCaption[] = {
     {"", Kind::Label, "", 198, 106, 30, 18, QT_TRANSLATE_NOOP("quillmere::TfrmGuns", "Cash:"),
-     kSpecCaption},
+     kSpecsCaption},
 };
 
 }  // namespace
