@@ -29,18 +29,22 @@ TEST(Bank, DepositAndWithdrawMoveEverything) {
 
 TEST(Bank, AtTheLimitOnlyWhatFitsMoves) {
   constexpr Money kMin = -kMax - 1;
-  // Cash, bank, withdraw (or deposit), cash and bank after: what cannot be held stays put.
-  const std::tuple<Money, Money, bool, Money, Money> cases[] = {
-      {kMax - 10, 100, true, kMax, 90},
-      {100, kMax - 10, false, 90, kMax},
-      {-100, kMin + 50, false, -50, kMin},
-      {kMin + 50, -100, true, kMin, -50},
+  // What cannot be held stays put.
+  struct Case {
+    Money cash, bank;
+    bool withdraw;  // or deposit
+    Money cashAfter, bankAfter;
+  } const cases[] = {
+      {.cash = kMax - 10, .bank = 100, .withdraw = true, .cashAfter = kMax, .bankAfter = 90},
+      {.cash = 100, .bank = kMax - 10, .withdraw = false, .cashAfter = 90, .bankAfter = kMax},
+      {.cash = -100, .bank = kMin + 50, .withdraw = false, .cashAfter = -50, .bankAfter = kMin},
+      {.cash = kMin + 50, .bank = -100, .withdraw = true, .cashAfter = kMin, .bankAfter = -50},
   };
-  for (const auto& [cash, bank, withdraw, cashAfter, bankAfter] : cases) {
+  for (const Case& c : cases) {
     GameFixture f;
-    Hold(f.s, {cash, bank, 0});
-    withdraw ? f.game.SpeedButton1Click() : f.game.SpeedButton3Click();
-    EXPECT_EQ(Held(f.s), Money3(cashAfter, bankAfter, 0)) << cash << " " << bank;
+    Hold(f.s, {c.cash, c.bank, 0});
+    c.withdraw ? f.game.SpeedButton1Click() : f.game.SpeedButton3Click();
+    EXPECT_EQ(Held(f.s), Money3(c.cashAfter, c.bankAfter, 0)) << c.cash << " " << c.bank;
   }
 }
 
@@ -153,17 +157,26 @@ TEST(LoanDialog, ArrowsAndLeavingTheFieldKeepTheAmountInRange) {
 TEST(Hospital, ThreeThousandForFullHealth) {
   const std::string broke = "What do we look like, a free clinic? Get some cash and come back.";
   const std::string ask = "Get medical help for $3000?";
-  const std::tuple<Money, bool, Money, int, std::string> cases[] = {
-      {3000, true, 0, 100, ask}, {5000, false, 5000, 50, ask}, {2999, true, 2999, 50, broke}};
-  for (const auto& [cash, yes, cashAfter, healthAfter, box] : cases) {
+  struct Case {
+    Money cash;
+    bool yes;  // the answer to the question, if it is asked
+    Money cashAfter;
+    int healthAfter;
+    std::string box;
+  } const cases[] = {
+      {.cash = 3000, .yes = true, .cashAfter = 0, .healthAfter = 100, .box = ask},
+      {.cash = 5000, .yes = false, .cashAfter = 5000, .healthAfter = 50, .box = ask},
+      {.cash = 2999, .yes = true, .cashAfter = 2999, .healthAfter = 50, .box = broke},
+  };
+  for (const Case& c : cases) {
     GameFixture f;
-    f.s.cash = cash;
+    f.s.cash = c.cash;
     f.s.health = 50;
-    f.player.answers = {yes};
+    f.player.answers = {c.yes};
     f.game.btnHospitalClick();
-    EXPECT_EQ(std::pair(f.s.cash, f.s.health), std::pair(cashAfter, healthAfter));
-    ASSERT_EQ(f.player.texts(), Lines{box});
-    const bool asked = box == ask;
+    EXPECT_EQ(std::pair(f.s.cash, f.s.health), std::pair(c.cashAfter, c.healthAfter));
+    ASSERT_EQ(f.player.texts(), Lines{c.box});
+    const bool asked = c.box == ask;
     EXPECT_EQ(f.player.boxes[0].kind, asked ? DialogKind::Confirmation : DialogKind::Information);
     EXPECT_EQ(f.player.boxes[0].buttons, asked ? DialogButtons::YesNo : DialogButtons::Ok);
   }

@@ -16,36 +16,49 @@ using namespace std::string_literals;
 constexpr Money kMax = std::numeric_limits<Money>::max();
 
 TEST(Dealers, EveryVisitMovesTheBankIntoCash) {
-  // Cars or guns, cash, bank, the cash after opening and what the cash could not hold.
-  const std::tuple<bool, Money, Money, Money, Money> cases[] = {
-      {false, 500, 2000, 2500, 0}, {true, 5000, 20000, 25000, 0}, {true, kMax - 10, 100, kMax, 90}};
-  for (const auto& [cars, cash, bank, shown, left] : cases) {
+  struct Case {
+    bool cars;  // the car dealer, or the gun dealer
+    Money cash, bank;
+    Money shown, left;  // the cash after opening, and what the cash could not hold
+  } const cases[] = {
+      {.cars = false, .cash = 500, .bank = 2000, .shown = 2500, .left = 0},
+      {.cars = true, .cash = 5000, .bank = 20000, .shown = 25000, .left = 0},
+      {.cars = true, .cash = kMax - 10, .bank = 100, .shown = kMax, .left = 90},
+  };
+  for (const Case& c : cases) {
     GameFixture f;
-    f.s.cash = cash;
-    f.s.bank = bank;
-    cars ? f.game.cars().FormShow() : f.game.guns().FormShow();
-    EXPECT_EQ(cars ? f.game.cars().lblCash() : f.game.guns().lblCash(), shown);
-    EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(shown, left)) << cash << " + " << bank;
+    f.s.cash = c.cash;
+    f.s.bank = c.bank;
+    c.cars ? f.game.cars().FormShow() : f.game.guns().FormShow();
+    EXPECT_EQ(c.cars ? f.game.cars().lblCash() : f.game.guns().lblCash(), c.shown);
+    EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(c.shown, c.left))
+        << c.cash << " + " << c.bank;
   }
 }
 
 // Buy trades the held gun in at its current value, then pays the full price.
 TEST(GunDealer, TradeIns) {
-  // The gun held, its value, the cash, the gun bought and the cash after.
-  const std::tuple<int, Money, Money, int, Money> cases[] = {
-      {5, 9050, 20000, 6, 14050},  // the Rifle for the Shotgun
-      {3, 3000, 4000, 3, 3500},    // the Pistol again: 500 net
+  struct Case {
+    int held;  // the gun held
+    Money heldValue, cash;
+    int bought;
+    Money cashAfter;
+  } const cases[] = {
+      // the Rifle for the Shotgun
+      {.held = 5, .heldValue = 9050, .cash = 20000, .bought = 6, .cashAfter = 14050},
+      // the Pistol again: 500 net
+      {.held = 3, .heldValue = 3000, .cash = 4000, .bought = 3, .cashAfter = 3500},
   };
-  for (const auto& [held, heldValue, cash, bought, cashAfter] : cases) {
+  for (const Case& c : cases) {
     GameFixture f;
-    f.s.gunKind = held, f.s.gunValue = heldValue, f.s.cash = cash;
+    f.s.gunKind = c.held, f.s.gunValue = c.heldValue, f.s.cash = c.cash;
     GunDealer& g = f.game.guns();
     g.FormShow();
-    g.select(bought);
+    g.select(c.bought);
     EXPECT_TRUE(g.btnBuyClick());
-    const GunInfo& gun = GunOfKind(bought);
+    const GunInfo& gun = GunOfKind(c.bought);
     EXPECT_EQ(std::tuple(f.s.cash, f.s.gunKind, f.s.gunName, f.s.gunValue),
-              std::tuple(cashAfter, bought, gun.name, gun.valueAfterPurchase));
+              std::tuple(c.cashAfter, c.bought, gun.name, gun.valueAfterPurchase));
     // The next visit shows the new gun as the one held.
     g.FormShow();
     EXPECT_TRUE(g.sellEnabled());
@@ -183,34 +196,39 @@ TEST(CarDealer, APurchaseGivesTheNewCarAllItsSpaceFree) {
 // Each refusal tells why and changes nothing; money is tested before ownership.
 TEST(CarDealer, Refusals) {
   const std::string full = "You must first empty your trunk and seats.";
-  // Sell or buy, the cash, seats and trunk space in use, the message and its kind.
-  const std::tuple<bool, Money, int, int, std::string, DialogKind> cases[] = {
-      {true, 0, 0, 1, full, DialogKind::Information},
-      {true, 0, 1, 0, full, DialogKind::Information},
-      {false, 10000, 0, 0, "Insufficient Funds.", DialogKind::Error},
-      {false, 50000, 0, 0, "You must sell your existing car first.", DialogKind::Information},
+  struct Case {
+    bool sell;  // Sell, or Buy
+    Money cash;
+    int seatsUsed = 0, trunkUsed = 0;
+    std::string text;
+    DialogKind kind = DialogKind::Information;
+  } const cases[] = {
+      {.sell = true, .cash = 0, .trunkUsed = 1, .text = full},
+      {.sell = true, .cash = 0, .seatsUsed = 1, .text = full},
+      {.sell = false, .cash = 10000, .text = "Insufficient Funds.", .kind = DialogKind::Error},
+      {.sell = false, .cash = 50000, .text = "You must sell your existing car first."},
   };
-  for (const auto& [sell, cash, seatsUsed, trunkUsed, text, kind] : cases) {
+  for (const Case& c : cases) {
     GameFixture f;
     CarDealer& d = f.game.cars();
     // The last visit ended with 50000 and the Astro chosen, so this visit's Civic has Buy on.
     f.s.cash = 50000;
     d.FormShow();
     d.select(9);
-    f.s.cash = cash;
-    f.s.seatsFree -= seatsUsed;
-    f.s.trunkFree -= trunkUsed;
+    f.s.cash = c.cash;
+    f.s.seatsFree -= c.seatsUsed;
+    f.s.trunkFree -= c.trunkUsed;
     d.FormShow();
-    if (sell) {
+    if (c.sell) {
       d.btnSellClick();
       EXPECT_TRUE(d.sellEnabled());
     } else {
       EXPECT_FALSE(d.btnBuyClick());
     }
-    ASSERT_EQ(f.player.texts(), std::vector{text});
-    EXPECT_EQ(f.player.boxes[0].kind, kind);
+    ASSERT_EQ(f.player.texts(), std::vector{c.text});
+    EXPECT_EQ(f.player.boxes[0].kind, c.kind);
     EXPECT_EQ(std::tuple(f.s.cash, f.s.carKind, f.s.carValue, f.s.seatsFree, f.s.trunkFree),
-              std::tuple(cash, 1, 7000, 4 - seatsUsed, 80 - trunkUsed));
+              std::tuple(c.cash, 1, 7000, 4 - c.seatsUsed, 80 - c.trunkUsed));
   }
 }
 
