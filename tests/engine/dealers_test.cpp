@@ -72,16 +72,22 @@ TEST(GunDealer, TradeIns) {
 // cash that is no longer there.
 TEST(Dealers, ABuyRepeatedNeverSpendsMoneyThatIsGone) {
   // The cash on opening, the cash and the gun's value after two Buys of the Paintball Gun.
-  const std::tuple<Money, Money, Money> guns[] = {{2000, 800, 800}, {1001, 1, 800}};
-  for (const auto& [cash, cashAfter, valueAfter] : guns) {
+  struct Case {
+    Money cash, cashAfter, valueAfter;
+  } const guns[] = {
+      {.cash = 2000, .cashAfter = 800, .valueAfter = 800},
+      {.cash = 1001, .cashAfter = 1, .valueAfter = 800},
+  };
+  for (const Case& c : guns) {
     GameFixture f;
-    f.s.cash = cash;
+    f.s.cash = c.cash;
     GunDealer& g = f.game.guns();
     g.FormShow();
     EXPECT_TRUE(g.btnBuyClick());
     g.btnBuyClick();
-    EXPECT_EQ(std::tuple(f.s.cash, f.s.gunKind, f.s.gunValue), std::tuple(cashAfter, 1, valueAfter))
-        << cash;
+    EXPECT_EQ(std::tuple(f.s.cash, f.s.gunKind, f.s.gunValue),
+              std::tuple(c.cashAfter, 1, c.valueAfter))
+        << c.cash;
   }
   // The car dealer judges the game's cash, not its own copy from the start of the visit.
   GameFixture f;
@@ -118,27 +124,36 @@ TEST(GunDealer, ASaleEmptiesTheSlotAndLeavesBuyAsItWas) {
 // On opening, Buy for the preselected Paintball Gun depends on the cash the last visit ended
 // with, the gun it left selected and the cash now; it is never on for a gun beyond the cash.
 TEST(GunDealer, BuyOnOpening) {
-  // The cash the last visit ended with (-1: this is the first), the gun it left selected, the
-  // cash now, and whether Buy is on.
-  const std::tuple<Money, int, Money, bool> cases[] = {
-      {-1, 1, 1000, false},  {-1, 1, 1001, true},   {-1, 1, 999, false},
-      {5000, 4, 1000, true}, {500, 4, 1000, false}, {5000, 4, 900, false},
-      {5000, 1, 500, false}, {5000, 1, 1000, true}, {500, 1, 1000, false},
+  struct Case {
+    Money lastCash;    // the cash the last visit ended with (-1: this is the first)
+    int lastSelected;  // the gun it left selected
+    Money cash;
+    bool buy;  // whether Buy is on
+  } const cases[] = {
+      {.lastCash = -1, .lastSelected = 1, .cash = 1000, .buy = false},
+      {.lastCash = -1, .lastSelected = 1, .cash = 1001, .buy = true},
+      {.lastCash = -1, .lastSelected = 1, .cash = 999, .buy = false},
+      {.lastCash = 5000, .lastSelected = 4, .cash = 1000, .buy = true},
+      {.lastCash = 500, .lastSelected = 4, .cash = 1000, .buy = false},
+      {.lastCash = 5000, .lastSelected = 4, .cash = 900, .buy = false},
+      {.lastCash = 5000, .lastSelected = 1, .cash = 500, .buy = false},
+      {.lastCash = 5000, .lastSelected = 1, .cash = 1000, .buy = true},
+      {.lastCash = 500, .lastSelected = 1, .cash = 1000, .buy = false},
   };
-  for (const auto& [lastCash, lastSelected, cash, buy] : cases) {
+  for (const Case& c : cases) {
     GameFixture f;
     GunDealer& g = f.game.guns();
-    if (lastCash >= 0) {
-      f.s.cash = lastCash;
+    if (c.lastCash >= 0) {
+      f.s.cash = c.lastCash;
       g.FormShow();
-      g.select(lastSelected);
+      g.select(c.lastSelected);
     }
-    f.s.cash = cash;
+    f.s.cash = c.cash;
     g.FormShow();
     EXPECT_EQ(g.selected(), 1);
     EXPECT_FALSE(g.sellEnabled());  // no gun held
-    EXPECT_EQ(g.btnBuyClick(), buy) << lastCash << " then " << cash;
-    EXPECT_EQ(f.s.cash, buy ? cash - 1000 : cash);
+    EXPECT_EQ(g.btnBuyClick(), c.buy) << c.lastCash << " then " << c.cash;
+    EXPECT_EQ(f.s.cash, c.buy ? c.cash - 1000 : c.cash);
   }
   // At exactly 1000 on a first visit, choosing another gun and the Paintball Gun again
   // enables Buy; choosing the gun already chosen runs nothing.
@@ -175,21 +190,27 @@ TEST(CarDealer, TheCivicSoldThenBoughtBackWithExactlyItsPrice) {
 }
 
 TEST(CarDealer, APurchaseGivesTheNewCarAllItsSpaceFree) {
-  // The car, its value after purchase, its seats and its trunk.
-  const std::tuple<int, Money, int, int> cases[] = {
-      {10, 15572, 2, 150}, {5, 68499, 7, 400}, {7, 35904, 1, 300}};
-  for (const auto& [kind, value, seats, trunk] : cases) {
+  struct Case {
+    int kind;
+    Money value;  // after purchase
+    int seats, trunk;
+  } const cases[] = {
+      {.kind = 10, .value = 15572, .seats = 2, .trunk = 150},
+      {.kind = 5, .value = 68499, .seats = 7, .trunk = 400},
+      {.kind = 7, .value = 35904, .seats = 1, .trunk = 300},
+  };
+  for (const Case& c : cases) {
     GameFixture f;
     f.s.cash = 93000;
     f.game.cars().FormShow();
     f.game.cars().btnSellClick();
-    f.game.cars().select(kind);
+    f.game.cars().select(c.kind);
     EXPECT_TRUE(f.game.cars().btnBuyClick());
-    const CarInfo& car = CarOfKind(kind);
+    const CarInfo& car = CarOfKind(c.kind);
     EXPECT_EQ(std::tuple(f.s.cash, f.s.carKind, f.s.carName, f.s.carValue),
-              std::tuple(100000 - car.price, kind, car.name, value));
+              std::tuple(100000 - car.price, c.kind, car.name, c.value));
     EXPECT_EQ(std::tuple(f.s.seatsTotal, f.s.seatsFree, f.s.trunkTotal, f.s.trunkFree),
-              std::tuple(seats, seats, trunk, trunk));
+              std::tuple(c.seats, c.seats, c.trunk, c.trunk));
   }
 }
 
