@@ -49,22 +49,29 @@ TEST(Bank, AtTheLimitOnlyWhatFitsMoves) {
 }
 
 TEST(Tony, PayAllPaysWhatTheCashCovers) {
-  const std::tuple<Money3, Money3, bool, Lines> cases[] = {
-      {{2500, 0, 2000}, {500, 0, 0}, false, {}},
-      {{1500, 0, 2000}, {0, 0, 500}, true, {}},
-      {{2000, 0, 2000}, {0, 0, 0}, false, {}},
-      {{0, 5000, 2000}, {0, 5000, 2000}, true, {kAtm}},  // the bank is not used
-      {{100, 0, 0}, {100, 0, 0}, false, {}},             // debt cleared on the pursuit screen
-      {{0, 0, 0}, {0, 0, 0}, true, {kAtm}},
-      {{-500, 0, 2000}, {-500, 0, 2000}, true, {kAtm}},  // no cash to pay with, and no new debt
+  struct Case {
+    Money3 before, after;
+    bool buttonsAfter;
+    Lines boxes{};
+  } const cases[] = {
+      {.before = {2500, 0, 2000}, .after = {500, 0, 0}, .buttonsAfter = false},
+      {.before = {1500, 0, 2000}, .after = {0, 0, 500}, .buttonsAfter = true},
+      {.before = {2000, 0, 2000}, .after = {0, 0, 0}, .buttonsAfter = false},
+      // the bank is not used
+      {.before = {0, 5000, 2000}, .after = {0, 5000, 2000}, .buttonsAfter = true, .boxes = {kAtm}},
+      // debt cleared on the pursuit screen
+      {.before = {100, 0, 0}, .after = {100, 0, 0}, .buttonsAfter = false},
+      {.before = {0, 0, 0}, .after = {0, 0, 0}, .buttonsAfter = true, .boxes = {kAtm}},
+      // no cash to pay with, and no new debt
+      {.before = {-500, 0, 2000}, .after = {-500, 0, 2000}, .buttonsAfter = true, .boxes = {kAtm}},
   };
-  for (const auto& [before, after, buttonsAfter, boxes] : cases) {
+  for (const Case& c : cases) {
     GameFixture f;
-    Hold(f.s, before);
+    Hold(f.s, c.before);
     f.game.btnTonyallClick();
-    EXPECT_EQ(Held(f.s), after) << std::get<0>(before) << "/" << std::get<2>(before);
-    EXPECT_EQ(f.s.tonyButtonsEnabled, buttonsAfter) << std::get<0>(before);
-    EXPECT_EQ(f.player.texts(), boxes);
+    EXPECT_EQ(Held(f.s), c.after) << std::get<0>(c.before) << "/" << std::get<2>(c.before);
+    EXPECT_EQ(f.s.tonyButtonsEnabled, c.buttonsAfter) << std::get<0>(c.before);
+    EXPECT_EQ(f.player.texts(), c.boxes);
     for (const auto& box : f.player.boxes) EXPECT_EQ(box.kind, DialogKind::Information);
   }
   // Once they are off, Tony's buttons do nothing.
@@ -104,25 +111,31 @@ TEST(LoanDialog, ASecondOkNeverPaysWithCashAlreadySpent) {
 
 TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
   const std::string tooMuch = "Why in the world would you want to pay Tony more than you owe him?!";
-  const std::tuple<Money3, const char*, Money3, bool> cases[] = {
-      {{4000, 0, 2000}, "2500", {4000, 0, 2000}, false},  // more than owed: the dialog stays
-      {{4000, 0, 2000}, "2000", {2000, 0, 0}, true},
-      {{4000, 0, 2000}, "700", {3300, 0, 1300}, true},
-      {{4000, 0, 2000}, "0", {4000, 0, 2000}, true},
-      {{4000, 0, 2000}, "-30", {4000, 0, 2000}, true},
+  struct Case {
+    Money3 before;
+    const char* typed;
+    Money3 after;
+    bool closes = true;
+  } const cases[] = {
+      // more than owed: the dialog stays
+      {.before = {4000, 0, 2000}, .typed = "2500", .after = {4000, 0, 2000}, .closes = false},
+      {.before = {4000, 0, 2000}, .typed = "2000", .after = {2000, 0, 0}},
+      {.before = {4000, 0, 2000}, .typed = "700", .after = {3300, 0, 1300}},
+      {.before = {4000, 0, 2000}, .typed = "0", .after = {4000, 0, 2000}},
+      {.before = {4000, 0, 2000}, .typed = "-30", .after = {4000, 0, 2000}},
       // OK pressed with Enter: the field never lost the focus, yet no more than the cash.
-      {{1000, 0, 8000}, "5000", {0, 0, 7000}, true},
-      {{0, 0, 2000}, "500", {0, 0, 2000}, true},
+      {.before = {1000, 0, 8000}, .typed = "5000", .after = {0, 0, 7000}},
+      {.before = {0, 0, 2000}, .typed = "500", .after = {0, 0, 2000}},
   };
-  for (const auto& [before, typed, after, closes] : cases) {
+  for (const Case& c : cases) {
     GameFixture f;
-    Hold(f.s, before);
+    Hold(f.s, c.before);
     f.game.btntonysomeClick();
-    f.game.loan().setText(typed);
-    EXPECT_EQ(f.game.loan().Button1Click(), closes) << typed;
-    EXPECT_EQ(Held(f.s), after) << typed;
-    EXPECT_EQ(f.s.tonyButtonsEnabled, std::get<2>(after) != 0) << typed;
-    EXPECT_EQ(f.player.texts(), closes ? Lines{} : Lines{tooMuch}) << typed;
+    f.game.loan().setText(c.typed);
+    EXPECT_EQ(f.game.loan().Button1Click(), c.closes) << c.typed;
+    EXPECT_EQ(Held(f.s), c.after) << c.typed;
+    EXPECT_EQ(f.s.tonyButtonsEnabled, std::get<2>(c.after) != 0) << c.typed;
+    EXPECT_EQ(f.player.texts(), c.closes ? Lines{} : Lines{tooMuch}) << c.typed;
     for (const auto& box : f.player.boxes) EXPECT_EQ(box.kind, DialogKind::Information);
   }
   // Text that is no number is an error and the dialog stays.
@@ -139,16 +152,22 @@ TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
 TEST(LoanDialog, ArrowsAndLeavingTheFieldKeepTheAmountInRange) {
   GameFixture f;
   LoanDialog& loan = f.game.loan();
-  // The typed text, the arrow pressed (0: the field is left instead), what the field shows.
-  const std::tuple<const char*, int, const char*> cases[] = {
-      {"50", 1, "51"},   {"100", 1, "100"}, {"0", -1, "0"},  {"abc", 1, "1"},    {"-5", 0, "0"},
-      {"150", 0, "100"}, {"abc", 0, "abc"}, {"+7", 0, "+7"}, {"999", -1, "100"},
+  struct Case {
+    const char* typed;
+    int step;  // the arrow pressed (0: the field is left instead)
+    std::string shown;
+  } const cases[] = {
+      {.typed = "50", .step = 1, .shown = "51"},    {.typed = "100", .step = 1, .shown = "100"},
+      {.typed = "0", .step = -1, .shown = "0"},     {.typed = "abc", .step = 1, .shown = "1"},
+      {.typed = "-5", .step = 0, .shown = "0"},     {.typed = "150", .step = 0, .shown = "100"},
+      {.typed = "abc", .step = 0, .shown = "abc"},  {.typed = "+7", .step = 0, .shown = "+7"},
+      {.typed = "999", .step = -1, .shown = "100"},
   };
-  for (const auto& [typed, step, shown] : cases) {
+  for (const Case& c : cases) {
     loan.open(100, 50);
-    loan.setText(typed);
-    step ? loan.step(step) : loan.edtPayExit();
-    EXPECT_EQ(loan.text(), shown) << typed << " " << step;
+    loan.setText(c.typed);
+    c.step ? loan.step(c.step) : loan.edtPayExit();
+    EXPECT_EQ(loan.text(), c.shown) << c.typed << " " << c.step;
   }
   loan.open(-300, -300);  // cash below zero: nothing can be paid
   EXPECT_EQ(std::pair(loan.max(), loan.text()), std::pair(0, "0"s));

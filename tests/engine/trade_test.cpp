@@ -164,28 +164,31 @@ TEST(Trade, SellingPaysTodaysPriceAndFreesTheSpace) {
 }
 
 TEST(Trade, SalesThatSellNothing) {
-  // The amount typed, whether the market offers the good, the boxes shown and the conversion
-  // errors: text that is no number is an error only where a sale could happen, and then
-  // keeps the controls for another try.
-  const std::tuple<const char*, bool, Lines, Lines> cases[] = {
-      {"11", true, {"You do not have that much inventory!"}, {}},
-      {"0", true, {}, {}},
-      {"-4", true, {}, {}},  // below 1 is like 0, never a purchase back
-      {"5", false, {}, {}},  // not on offer here
-      {"abc", false, {}, {}},
-      {"1.5", true, {}, {"1.5"}},
+  // Text that is no number is an error only where a sale could happen, and then keeps the
+  // controls for another try.
+  struct Case {
+    const char* amount;
+    bool offered;  // whether the market offers the good
+    Lines boxes{}, conversions{};
+  } const cases[] = {
+      {.amount = "11", .offered = true, .boxes = {"You do not have that much inventory!"}},
+      {.amount = "0", .offered = true},
+      {.amount = "-4", .offered = true},  // below 1 is like 0, never a purchase back
+      {.amount = "5", .offered = false},  // not on offer here
+      {.amount = "abc", .offered = false},
+      {.amount = "1.5", .offered = true, .conversions = {"1.5"}},
   };
-  for (const auto& [amount, offered, boxes, conversions] : cases) {
+  for (const Case& c : cases) {
     Trade t;
     t.s.possession = {Lot{Acid, 1500, 10}};
     t.s.trunkFree = 70;
-    t.s.market[Acid] = MarketRow{offered, 2000};
-    t.sell(1, amount);
-    EXPECT_EQ(t.player.texts(), boxes) << amount;
-    EXPECT_EQ(t.player.conversionErrors, conversions) << amount;
-    EXPECT_EQ(t.held(), std::tuple(2000, 4, 70)) << amount;
+    t.s.market[Acid] = MarketRow{c.offered, 2000};
+    t.sell(1, c.amount);
+    EXPECT_EQ(t.player.texts(), c.boxes) << c.amount;
+    EXPECT_EQ(t.player.conversionErrors, c.conversions) << c.amount;
+    EXPECT_EQ(t.held(), std::tuple(2000, 4, 70)) << c.amount;
     EXPECT_EQ(t.s.possession[0], (Lot{Acid, 1500, 10}));
-    EXPECT_EQ(t.s.sellEnabled, !conversions.empty());
+    EXPECT_EQ(t.s.sellEnabled, !c.conversions.empty());
   }
 }
 
