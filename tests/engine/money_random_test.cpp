@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <tuple>
+#include <utility>
 
 #include "game/money.h"
 #include "game/random.h"
@@ -15,14 +15,32 @@ constexpr Money kMin = std::numeric_limits<Money>::min();
 
 TEST(Money, FactorsMultiplyLikeExtendedPrecisionTruncateAndStopAtTheLimits) {
   using enum Factor;
-  const std::tuple<Factor, Money, Money> cases[] = {
-      {Interest, 100, 104},   {Interest, 60, 62}, {Interest, 7000, 7349}, {Interest, 1000, 1050},
-      {Interest, 2000, 2100}, {Interest, 0, 0},   {Debt, 2000, 2160},     {Debt, 1, 1},
-      {Wear, 7000, 6300},     {Wear, 6300, 5670}, {Wear, 1, 0},           {Mugging, 2000, 1600},
-      {Mugging, 2001, 1600},  {Mugging, 3, 2},    {Interest, -100, -104}, {Wear, -7000, -6300},
-      {Interest, kMax, kMax}, {Debt, kMax, kMax}, {Debt, kMin, kMin},     {Wear, kMax, 1932735282}};
-  for (const auto& [factor, value, expected] : cases)
-    EXPECT_EQ(ScaleTruncate(value, factor), expected) << value;
+  struct Case {
+    Factor factor;
+    Money value, expected;
+  } const cases[] = {
+      {.factor = Interest, .value = 100, .expected = 104},
+      {.factor = Interest, .value = 60, .expected = 62},
+      {.factor = Interest, .value = 7000, .expected = 7349},
+      {.factor = Interest, .value = 1000, .expected = 1050},
+      {.factor = Interest, .value = 2000, .expected = 2100},
+      {.factor = Interest, .value = 0, .expected = 0},
+      {.factor = Debt, .value = 2000, .expected = 2160},
+      {.factor = Debt, .value = 1, .expected = 1},
+      {.factor = Wear, .value = 7000, .expected = 6300},
+      {.factor = Wear, .value = 6300, .expected = 5670},
+      {.factor = Wear, .value = 1, .expected = 0},
+      {.factor = Mugging, .value = 2000, .expected = 1600},
+      {.factor = Mugging, .value = 2001, .expected = 1600},
+      {.factor = Mugging, .value = 3, .expected = 2},
+      {.factor = Interest, .value = -100, .expected = -104},
+      {.factor = Wear, .value = -7000, .expected = -6300},
+      {.factor = Interest, .value = kMax, .expected = kMax},
+      {.factor = Debt, .value = kMax, .expected = kMax},
+      {.factor = Debt, .value = kMin, .expected = kMin},
+      {.factor = Wear, .value = kMax, .expected = 1932735282},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ScaleTruncate(c.value, c.factor), c.expected) << c.value;
   EXPECT_EQ(ScaleTruncate(2100000000, Interest), kMax);
   EXPECT_EQ(AddMoney(kMax, 1), kMax);
   EXPECT_EQ(SubMoney(kMin, 1), kMin);
