@@ -13,10 +13,10 @@ struct GameState;
 // cash + bank + carValue + gunValue - debt, held within the signed 32-bit range.
 Money AssetSum(const GameState& state);
 
-struct EndScreen {
+struct GameResult {
   bool shown = false;
-  std::string edtScore;
-  std::string edtEncrypted;
+  std::string score;
+  std::string bidCode;
 };
 
 }  // namespace quillmere

@@ -58,7 +58,7 @@ class Game : public GameContext {
   GunDealer& guns() { return m_guns; }
   CarDealer& cars() { return m_cars; }
   LoanDialog& loan() { return m_loan; }
-  const EndScreen& end() const { return m_end; }
+  const GameResult& result() const { return m_result; }
 
   // ---- The rules' own steps. The entry points above run them; they are public so that a
   // test can run one step alone. No screen calls them. ----
@@ -93,7 +93,7 @@ class Game : public GameContext {
   GunDealer m_guns{*this};
   CarDealer m_cars{*this};
   LoanDialog m_loan{*this};
-  EndScreen m_end;
+  GameResult m_result;
 };
 
 }  // namespace quillmere

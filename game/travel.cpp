@@ -91,9 +91,9 @@ void Game::dailygrind() {
 }
 
 void Game::EndGame() {
-  m_end.shown = true;
-  m_end.edtScore = ToText(AssetSum(m_state));
-  m_end.edtEncrypted = EncryptString(m_end.edtScore, m_random);
+  m_result.shown = true;
+  m_result.score = ToText(AssetSum(m_state));
+  m_result.bidCode = EncryptString(m_result.score, m_random);
   m_finished = true;
   m_player.ShowEndScreen();
 }

@@ -3,8 +3,8 @@
 
 #include "game/random.h"
 #include "screens/App.h"
+#include "screens/StartScreen.h"
 #include "screens/Translation.h"
-#include "screens/Unit6.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -13,16 +13,16 @@
 #include <QUrl>
 
 #include "game/web.h"
+#include "screens/CarDealerScreen.h"
+#include "screens/EndScreen.h"
 #include "screens/GameFont.h"
+#include "screens/GunDealerScreen.h"
+#include "screens/LoanScreen.h"
+#include "screens/MainScreen.h"
 #include "screens/Pictures.h"
+#include "screens/PursuitScreen.h"
+#include "screens/StartScreen.h"
 #include "screens/Translation.h"
-#include "screens/Unit1.h"
-#include "screens/Unit3.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
-#include "screens/Unit6.h"
-#include "screens/Unit7.h"
-#include "screens/Unit8.h"
 
 namespace quillmere {
 
@@ -60,20 +60,20 @@ App::~App() {
   delete m_splash;
 }
 
-TfrmSplash* App::frmSplash() const { return m_splash; }
-TfrmMain* App::frmMain() const { return m_main; }
-TfrmBusted* App::frmBusted() const { return m_busted; }
-TfrmGuns* App::frmGuns() const { return m_guns; }
-TfrmCars* App::frmCars() const { return m_cars; }
-TfrmLoan* App::frmLoan() const { return m_loan; }
-TfrmEnd* App::frmEnd() const { return m_end; }
+StartScreen* App::startScreen() const { return m_splash; }
+MainScreen* App::mainScreen() const { return m_main; }
+PursuitScreen* App::pursuitScreen() const { return m_busted; }
+GunDealerScreen* App::gunDealerScreen() const { return m_guns; }
+CarDealerScreen* App::carDealerScreen() const { return m_cars; }
+LoanScreen* App::loanScreen() const { return m_loan; }
+EndScreen* App::endScreen() const { return m_end; }
 
-TfrmSplash* App::createSplash() { return m_splash = new TfrmSplash(*this); }
-TfrmMain* App::createMain() { return m_main = new TfrmMain(*this); }
-TfrmBusted* App::createBusted() { return m_busted = new TfrmBusted(*this); }
-TfrmGuns* App::createGuns() { return m_guns = new TfrmGuns(*this); }
-TfrmCars* App::createCars() { return m_cars = new TfrmCars(*this); }
-TfrmLoan* App::createLoan() { return m_loan = new TfrmLoan(*this); }
+StartScreen* App::createSplash() { return m_splash = new StartScreen(*this); }
+MainScreen* App::createMain() { return m_main = new MainScreen(*this); }
+PursuitScreen* App::createBusted() { return m_busted = new PursuitScreen(*this); }
+GunDealerScreen* App::createGuns() { return m_guns = new GunDealerScreen(*this); }
+CarDealerScreen* App::createCars() { return m_cars = new CarDealerScreen(*this); }
+LoanScreen* App::createLoan() { return m_loan = new LoanScreen(*this); }
 
 void App::refresh() {
   if (m_main) m_main->refresh();
@@ -163,7 +163,7 @@ void App::ShowPursuit() {
 
 void App::ShowEndScreen() {
   if (m_terminated) return;
-  m_end = new TfrmEnd(*this);
+  m_end = new EndScreen(*this);
   m_end->show();
   m_end->activateWindow();
   m_end->setFocus();

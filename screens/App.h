@@ -15,13 +15,13 @@ class QWidget;
 
 namespace quillmere {
 
-class TfrmSplash;
-class TfrmMain;
-class TfrmBusted;
-class TfrmGuns;
-class TfrmCars;
-class TfrmLoan;
-class TfrmEnd;
+class StartScreen;
+class MainScreen;
+class PursuitScreen;
+class GunDealerScreen;
+class CarDealerScreen;
+class LoanScreen;
+class EndScreen;
 
 class App final : public QObject, public Player {
   Q_OBJECT
@@ -34,25 +34,25 @@ class App final : public QObject, public Player {
 
   // The screens. The start screen exists from program start; the others are created by
   // "Continue" in this order; the end screen by the end of the game.
-  TfrmSplash* frmSplash() const;
-  TfrmMain* frmMain() const;
-  TfrmBusted* frmBusted() const;
-  TfrmGuns* frmGuns() const;
-  TfrmCars* frmCars() const;
-  TfrmLoan* frmLoan() const;
-  TfrmEnd* frmEnd() const;
+  StartScreen* startScreen() const;
+  MainScreen* mainScreen() const;
+  PursuitScreen* pursuitScreen() const;
+  GunDealerScreen* gunDealerScreen() const;
+  CarDealerScreen* carDealerScreen() const;
+  LoanScreen* loanScreen() const;
+  EndScreen* endScreen() const;
 
-  TfrmSplash* createSplash();
-  TfrmMain* createMain();
-  TfrmBusted* createBusted();
-  TfrmGuns* createGuns();
-  TfrmCars* createCars();
-  TfrmLoan* createLoan();
+  StartScreen* createSplash();
+  MainScreen* createMain();
+  PursuitScreen* createBusted();
+  GunDealerScreen* createGuns();
+  CarDealerScreen* createCars();
+  LoanScreen* createLoan();
 
   // Redraws every open screen from the game's state.
   void refresh();
 
-  // The full address of a page of the game's website (Unit7 writes it for the player to
+  // The full address of a page of the game's website (the end screen writes it for the player to
   // read), and handing it to the desktop; tests may replace how.
   QString webAddress(std::string_view path) const;
   void OpenInBrowser(std::string_view path);
@@ -77,13 +77,13 @@ class App final : public QObject, public Player {
   Game m_game;
   // The folder of the site's pages on this computer, for a game built without a hosted one.
   std::string m_localSite;
-  QPointer<TfrmSplash> m_splash;
-  QPointer<TfrmMain> m_main;
-  QPointer<TfrmBusted> m_busted;
-  QPointer<TfrmGuns> m_guns;
-  QPointer<TfrmCars> m_cars;
-  QPointer<TfrmLoan> m_loan;
-  QPointer<TfrmEnd> m_end;
+  QPointer<StartScreen> m_splash;
+  QPointer<MainScreen> m_main;
+  QPointer<PursuitScreen> m_busted;
+  QPointer<GunDealerScreen> m_guns;
+  QPointer<CarDealerScreen> m_cars;
+  QPointer<LoanScreen> m_loan;
+  QPointer<EndScreen> m_end;
   bool m_terminated = false;
 };
 

@@ -493,7 +493,14 @@
     </message>
 </context>
 <context>
-    <name>quillmere::DealerForm</name>
+    <name>quillmere::CarDealerScreen</name>
+    <message>
+        <source>Car Dealer</source>
+        <translation>Autohändler</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::DealerScreen</name>
     <message>
         <source>Price:</source>
         <translation>Preis:</translation>
@@ -552,57 +559,7 @@
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmBusted</name>
-    <message>
-        <source>Choose Your Destiny</source>
-        <translation>Wähle dein Schicksal</translation>
-    </message>
-    <message>
-        <source>Your pursuer</source>
-        <translation>Dein Verfolger</translation>
-    </message>
-    <message>
-        <source>What happens</source>
-        <translation>Was passiert</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Close Game</source>
-        <translation>Spiel beenden</translation>
-    </message>
-    <message>
-        <source>Pay</source>
-        <translation>Zahlen</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation>Abhauen</translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation>Kämpfen</translation>
-    </message>
-    <message>
-        <source>A police officer</source>
-        <translation>Ein Polizist</translation>
-    </message>
-    <message>
-        <source>Tony the loan shark</source>
-        <translation>Tony, der Kredithai</translation>
-    </message>
-</context>
-<context>
-    <name>quillmere::TfrmCars</name>
-    <message>
-        <source>Car Dealer</source>
-        <translation>Autohändler</translation>
-    </message>
-</context>
-<context>
-    <name>quillmere::TfrmEnd</name>
+    <name>quillmere::EndScreen</name>
     <message>
         <source>Your time has come.</source>
         <translation>Deine Zeit ist gekommen.</translation>
@@ -682,7 +639,7 @@ Viel Glück.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmGuns</name>
+    <name>quillmere::GunDealerScreen</name>
     <message>
         <source>Gun Dealer</source>
         <translation>Waffenhändler</translation>
@@ -693,7 +650,7 @@ Viel Glück.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmLoan</name>
+    <name>quillmere::LoanScreen</name>
     <message>
         <source>Make a Loan Payment</source>
         <translation>Kredit abbezahlen</translation>
@@ -720,7 +677,7 @@ Viel Glück.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmMain</name>
+    <name>quillmere::MainScreen</name>
     <message>
         <source>Currently On The Market:</source>
         <translation>Zurzeit auf dem Markt:</translation>
@@ -899,7 +856,50 @@ Viel Glück.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmSplash</name>
+    <name>quillmere::PursuitScreen</name>
+    <message>
+        <source>Choose Your Destiny</source>
+        <translation>Wähle dein Schicksal</translation>
+    </message>
+    <message>
+        <source>Your pursuer</source>
+        <translation>Dein Verfolger</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Was passiert</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close Game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Abhauen</translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation>Kämpfen</translation>
+    </message>
+    <message>
+        <source>A police officer</source>
+        <translation>Ein Polizist</translation>
+    </message>
+    <message>
+        <source>Tony the loan shark</source>
+        <translation>Tony, der Kredithai</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::StartScreen</name>
     <message>
         <source>quillmere, a night street in the city</source>
         <translation>quillmere, eine nächtliche Straße in der Stadt</translation>

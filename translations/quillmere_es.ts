@@ -493,7 +493,14 @@
     </message>
 </context>
 <context>
-    <name>quillmere::DealerForm</name>
+    <name>quillmere::CarDealerScreen</name>
+    <message>
+        <source>Car Dealer</source>
+        <translation>Concesionario</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::DealerScreen</name>
     <message>
         <source>Price:</source>
         <translation>Precio:</translation>
@@ -552,57 +559,7 @@
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmBusted</name>
-    <message>
-        <source>Choose Your Destiny</source>
-        <translation>Elige tu destino</translation>
-    </message>
-    <message>
-        <source>Your pursuer</source>
-        <translation>Tu perseguidor</translation>
-    </message>
-    <message>
-        <source>What happens</source>
-        <translation>Lo que pasa</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Close Game</source>
-        <translation>Cerrar juego</translation>
-    </message>
-    <message>
-        <source>Pay</source>
-        <translation>Pagar</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation>Huir</translation>
-    </message>
-    <message>
-        <source>Fight</source>
-        <translation>Pelear</translation>
-    </message>
-    <message>
-        <source>A police officer</source>
-        <translation>Un policía</translation>
-    </message>
-    <message>
-        <source>Tony the loan shark</source>
-        <translation>Tony, el usurero</translation>
-    </message>
-</context>
-<context>
-    <name>quillmere::TfrmCars</name>
-    <message>
-        <source>Car Dealer</source>
-        <translation>Concesionario</translation>
-    </message>
-</context>
-<context>
-    <name>quillmere::TfrmEnd</name>
+    <name>quillmere::EndScreen</name>
     <message>
         <source>Your time has come.</source>
         <translation>Te ha llegado la hora.</translation>
@@ -682,7 +639,7 @@ Buena suerte.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmGuns</name>
+    <name>quillmere::GunDealerScreen</name>
     <message>
         <source>Gun Dealer</source>
         <translation>Armería</translation>
@@ -693,7 +650,7 @@ Buena suerte.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmLoan</name>
+    <name>quillmere::LoanScreen</name>
     <message>
         <source>Make a Loan Payment</source>
         <translation>Pagar el préstamo</translation>
@@ -720,7 +677,7 @@ Buena suerte.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmMain</name>
+    <name>quillmere::MainScreen</name>
     <message>
         <source>Currently On The Market:</source>
         <translation>Ahora en el mercado:</translation>
@@ -899,7 +856,50 @@ Buena suerte.</translation>
     </message>
 </context>
 <context>
-    <name>quillmere::TfrmSplash</name>
+    <name>quillmere::PursuitScreen</name>
+    <message>
+        <source>Choose Your Destiny</source>
+        <translation>Elige tu destino</translation>
+    </message>
+    <message>
+        <source>Your pursuer</source>
+        <translation>Tu perseguidor</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Lo que pasa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close Game</source>
+        <translation>Cerrar juego</translation>
+    </message>
+    <message>
+        <source>Pay</source>
+        <translation>Pagar</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Huir</translation>
+    </message>
+    <message>
+        <source>Fight</source>
+        <translation>Pelear</translation>
+    </message>
+    <message>
+        <source>A police officer</source>
+        <translation>Un policía</translation>
+    </message>
+    <message>
+        <source>Tony the loan shark</source>
+        <translation>Tony, el usurero</translation>
+    </message>
+</context>
+<context>
+    <name>quillmere::StartScreen</name>
     <message>
         <source>quillmere, a night street in the city</source>
         <translation>quillmere, una calle de noche en la ciudad</translation>

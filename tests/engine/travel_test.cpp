@@ -142,10 +142,10 @@ TEST_F(TravelTest, TheFirstClickOnDay31EndsTheGameWithTheScoreAndTheCode) {
   EXPECT_TRUE(player.boxes.empty());
   EXPECT_EQ(std::tuple(s.bank, s.timeOfDay, s.statusText, s.currentPlace),
             std::tuple(104, TimeOfDay::Morning, "still here", Place::Downtown));
-  EXPECT_TRUE(game.end().shown);
+  EXPECT_TRUE(game.result().shown);
   // 956 cash + 104 bank + 6300 car - 2160 debt; the code worked out by hand at 12345 ms.
-  EXPECT_EQ(game.end().edtScore, "5200");
-  EXPECT_EQ(game.end().edtEncrypted,
+  EXPECT_EQ(game.result().score, "5200");
+  EXPECT_EQ(game.result().bidCode,
             "3290563400993275488781074173240719825880673096298296557497650720672425756009606008"
             "8651698145973700549074755623815890827210070269201614160967943659900672451121892582"
             "675928174119326937017034425023492793393991134830185426299491");

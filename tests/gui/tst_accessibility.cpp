@@ -9,13 +9,13 @@
 #include <QtTest>
 
 #include "gui_helpers.h"
-#include "screens/Unit1.h"
-#include "screens/Unit3.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
-#include "screens/Unit6.h"
-#include "screens/Unit7.h"
-#include "screens/Unit8.h"
+#include "screens/CarDealerScreen.h"
+#include "screens/EndScreen.h"
+#include "screens/GunDealerScreen.h"
+#include "screens/LoanScreen.h"
+#include "screens/MainScreen.h"
+#include "screens/PursuitScreen.h"
+#include "screens/StartScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -51,9 +51,9 @@ class TestAccessibility : public QObject {
     g.app.refresh();
     g.s.day = 31;
     g.game.Travel(Place::SanDiego);  // opens the end screen
-    const QList<QWidget*> screens = {g.app.frmSplash(), g.app.frmMain(), g.app.frmBusted(),
-                                     g.app.frmGuns(),   g.app.frmCars(), g.app.frmLoan(),
-                                     g.app.frmEnd()};
+    const QList<QWidget*> screens = {
+        g.app.startScreen(),     g.app.mainScreen(), g.app.pursuitScreen(), g.app.gunDealerScreen(),
+        g.app.carDealerScreen(), g.app.loanScreen(), g.app.endScreen()};
     for (QWidget* screen : screens) {
       QVERIFY(screen);
       QCOMPARE(Unnamed(screen), QStringList());

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "gui_helpers.h"
-#include "screens/Unit3.h"
+#include "screens/PursuitScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -25,7 +25,7 @@ struct Seen {
   QString focus;
 };
 
-Seen look(TfrmBusted* busted) {
+Seen look(PursuitScreen* busted) {
   Seen seen;
   seen.log = child<QPlainTextEdit>(busted, "Memo1")->toPlainText().split(QLatin1Char('\n'));
   QStringList states;
@@ -42,7 +42,7 @@ Seen look(TfrmBusted* busted) {
   return seen;
 }
 
-void click(TfrmBusted* busted, const char* name) {
+void click(PursuitScreen* busted, const char* name) {
   QTest::mouseClick(child<QPushButton>(busted, name), Qt::LeftButton);
 }
 
@@ -58,7 +58,7 @@ class TestBusted : public QObject {
  private:
   // Runs `script` on the open screen while `start` has the engine open it; a screen that the
   // script leaves open is shut, so a fault fails the test instead of hanging it.
-  static bool encounter(TfrmBusted* busted, const std::function<void()>& start,
+  static bool encounter(PursuitScreen* busted, const std::function<void()>& start,
                         const std::function<void()>& script) {
     QTimer play;
     play.setSingleShot(true);
@@ -76,7 +76,7 @@ class TestBusted : public QObject {
  private slots:
   void layoutKeepsEveryButtonInItsOwnPlace() {
     GuiGame g;
-    TfrmBusted* busted = g.app.createBusted();
+    PursuitScreen* busted = g.app.createBusted();
     QCOMPARE(busted->windowTitle(), QStringLiteral("Choose Your Destiny"));
     QCOMPARE(busted->size(), QSize(447, 122));
     const QRect client = busted->rect();
@@ -107,7 +107,7 @@ class TestBusted : public QObject {
   void closedByTheWindowAfterGameOverThenTonyOpensCleanAndIsPaid() {
     GuiGame g;
     BoxAnswerer boxes;
-    TfrmBusted* busted = g.app.createBusted();
+    PursuitScreen* busted = g.app.createBusted();
     g.s.cash = 1000;
     Seen opening, dead;
     bool escapeKept = false;
@@ -173,7 +173,7 @@ class TestBusted : public QObject {
   // a button it presses that button.
   void enterPressesTheFocusedButtonOnly() {
     GuiGame g;
-    TfrmBusted* busted = g.app.createBusted();
+    PursuitScreen* busted = g.app.createBusted();
     g.s.cash = 1000;
     Seen onLog, onRun;
     QVERIFY(encounter(

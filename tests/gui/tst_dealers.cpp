@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "gui_helpers.h"
-#include "screens/Unit1.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
+#include "screens/CarDealerScreen.h"
+#include "screens/GunDealerScreen.h"
+#include "screens/MainScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -78,11 +78,11 @@ struct DealerGame : GuiGame {
   DealerGame() {
     createScreens();
     game.startgame();
-    app.frmMain()->show();
+    app.mainScreen()->show();
   }
 
   QString mainTexts(std::initializer_list<const char*> labels) {
-    return texts(app.frmMain(), labels);
+    return texts(app.mainScreen(), labels);
   }
 
   // Clicks the main screen's button for the dealer, runs `script` on the dealer once it is up
@@ -100,8 +100,8 @@ struct DealerGame : GuiGame {
       if (leftOpen) up->done(-1);
     });
     play.start(0);
-    const bool guns = dealer == app.frmGuns();
-    QTest::mouseClick(child<QPushButton>(app.frmMain(), guns ? "SpeedButton8" : "SpeedButton7"),
+    const bool guns = dealer == app.gunDealerScreen();
+    QTest::mouseClick(child<QPushButton>(app.mainScreen(), guns ? "SpeedButton8" : "SpeedButton7"),
                       Qt::LeftButton);
     if (!modal || leftOpen) return std::nullopt;
     return dealer->result();
@@ -131,7 +131,7 @@ class TestDealers : public QObject {
       QCOMPARE(seen.join(QLatin1Char('|')), QLatin1String(captions));
       CheckShelf(dealer, shelf);
     };
-    check(g.app.frmGuns(), "Gun Dealer", {409, 197},
+    check(g.app.gunDealerScreen(), "Gun Dealer", {409, 197},
           " New Gun Specs | Old Gun Specs |Buy Gun|Sell Gun|Leave",
           {{{"chkPaintball", "Paintball Gun", "imgPaintball"},
             {"chkSmallP", "Small Pistol", "imgSmallP"}},
@@ -141,7 +141,7 @@ class TestDealers : public QObject {
             {"chkBigShot", "Big Shotgun", "imgBigShot"},
             {"chkMachinegun", "Machinegun", "imgMachinegun"},
             {"chkAssault", "Assault Rifle", "imgAssault"}}});
-    check(g.app.frmCars(), "Car Dealer", {546, 192},
+    check(g.app.carDealerScreen(), "Car Dealer", {546, 192},
           " New Car Specs | Old Car Specs | Cash |Buy Car|Sell Car|Leave",
           {{{"chkCivic", "Honda Civic", "imgCivic"},
             {"chkMustang", "Ford Mustang", "imgMustang"},
@@ -157,7 +157,7 @@ class TestDealers : public QObject {
 
   void theRifleIsTradedForTheShotgunOnTheSecondVisit() {
     DealerGame g;
-    TfrmGuns* guns = g.app.frmGuns();
+    GunDealerScreen* guns = g.app.gunDealerScreen();
     g.s.gunKind = 5, g.s.gunName = "Rifle", g.s.gunValue = 9050, g.s.cash = 15000, g.s.bank = 5000;
     QString first;
     auto result = g.visit(guns, [&] {
@@ -192,7 +192,7 @@ class TestDealers : public QObject {
   void refusalsKeepTheScreenOpenThenTheCivicMakesWayForTheF150() {
     DealerGame g;
     BoxAnswerer boxes;
-    TfrmCars* cars = g.app.frmCars();
+    CarDealerScreen* cars = g.app.carDealerScreen();
     g.s.cash = 30000, g.s.bank = 5000;
     g.s.trunkFree = 79;  // one unit of goods in the trunk
     QString first;

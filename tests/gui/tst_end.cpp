@@ -9,7 +9,7 @@
 
 #include "game/web.h"
 #include "gui_helpers.h"
-#include "screens/Unit7.h"
+#include "screens/EndScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -17,12 +17,12 @@ using namespace quillmere::testing;
 namespace {
 
 // Ends a game worth 5000 + 1000 + 7000 + 0 - 2000 = 11000 and returns its end screen.
-TfrmEnd* endGame(GuiGame& g) {
+EndScreen* endGame(GuiGame& g) {
   std::tie(g.s.cash, g.s.bank, g.s.carValue, g.s.gunValue, g.s.debt) =
       std::tuple(5000, 1000, 7000, 0, 2000);
   g.clock.set(12345);
   g.game.EndGame();
-  TfrmEnd* end = g.app.frmEnd();
+  EndScreen* end = g.app.endScreen();
   if (!end) qFatal("no end screen");
   return end;
 }
@@ -35,7 +35,7 @@ class TestEnd : public QObject {
  private slots:
   void showsTheScoreTheCodeAndTheTexts() {
     GuiGame g;
-    TfrmEnd* end = endGame(g);
+    EndScreen* end = endGame(g);
     QVERIFY(end->isVisible() && end->isWindow() && !end->isModal());
     QCOMPARE(end->windowTitle(), QStringLiteral("Your time has come."));
     QCOMPARE(end->size(), QSize(385, 347));
@@ -43,7 +43,7 @@ class TestEnd : public QObject {
     auto* score = child<QLineEdit>(end, "edtScore");
     auto* code = child<QLineEdit>(end, "edtEncrypted");
     QCOMPARE(score->text(), QStringLiteral("11000"));
-    QCOMPARE(code->text(), QString::fromStdString(g.game.end().edtEncrypted));
+    QCOMPARE(code->text(), QString::fromStdString(g.game.result().bidCode));
     QVERIFY(score->isReadOnly() && code->isReadOnly());
 
     const QStringList memo1 =
@@ -63,7 +63,7 @@ class TestEnd : public QObject {
 
   void tabGoesThroughTheScreenInItsOrder() {
     GuiGame g;
-    TfrmEnd* end = endGame(g);
+    EndScreen* end = endGame(g);
     QVERIFY(QTest::qWaitForWindowActive(end));
     QStringList order;
     for (int i = 0; i < 8; ++i) {
@@ -76,7 +76,7 @@ class TestEnd : public QObject {
 
   void copyPutsTheWholeCodeOnTheClipboardThenTheWebsiteOpens() {
     GuiGame g;
-    TfrmEnd* end = endGame(g);
+    EndScreen* end = endGame(g);
     QVERIFY(QTest::qWaitForWindowActive(end));
     auto* code = child<QLineEdit>(end, "edtEncrypted");
     // Whatever part the player had marked, the whole code goes.

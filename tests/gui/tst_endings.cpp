@@ -8,10 +8,10 @@
 #include <functional>
 
 #include "gui_helpers.h"
-#include "screens/Unit1.h"
-#include "screens/Unit3.h"
-#include "screens/Unit6.h"
-#include "screens/Unit7.h"
+#include "screens/EndScreen.h"
+#include "screens/MainScreen.h"
+#include "screens/PursuitScreen.h"
+#include "screens/StartScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -21,7 +21,7 @@ namespace {
 // Starts a game through the start screen.
 void Start(GuiGame& g) {
   g.clock.set(17);  // the first roll brings nothing
-  TfrmSplash* splash = g.app.createSplash();
+  StartScreen* splash = g.app.createSplash();
   splash->show();
   child<QLineEdit>(splash, "edtLogin")->setText(QStringLiteral("Ray"));
   child<QPushButton>(splash, "btnContinue")->click();
@@ -62,10 +62,10 @@ class TestEndings : public QObject {
   void startScreenX() {
     {
       GuiGame g;
-      TfrmSplash* splash = g.app.createSplash();
+      StartScreen* splash = g.app.createSplash();
       splash->show();
       RunAndEnd(g, [splash] { child<QToolButton>(splash, "SpeedButton2")->click(); });
-      QVERIFY(!g.app.frmMain());
+      QVERIFY(!g.app.mainScreen());
     }
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
   }
@@ -73,7 +73,7 @@ class TestEndings : public QObject {
   void startScreenClosedByTheWindowSystem() {
     {
       GuiGame g;
-      TfrmSplash* splash = g.app.createSplash();
+      StartScreen* splash = g.app.createSplash();
       splash->show();
       RunAndEnd(g, [splash] { splash->close(); });
     }
@@ -84,7 +84,7 @@ class TestEndings : public QObject {
     {
       GuiGame g;
       Start(g);
-      RunAndEnd(g, [&g] { g.app.frmMain()->close(); });
+      RunAndEnd(g, [&g] { g.app.mainScreen()->close(); });
     }
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
   }
@@ -93,7 +93,7 @@ class TestEndings : public QObject {
     {
       GuiGame g;
       Start(g);
-      RunAndEnd(g, [&g] { child<QAction>(g.app.frmMain(), "Exit1")->trigger(); });
+      RunAndEnd(g, [&g] { child<QAction>(g.app.mainScreen(), "Exit1")->trigger(); });
     }
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
   }
@@ -126,8 +126,8 @@ class TestEndings : public QObject {
         Start(g);
         g.s.day = 31;
         RunAndEnd(g, [&g, retire] {
-          child<QPushButton>(g.app.frmMain(), "btnSanDiego")->click();
-          TfrmEnd* end = g.app.frmEnd();
+          child<QPushButton>(g.app.mainScreen(), "btnSanDiego")->click();
+          EndScreen* end = g.app.endScreen();
           QVERIFY(end && end->isVisible());
           if (retire) {
             child<QPushButton>(end, "Button4")->click();
@@ -135,7 +135,7 @@ class TestEndings : public QObject {
             end->close();
           }
         });
-        QVERIFY(!g.app.frmMain());  // destroyed when the game ended
+        QVERIFY(!g.app.mainScreen());  // destroyed when the game ended
       }
       QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }

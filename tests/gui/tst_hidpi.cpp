@@ -3,8 +3,8 @@
 #include <QtTest>
 
 #include "gui_helpers.h"
+#include "screens/MainScreen.h"
 #include "screens/Pictures.h"
-#include "screens/Unit1.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -26,12 +26,12 @@ class TestHighDensity : public QObject {
     GuiGame g;
     g.app.createMain();
     g.game.startgame();
-    g.app.frmMain()->refresh();
-    g.app.frmMain()->show();
-    QCOMPARE(g.app.frmMain()->centralWidget()->width(), 592);
-    QCOMPARE(g.app.frmMain()->findChild<QWidget*>(QStringLiteral("btnBuy"))->geometry(),
+    g.app.mainScreen()->refresh();
+    g.app.mainScreen()->show();
+    QCOMPARE(g.app.mainScreen()->centralWidget()->width(), 592);
+    QCOMPARE(g.app.mainScreen()->findChild<QWidget*>(QStringLiteral("btnBuy"))->geometry(),
              QRect(156, 7, 49, 25));
-    const auto* car = g.app.frmMain()->findChild<QLabel*>(QStringLiteral("imgCar"));
+    const auto* car = g.app.mainScreen()->findChild<QLabel*>(QStringLiteral("imgCar"));
     QVERIFY(car);
     QCOMPARE(car->pixmap().devicePixelRatio(), 2.0);
   }

@@ -10,9 +10,9 @@
 
 #include "gui_helpers.h"
 #include "random_player.h"
+#include "screens/EndScreen.h"
+#include "screens/MainScreen.h"
 #include "screens/Translation.h"
-#include "screens/Unit1.h"
-#include "screens/Unit7.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -63,12 +63,12 @@ class TestLanguages : public QObject {
       g.app.refresh();
       QStringList seen;
       for (const char* name : {"lblcash", "lblbank", "lbltony", "lblCarValue"})
-        seen << child<QLabel>(g.app.frmMain(), name)->text();
+        seen << child<QLabel>(g.app.mainScreen(), name)->text();
       QCOMPARE(seen.mid(0, 3), (QStringList{"-1234567", "1234567", "2000000"}));
 
       g.clock.set(12345);
       g.game.EndGame();
-      TfrmEnd* end = g.app.frmEnd();
+      EndScreen* end = g.app.endScreen();
       QVERIFY(end && QTest::qWaitForWindowExposed(end));
       QTest::mouseClick(child<QPushButton>(end, "Button1"), Qt::LeftButton);
       seen << child<QLineEdit>(end, "edtScore")->text() << QGuiApplication::clipboard()->text();

@@ -7,14 +7,14 @@
 
 #include "gui_helpers.h"
 #include "layout_check.h"
+#include "screens/CarDealerScreen.h"
+#include "screens/EndScreen.h"
+#include "screens/GunDealerScreen.h"
+#include "screens/LoanScreen.h"
+#include "screens/MainScreen.h"
+#include "screens/PursuitScreen.h"
+#include "screens/StartScreen.h"
 #include "screens/Translation.h"
-#include "screens/Unit1.h"
-#include "screens/Unit3.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
-#include "screens/Unit6.h"
-#include "screens/Unit7.h"
-#include "screens/Unit8.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -67,16 +67,17 @@ class TestLayout : public QObject {
     g.game.startgame();
     QStringList faults;
     faults << Check(g.app.createSplash());
-    faults << Check(g.app.frmGuns()) << Check(g.app.frmCars()) << Check(g.app.frmLoan());
+    faults << Check(g.app.gunDealerScreen()) << Check(g.app.carDealerScreen())
+           << Check(g.app.loanScreen());
 
     // The pursuit with every button shown and the longest of its lines.
-    TfrmBusted* busted = g.app.frmBusted();
+    PursuitScreen* busted = g.app.pursuitScreen();
     g.app.refresh();
     for (QWidget* button : busted->findChildren<QPushButton*>()) button->setVisible(true);
     faults << ClippedTexts(busted);
 
     g.app.ShowEndScreen();
-    faults << Check(g.app.frmEnd());
+    faults << Check(g.app.endScreen());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   }
 
@@ -86,7 +87,7 @@ class TestLayout : public QObject {
     GuiGame g;
     g.createScreens();
     g.game.startgame();
-    TfrmMain* main = g.app.frmMain();
+    MainScreen* main = g.app.mainScreen();
     main->show();
     QStringList faults;
     const QStringList news = SourceTexts("Status");

@@ -7,8 +7,8 @@
 
 #include "gui_helpers.h"
 #include "screens/IntegerBox.h"
-#include "screens/Unit1.h"
-#include "screens/Unit8.h"
+#include "screens/LoanScreen.h"
+#include "screens/MainScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -22,8 +22,8 @@ struct LoanGame : GuiGame {
     game.startgame();
     s.cash = 1000;
     s.bank = 3000;
-    main = app.frmMain();
-    loan = app.frmLoan();
+    main = app.mainScreen();
+    loan = app.loanScreen();
     main->show();
     main->refresh();
   }
@@ -52,8 +52,8 @@ struct LoanGame : GuiGame {
     return child<QLabel>(main, "lblcash")->text() + " " + child<QLabel>(main, "lbltony")->text();
   }
 
-  TfrmMain* main = nullptr;
-  TfrmLoan* loan = nullptr;
+  MainScreen* main = nullptr;
+  LoanScreen* loan = nullptr;
   BoxAnswerer boxes;
   bool leftOpen = false;
 };

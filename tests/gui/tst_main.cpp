@@ -12,8 +12,8 @@
 #include "game/web.h"
 #include "gui_helpers.h"
 #include "screens/IntegerBox.h"
-#include "screens/Unit1.h"
-#include "screens/Unit3.h"
+#include "screens/MainScreen.h"
+#include "screens/PursuitScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -25,7 +25,7 @@ struct MainGame : GuiGame {
   MainGame() {
     createScreens();
     game.startgame();
-    main = app.frmMain();
+    main = app.mainScreen();
     main->show();
   }
   QString text(const char* name) {
@@ -56,7 +56,7 @@ struct MainGame : GuiGame {
   }
   bool enabled(const char* name) { return child(main, name)->isEnabled(); }
 
-  TfrmMain* main = nullptr;
+  MainScreen* main = nullptr;
   BoxAnswerer boxes;
 };
 
@@ -72,7 +72,7 @@ class PursuitPlayer : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* busted = qobject_cast<TfrmBusted*>(watched);
+    auto* busted = qobject_cast<PursuitScreen*>(watched);
     if (busted && event->type() == QEvent::Show) {
       QTimer::singleShot(0, busted, [this, busted] {
         const std::vector<std::string>& log = m_g.game.busted().log();

@@ -8,9 +8,9 @@
 
 #include "gui_helpers.h"
 #include "layout_check.h"
-#include "screens/Unit1.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
+#include "screens/CarDealerScreen.h"
+#include "screens/GunDealerScreen.h"
+#include "screens/MainScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -63,7 +63,7 @@ class TestNumbers : public QObject {
     s.seatsFree = s.seatsTotal = seats.toInt();
     for (MarketRow& row : s.market) row = {true, kLongest};
     s.possession.assign(3, Lot{Acid, kLongest, trunk.toInt()});
-    TfrmMain* main = g.app.frmMain();
+    MainScreen* main = g.app.mainScreen();
     main->show();
     main->refresh();
     QCoreApplication::processEvents();
@@ -71,16 +71,16 @@ class TestNumbers : public QObject {
 
     const QString gunPrice = Longest(kGunCount, [](int k) { return GunOfKind(k).price; });
     faults << Check(
-        g.app.frmGuns(),
+        g.app.gunDealerScreen(),
         {{"lblNewPrice", gunPrice}, {"lblOldPrice", gunPrice}, {"lblCash", kLongestText}});
     const QString carPrice = Longest(kCarCount, [](int k) { return CarOfKind(k).price; });
-    faults << Check(g.app.frmCars(), {{"lblNewPrice", carPrice},
-                                      {"lblOldPrice", carPrice},
-                                      {"lblCash", kLongestText},
-                                      {"lblNewSeats", seats},
-                                      {"lblNewTrunk", trunk},
-                                      {"lblOldSeats", seats},
-                                      {"lblOldTrunk", trunk}});
+    faults << Check(g.app.carDealerScreen(), {{"lblNewPrice", carPrice},
+                                              {"lblOldPrice", carPrice},
+                                              {"lblCash", kLongestText},
+                                              {"lblNewSeats", seats},
+                                              {"lblNewTrunk", trunk},
+                                              {"lblOldSeats", seats},
+                                              {"lblOldTrunk", trunk}});
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
   }
 };

@@ -21,13 +21,13 @@
 #include "game/endscreen.h"
 #include "gui_helpers.h"
 #include "random_player.h"
-#include "screens/Unit1.h"
-#include "screens/Unit3.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
-#include "screens/Unit6.h"
-#include "screens/Unit7.h"
-#include "screens/Unit8.h"
+#include "screens/CarDealerScreen.h"
+#include "screens/EndScreen.h"
+#include "screens/GunDealerScreen.h"
+#include "screens/LoanScreen.h"
+#include "screens/MainScreen.h"
+#include "screens/PursuitScreen.h"
+#include "screens/StartScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -119,7 +119,7 @@ class Hand : public QObject {
       act(modal);
       if (ending != Ending::None && !m_g.app.terminated())
         throw InvariantBroken(std::string(EndingName(ending)) + " did not end the program");
-      if (!m_g.app.terminated() && m_g.app.frmMain()) CheckInvariants(m_g.game);
+      if (!m_g.app.terminated() && m_g.app.mainScreen()) CheckInvariants(m_g.game);
     } catch (const std::exception& e) {
       failure = QString::fromStdString(e.what());
       QCoreApplication::exit(1);
@@ -129,21 +129,21 @@ class Hand : public QObject {
 
   void act(QWidget* modal) {
     App& app = m_g.app;
-    if (auto* busted = qobject_cast<TfrmBusted*>(modal)) return on(busted, "pursuit");
-    if (auto* guns = qobject_cast<TfrmGuns*>(modal)) return onDealer(guns, "guns");
-    if (auto* cars = qobject_cast<TfrmCars*>(modal)) return onDealer(cars, "cars");
-    if (auto* loan = qobject_cast<TfrmLoan*>(modal)) return on(loan, "loan");
+    if (auto* busted = qobject_cast<PursuitScreen*>(modal)) return on(busted, "pursuit");
+    if (auto* guns = qobject_cast<GunDealerScreen*>(modal)) return onDealer(guns, "guns");
+    if (auto* cars = qobject_cast<CarDealerScreen*>(modal)) return onDealer(cars, "cars");
+    if (auto* loan = qobject_cast<LoanScreen*>(modal)) return on(loan, "loan");
     if (modal)
       throw InvariantBroken("an unknown modal window: " + modal->objectName().toStdString());
-    if (app.frmEnd() && app.frmEnd()->isVisible()) return on(app.frmEnd(), "end");
-    if (app.frmMain() && app.frmMain()->isVisible()) return on(app.frmMain(), "main");
-    if (app.frmSplash() && app.frmSplash()->isVisible()) return on(app.frmSplash(), "splash");
+    if (app.endScreen() && app.endScreen()->isVisible()) return on(app.endScreen(), "end");
+    if (app.mainScreen() && app.mainScreen()->isVisible()) return on(app.mainScreen(), "main");
+    if (app.startScreen() && app.startScreen()->isVisible()) return on(app.startScreen(), "splash");
     throw InvariantBroken("no screen in front");
   }
 
   // What the main screen shows is what the game holds, once every handler has returned.
   void checkMainScreen() {
-    TfrmMain* main = m_g.app.frmMain();
+    MainScreen* main = m_g.app.mainScreen();
     if (!main || !main->isVisible()) return;
     const GameState& s = m_g.s;
     const std::pair<const char*, std::int64_t> shown[] = {
@@ -160,10 +160,11 @@ class Hand : public QObject {
   // The hand plays to live, reading its health and its gun off the main screen as a player
   // would, so that whole games reach the end screen often enough.
   bool wounded() const {
-    return m_g.app.frmMain() && child<QProgressBar>(m_g.app.frmMain(), "health")->value() < 100;
+    return m_g.app.mainScreen() &&
+           child<QProgressBar>(m_g.app.mainScreen(), "health")->value() < 100;
   }
   bool armed() const {
-    return m_g.app.frmMain() && child<QLabel>(m_g.app.frmMain(), "lblGun")->text() != "NONE";
+    return m_g.app.mainScreen() && child<QLabel>(m_g.app.mainScreen(), "lblGun")->text() != "NONE";
   }
 
   void typeInto(QWidget* box, const QString& text) {
@@ -194,7 +195,7 @@ class Hand : public QObject {
     QTest::mouseClick(port, Qt::LeftButton, {}, at);
   }
 
-  void on(TfrmSplash* splash, const char* front) {
+  void on(StartScreen* splash, const char* front) {
     ++fronts[QString::fromLatin1(front)];
     if (windingDown()) {
       ending = Ending::StartScreenX;
@@ -223,7 +224,7 @@ class Hand : public QObject {
     pick(splash, moves);
   }
 
-  void on(TfrmMain* main, const char* front) {
+  void on(MainScreen* main, const char* front) {
     ++fronts[QString::fromLatin1(front)];
     if (windingDown()) {
       if (chance(50)) {
@@ -274,7 +275,7 @@ class Hand : public QObject {
     pick(main, moves);
   }
 
-  void on(TfrmLoan* loan, const char* front) {
+  void on(LoanScreen* loan, const char* front) {
     ++fronts[QString::fromLatin1(front)];
     if (windingDown()) return Click(child<QPushButton>(loan, "Button2"));
     static constexpr Move moves[] = {
@@ -290,7 +291,7 @@ class Hand : public QObject {
     pick(loan, moves);
   }
 
-  void onDealer(DealerForm* dealer, const char* front) {
+  void onDealer(DealerScreen* dealer, const char* front) {
     ++fronts[QString::fromLatin1(front)];
     if (windingDown()) return Click(child<QPushButton>(dealer, "btnClose"));
     static constexpr Move moves[] = {
@@ -309,7 +310,7 @@ class Hand : public QObject {
     pick(dealer, moves);
   }
 
-  void on(TfrmBusted* busted, const char* front) {
+  void on(PursuitScreen* busted, const char* front) {
     ++fronts[QString::fromLatin1(front)];
     const QString log = child<QPlainTextEdit>(busted, "Memo1")->toPlainText();
     if (log.endsWith(QStringLiteral("GAME OVER."))) {
@@ -336,7 +337,7 @@ class Hand : public QObject {
     pick(busted, moves);
   }
 
-  void on(TfrmEnd* end, const char* front) {
+  void on(EndScreen* end, const char* front) {
     if (++fronts[QString::fromLatin1(front)] == 1) {
       CheckEndScreen(m_g.s, child<QLineEdit>(end, "edtScore")->text().toStdString(),
                      child<QLineEdit>(end, "edtEncrypted")->text().toStdString());

@@ -7,8 +7,8 @@
 
 #include "game/web.h"
 #include "gui_helpers.h"
-#include "screens/Unit1.h"
-#include "screens/Unit6.h"
+#include "screens/MainScreen.h"
+#include "screens/StartScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -21,15 +21,15 @@ class TestSplash : public QObject {
   void emptyNameIsRefusedAndCreatesNothing() {
     GuiGame g;
     BoxAnswerer boxes;
-    TfrmSplash* splash = g.app.createSplash();
+    StartScreen* splash = g.app.createSplash();
     splash->show();
     QTest::mouseClick(child<QPushButton>(splash, "btnContinue"), Qt::LeftButton);
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Error"));
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Please enter a login."));
     QCOMPARE(boxes.seen[0].buttons, QStringList{QStringLiteral("OK")});
-    QVERIFY(!g.app.frmMain());
-    QVERIFY(!g.app.frmBusted());
+    QVERIFY(!g.app.mainScreen());
+    QVERIFY(!g.app.pursuitScreen());
     QCOMPARE(child<QProgressBar>(splash, "loading")->value(), 0);
     QVERIFY(splash->isVisible());
   }
@@ -38,7 +38,7 @@ class TestSplash : public QObject {
     GuiGame g;
     g.clock.set(17);  // the first roll brings nothing
     BoxAnswerer boxes;
-    TfrmSplash* splash = g.app.createSplash();
+    StartScreen* splash = g.app.createSplash();
     splash->show();
     QList<int> gauge;
     QStringList created;
@@ -46,11 +46,11 @@ class TestSplash : public QObject {
             [&](int value) {
               gauge << value;
               created << QStringLiteral("%1%2%3%4%5")
-                             .arg(g.app.frmMain() ? 1 : 0)
-                             .arg(g.app.frmBusted() ? 1 : 0)
-                             .arg(g.app.frmGuns() ? 1 : 0)
-                             .arg(g.app.frmCars() ? 1 : 0)
-                             .arg(g.app.frmLoan() ? 1 : 0);
+                             .arg(g.app.mainScreen() ? 1 : 0)
+                             .arg(g.app.pursuitScreen() ? 1 : 0)
+                             .arg(g.app.gunDealerScreen() ? 1 : 0)
+                             .arg(g.app.carDealerScreen() ? 1 : 0)
+                             .arg(g.app.loanScreen() ? 1 : 0);
             });
     QTest::keyClicks(child<QLineEdit>(splash, "edtLogin"), QStringLiteral(" "));
     QTest::keyClick(child<QLineEdit>(splash, "edtLogin"), Qt::Key_Return);
@@ -58,7 +58,7 @@ class TestSplash : public QObject {
     QCOMPARE(created, (QStringList{"10000", "11000", "11100", "11110", "11111", "11111", "11111"}));
     QVERIFY(boxes.seen.isEmpty());
     QVERIFY(!splash->isVisible());
-    QVERIFY(g.app.frmMain()->isVisible());
+    QVERIFY(g.app.mainScreen()->isVisible());
     QCOMPARE(g.s.day, 1);
     QCOMPARE(g.s.timeOfDay, TimeOfDay::Morning);
     QCOMPARE(g.s.carKind, 1);
@@ -71,20 +71,20 @@ class TestSplash : public QObject {
     GuiGame g;
     g.clock.set(12);  // the first roll is a mugging
     BoxAnswerer boxes;
-    TfrmSplash* splash = g.app.createSplash();
+    StartScreen* splash = g.app.createSplash();
     splash->show();
     bool splashInFront = false;
     bool mainHidden = false;
     boxes.onShow = [&] {
       splashInFront = splash->isVisible();
-      mainHidden = !g.app.frmMain() || !g.app.frmMain()->isVisible();
+      mainHidden = !g.app.mainScreen() || !g.app.mainScreen()->isVisible();
     };
     child<QLineEdit>(splash, "edtLogin")->setText(QStringLiteral("Ray"));
     QTest::mouseClick(child<QPushButton>(splash, "btnContinue"), Qt::LeftButton);
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("You were mugged at a stoplight.")});
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Information"));
     QCOMPARE(g.s.cash, 1600);
-    QVERIFY(g.app.frmMain()->isVisible());
+    QVERIFY(g.app.mainScreen()->isVisible());
     QVERIFY(!splash->isVisible());
     QVERIFY(splashInFront);
     QVERIFY(mainHidden);
@@ -92,30 +92,30 @@ class TestSplash : public QObject {
 
   void linksOpenTheirPagesAndChangeNothing() {
     GuiGame g;
-    TfrmSplash* splash = g.app.createSplash();
+    StartScreen* splash = g.app.createSplash();
     splash->show();
     for (const char* name : {"Button2", "Button1", "Button3"})
       QTest::mouseClick(child<QPushButton>(splash, name), Qt::LeftButton);
     QCOMPARE(g.openedUrls, g.addresses({kIntroductionPage, kTutorialPage, kWebsitePage}));
     for (const QString& url : g.openedUrls) QVERIFY2(pageExists(url), qPrintable(url));
     QVERIFY(splash->isVisible());
-    QVERIFY(!g.app.frmMain());
+    QVERIFY(!g.app.mainScreen());
   }
 
   void xEndsTheProgramWithoutAGame() {
     GuiGame g;
-    TfrmSplash* splash = g.app.createSplash();
+    StartScreen* splash = g.app.createSplash();
     splash->show();
     auto* x = child<QToolButton>(splash, "SpeedButton2");
     QCOMPARE(x->focusPolicy(), Qt::NoFocus);
     QTest::mouseClick(x, Qt::LeftButton);
     QVERIFY(g.app.terminated());
-    QVERIFY(!g.app.frmMain());
+    QVERIFY(!g.app.mainScreen());
   }
 
   void theLayoutHasItsSizes() {
     GuiGame g;
-    TfrmSplash* splash = g.app.createSplash();
+    StartScreen* splash = g.app.createSplash();
     QCOMPARE(splash->size(), QSize(402, 362));
     QCOMPARE(child<QWidget>(splash, "Image1")->geometry(), QRect(0, 0, 402, 300));
     QCOMPARE(child<QWidget>(splash, "SpeedButton2")->geometry(), QRect(387, 1, 15, 17));

@@ -103,9 +103,9 @@ class RandomPlayer final : public Player {
   }
   void ShowEndScreen() override {
     m_played.reachedEndScreen = true;
-    const EndScreen& end = m_game.end();
+    const GameResult& end = m_game.result();
     if (!end.shown) Broken("the end screen was not filled");
-    CheckEndScreen(m_game.state(), end.edtScore, end.edtEncrypted);
+    CheckEndScreen(m_game.state(), end.score, end.bidCode);
   }
   void Terminate() override { m_played.terminated = true; }
 

@@ -8,9 +8,9 @@
 #include <QtTest>
 
 #include "gui/gui_helpers.h"
-#include "screens/Unit1.h"
-#include "screens/Unit4.h"
-#include "screens/Unit8.h"
+#include "screens/GunDealerScreen.h"
+#include "screens/LoanScreen.h"
+#include "screens/MainScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -35,7 +35,7 @@ struct BurstGame : GuiGame {
   BurstGame() {
     createScreens();
     game.startgame();
-    main = app.frmMain();
+    main = app.mainScreen();
     main->show();
     if (!QTest::qWaitForWindowExposed(main)) qFatal("the main screen never showed");
   }
@@ -55,7 +55,7 @@ struct BurstGame : GuiGame {
   // Cash, bank and debt in the game itself: a screen that has closed may not show them.
   std::tuple<Money, Money, Money> money() const { return {s.cash, s.bank, s.debt}; }
 
-  TfrmMain* main = nullptr;
+  MainScreen* main = nullptr;
   BoxAnswerer boxes;
 };
 
@@ -74,8 +74,8 @@ class TestBursts : public QObject {
   void buyGunBuysOnce() {
     QFETCH(int, clicks);
     BurstGame g;
-    g.burstOn(g.app.frmGuns(), "SpeedButton8", "btnBuy", clicks);
-    QVERIFY(!g.app.frmGuns()->isVisible());
+    g.burstOn(g.app.gunDealerScreen(), "SpeedButton8", "btnBuy", clicks);
+    QVERIFY(!g.app.gunDealerScreen()->isVisible());
     // The Paintball Gun, bought once for 1000 of the 2000.
     QCOMPARE(g.money(), std::tuple(1000, 0, 2000));
     QCOMPARE(std::pair(g.s.gunKind, g.s.gunValue), std::pair(1, 800));
@@ -86,8 +86,8 @@ class TestBursts : public QObject {
     BurstGame g;
     g.s.cash = 1000, g.s.debt = 3000;
     // "some" proposes the whole cash; OK pays it once.
-    g.burstOn(g.app.frmLoan(), "btntonysome", "Button1", 20);
-    QVERIFY(!g.app.frmLoan()->isVisible());
+    g.burstOn(g.app.loanScreen(), "btntonysome", "Button1", 20);
+    QVERIFY(!g.app.loanScreen()->isVisible());
     QCOMPARE(g.money(), std::tuple(0, 0, 2000));
     QCOMPARE(g.boxes.texts(), QStringList());
   }

@@ -1,5 +1,5 @@
 // What the gun dealer's and the car dealer's screens share.
-#include "screens/DealerForm.h"
+#include "screens/DealerScreen.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -32,7 +32,7 @@ int SelectorWidth(const QRadioButton& selector) {
 
 }  // namespace
 
-DealerForm::DealerForm(App& app, const QString& caption, QSize client, QWidget* parent)
+DealerScreen::DealerScreen(App& app, const QString& caption, QSize client, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_app(app),
       m_selectors(new QButtonGroup(this)) {
@@ -42,10 +42,10 @@ DealerForm::DealerForm(App& app, const QString& caption, QSize client, QWidget* 
   QPalette face = palette();
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   setPalette(face);
-  connect(m_selectors, &QButtonGroup::idToggled, this, &DealerForm::selectorToggled);
+  connect(m_selectors, &QButtonGroup::idToggled, this, &DealerScreen::selectorToggled);
 }
 
-void DealerForm::selectorToggled(int kind, bool checked) {
+void DealerScreen::selectorToggled(int kind, bool checked) {
   // The button losing its check is not a selection; the one gaining it is. A closed screen
   // takes no selection.
   if (!checked || !isVisible()) return;
@@ -53,7 +53,7 @@ void DealerForm::selectorToggled(int kind, bool checked) {
   redraw();
 }
 
-void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight) {
+void DealerScreen::stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight) {
   const int rows = static_cast<int>(rowRight.size());
   const int selectorHeight = QRadioButton(QStringLiteral("X")).sizeHint().height();
   const int rowHeight = kPicture.height() + kSelectorGap + selectorHeight;
@@ -97,7 +97,7 @@ void DealerForm::stockShelf(const std::vector<ShelfItem>& items, std::span<const
   }
 }
 
-void DealerForm::showEvent(QShowEvent* event) {
+void DealerScreen::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(*this);
   // The engine's FormShow has run by now; the screen only draws what it left.
@@ -105,12 +105,12 @@ void DealerForm::showEvent(QShowEvent* event) {
   if (QAbstractButton* selected = m_selectors->checkedButton()) selected->setFocus();
 }
 
-void DealerForm::reject() {
+void DealerScreen::reject() {
   closeClick();
   QDialog::reject();
 }
 
-void DealerForm::redraw() {
+void DealerScreen::redraw() {
   // The main screen behind shows the cash, the car and the gun that the dealer changes; the
   // application redraws it and this screen while it is open.
   m_app.refresh();

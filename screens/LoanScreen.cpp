@@ -1,5 +1,5 @@
 // The loan payment dialog: the amount field and OK/Cancel, forwarded to the engine.
-#include "screens/Unit8.h"
+#include "screens/LoanScreen.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -16,27 +16,27 @@ namespace {
 
 constexpr Control kControls[] = {
     {"imgTony", Kind::Picture, "", 8, 8, 63, 85, "tony.jpg", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Tony")},
+     QT_TRANSLATE_NOOP("quillmere::LoanScreen", "Tony")},
     {"Label1", Kind::Label, "", 80, 10, 155, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Pay how much?"), kMiddle},
+     QT_TRANSLATE_NOOP("quillmere::LoanScreen", "Pay how much?"), kMiddle},
     {"edtPay", Kind::NumberBox, "", 80, 28, 155, 22, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Amount to pay")},
-    {"Button1", Kind::Button, "", 80, 68, 75, 25, QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "OK"),
+     QT_TRANSLATE_NOOP("quillmere::LoanScreen", "Amount to pay")},
+    {"Button1", Kind::Button, "", 80, 68, 75, 25, QT_TRANSLATE_NOOP("quillmere::LoanScreen", "OK"),
      kDefault | kAutoDefault},
     {"Button2", Kind::Button, "", 160, 68, 75, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmLoan", "Cancel"), kAutoDefault},
+     QT_TRANSLATE_NOOP("quillmere::LoanScreen", "Cancel"), kAutoDefault},
 };
 
 }  // namespace
 
-TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
+LoanScreen::LoanScreen(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
   setWindowTitle(tr("Make a Loan Payment"));
   // A fixed frame with no close, minimise or maximise icons: OK or Cancel ends it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(243, 101);
   PaintBlack(*this);
 
-  BuildControls(*this, "quillmere::TfrmLoan", kControls);
+  BuildControls(*this, "quillmere::LoanScreen", kControls);
   m_edtPay = findChild<IntegerBox*>(QStringLiteral("edtPay"));
   m_edtPay->setAllowedCharacters(QStringLiteral("0123456789+-") + QLocale().decimalPoint());
   findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(m_edtPay);
@@ -52,27 +52,29 @@ TfrmLoan::TfrmLoan(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
     loan.edtPayExit();
     refresh();
   });
-  OnClick(findChild<QPushButton*>(QStringLiteral("Button1")), this, &TfrmLoan::Button1Click);
-  OnClick(findChild<QPushButton*>(QStringLiteral("Button2")), this, &TfrmLoan::reject);
+  OnClick(findChild<QPushButton*>(QStringLiteral("Button1")), this, &LoanScreen::Button1Click);
+  OnClick(findChild<QPushButton*>(QStringLiteral("Button2")), this, &LoanScreen::reject);
 }
 
-void TfrmLoan::refresh() { m_edtPay->setText(QString::fromStdString(m_app.game().loan().text())); }
+void LoanScreen::refresh() {
+  m_edtPay->setText(QString::fromStdString(m_app.game().loan().text()));
+}
 
-void TfrmLoan::showEvent(QShowEvent* event) {
+void LoanScreen::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   refresh();
   m_edtPay->setFocus();
   m_edtPay->selectAll();
 }
 
-void TfrmLoan::Button1Click() {
+void LoanScreen::Button1Click() {
   if (m_app.game().loan().Button1Click())
     accept();
   else
     refresh();
 }
 
-void TfrmLoan::reject() {
+void LoanScreen::reject() {
   if (m_app.game().loan().Button2Click()) QDialog::reject();
 }
 

@@ -1,7 +1,7 @@
 // The gun dealer: nine guns to choose from, the held gun to sell or trade in.
 #pragma once
 
-#include "screens/DealerForm.h"
+#include "screens/DealerScreen.h"
 
 class QLabel;
 class QPushButton;
@@ -10,11 +10,11 @@ namespace quillmere {
 
 class GunDealer;
 
-class TfrmGuns : public DealerForm {
+class GunDealerScreen : public DealerScreen {
   Q_OBJECT
 
  public:
-  explicit TfrmGuns(App& app, QWidget* parent = nullptr);
+  explicit GunDealerScreen(App& app, QWidget* parent = nullptr);
   // Redraws the screen from the engine's dealer. The main screen runs FormShow before it
   // shows this screen, so the screen never resets anything itself.
   void refresh() override;

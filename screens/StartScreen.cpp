@@ -1,5 +1,5 @@
 // The start screen and the start sequence.
-#include "screens/Unit6.h"
+#include "screens/StartScreen.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,8 +13,8 @@
 #include "game/web.h"
 #include "screens/App.h"
 #include "screens/ControlTable.h"
+#include "screens/MainScreen.h"
 #include "screens/ScreenKit.h"
-#include "screens/Unit1.h"
 
 namespace quillmere {
 
@@ -22,29 +22,29 @@ namespace {
 
 constexpr Control kControls[] = {
     {"Image1", Kind::Picture, "", 0, 0, 402, 300, "start.jpg", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "quillmere, a night street in the city")},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "quillmere, a night street in the city")},
     {"SpeedButton2", Kind::ToolButton, "", 387, 1, 15, 17, "X", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Close")},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Close")},
     // The links bar under the picture.
     {"Panel2", Kind::Bar, "", 0, 300, 402, 30},
     {"Button2", Kind::Button, "Panel2", 1, 5, 136, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Introduction"), kAutoDefault},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Introduction"), kAutoDefault},
     {"Button1", Kind::Button, "Panel2", 137, 5, 136, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Tutorial"), kAutoDefault},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Tutorial"), kAutoDefault},
     {"Button3", Kind::Button, "Panel2", 272, 5, 129, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Website"), kAutoDefault},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Website"), kAutoDefault},
     // The name and loading bar at the bottom.
     {"Panel1", Kind::Bar, "", 0, 330, 402, 32},
     {"Label2", Kind::Label, "Panel1", 6, 9, 0, 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Name:"), kMiddle | kFit},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Name:"), kMiddle | kFit},
     {"edtLogin", Kind::Field, "Panel1", 40, 5, 121, 21, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Name")},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Name")},
     {"btnContinue", Kind::Button, "Panel1", 168, 4, 105, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Continue"), kDefault},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Continue"), kDefault},
     {"Label1", Kind::Label, "Panel1", 278, 0, 0, 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Loading..."), kMiddle | kFit},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Loading..."), kMiddle | kFit},
     {"loading", Kind::Progress, "Panel1", 278, 14, 120, 17, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmSplash", "Loading")},
+     QT_TRANSLATE_NOOP("quillmere::StartScreen", "Loading")},
 };
 
 // The links under the picture and the pages they open.
@@ -56,14 +56,14 @@ const std::pair<const char*, std::string_view> kLinks[] = {
 
 }  // namespace
 
-TfrmSplash::TfrmSplash(App& app, QWidget* parent)
+StartScreen::StartScreen(App& app, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_app(app) {
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("quillmere"));
   setFixedSize(402, 362);
   PaintBlack(*this);
 
-  BuildControls(*this, "quillmere::TfrmSplash", kControls);
+  BuildControls(*this, "quillmere::StartScreen", kControls);
   OnClick(findChild<QToolButton*>(QStringLiteral("SpeedButton2")), this,
           [this] { m_app.game().Terminate(); });
   QList<QPushButton*> linkButtons;
@@ -73,7 +73,7 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   }
   m_edtLogin = findChild<QLineEdit*>(QStringLiteral("edtLogin"));
   m_btnContinue = findChild<QPushButton*>(QStringLiteral("btnContinue"));
-  OnClick(m_btnContinue, this, &TfrmSplash::btnContinueClick);
+  OnClick(m_btnContinue, this, &StartScreen::btnContinueClick);
   m_loading = findChild<QProgressBar*>(QStringLiteral("loading"));
 
   QWidget::setTabOrder(m_edtLogin, m_btnContinue);
@@ -85,13 +85,13 @@ TfrmSplash::TfrmSplash(App& app, QWidget* parent)
   CentreOnScreen(*this);
 }
 
-void TfrmSplash::setGauge(int percent) {
+void StartScreen::setGauge(int percent) {
   m_loading->setValue(percent);
   m_loading->repaint();
 }
 
-void TfrmSplash::btnContinueClick() {
-  if (m_app.frmMain()) return;  // one game a run
+void StartScreen::btnContinueClick() {
+  if (m_app.mainScreen()) return;  // one game a run
   if (m_edtLogin->text().isEmpty()) {
     m_app.MessageDialog(QT_TRANSLATE_NOOP("Message", "Please enter a login."), DialogKind::Error,
                         DialogButtons::Ok);
@@ -109,16 +109,16 @@ void TfrmSplash::btnContinueClick() {
   m_app.game().NewGame([this](int percent) { setGauge(percent); });
   if (m_app.terminated()) return;
   hide();
-  m_app.frmMain()->refresh();
-  m_app.frmMain()->show();
+  m_app.mainScreen()->refresh();
+  m_app.mainScreen()->show();
 }
 
-void TfrmSplash::closeEvent(QCloseEvent* event) {
+void StartScreen::closeEvent(QCloseEvent* event) {
   event->accept();
   m_app.game().Terminate();
 }
 
-void TfrmSplash::keyPressEvent(QKeyEvent* event) {
+void StartScreen::keyPressEvent(QKeyEvent* event) {
   // Enter anywhere on the screen presses the default button.
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     m_btnContinue->click();

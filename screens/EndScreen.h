@@ -10,11 +10,11 @@ namespace quillmere {
 
 class App;
 
-class TfrmEnd : public QWidget {
+class EndScreen : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TfrmEnd(App& app, QWidget* parent = nullptr);
+  explicit EndScreen(App& app, QWidget* parent = nullptr);
   // Shows the score and the bid code the engine made when the game ended.
   void refresh();
 

@@ -1,5 +1,5 @@
 // The main screen: every field of the game on one window, and the events that drive it.
-#include "screens/Unit1.h"
+#include "screens/MainScreen.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -16,15 +16,15 @@
 #include "game/game.h"
 #include "game/web.h"
 #include "screens/App.h"
+#include "screens/CarDealerScreen.h"
 #include "screens/ControlTable.h"
 #include "screens/Grid.h"
+#include "screens/GunDealerScreen.h"
 #include "screens/IntegerBox.h"
+#include "screens/LoanScreen.h"
 #include "screens/Pictures.h"
 #include "screens/ScreenKit.h"
 #include "screens/Translation.h"
-#include "screens/Unit4.h"
-#include "screens/Unit5.h"
-#include "screens/Unit8.h"
 
 namespace quillmere {
 namespace {
@@ -35,112 +35,112 @@ constexpr int kStatusHeight = 19;
 
 QString Number(std::int64_t value) { return QString::fromStdString(ToText(value)); }
 
-QString Tr(const char* text) { return TfrmMain::tr(text); }
+QString Tr(const char* text) { return MainScreen::tr(text); }
 
 constexpr Control kControls[] = {
     // Market.
     {"Label5", Kind::Label, "", 8, 8, 185, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Currently On The Market:")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Currently On The Market:")},
     {"Panel6", Kind::BlackPanel, "", 8, 23, 185, 312},
     {"drug1", Kind::MarketGrid, "Panel6", 0, 0, 185, 312, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Market")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Market")},
     // Trade panel and possession.
     {"Panel2", Kind::Panel, "", 202, 8, 210, 177},
     {"Panel8", Kind::BlackPanel, "Panel2", 4, 8, 89, 72},
     {"imgDrug", Kind::Picture, "Panel8", 0, 0, 89, 72, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the good")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Picture of the good")},
     {"edtBuy", Kind::NumberBox, "Panel2", 100, 8, 52, 22, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to buy")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Amount to buy")},
     {"btnBuy", Kind::Button, "Panel2", 156, 7, 49, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Buy")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Buy")},
     {"Bevel1", Kind::Bevel, "Panel2", 100, 42, 105, 2},
     {"edtSell", Kind::NumberBox, "Panel2", 100, 56, 52, 22, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Amount to sell")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Amount to sell")},
     {"btnSell", Kind::Button, "Panel2", 156, 55, 49, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Sell")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Sell")},
     {"Bevel2", Kind::Bevel, "Panel2", 4, 83, 202, 2},
     {"Label1", Kind::Label, "Panel2", 4, 88, 66, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Name:")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Name:")},
     {"lblname", Kind::Label, "Panel2", 72, 88, 134, 13, "Acid"},
     {"Label2", Kind::Label, "Panel2", 4, 104, 66, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Price:")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Price:")},
     {"lblprice", Kind::Label, "Panel2", 72, 104, 134, 13, "2500"},
     {"Label3", Kind::Label, "Panel2", 4, 120, 100, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Description:")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Description:")},
     {"description", Kind::Label, "Panel2", 4, 136, 194, 33, "Acid description.", kWrap},
     {"Label6", Kind::Label, "", 202, 192, 210, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "In Your Possession:")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "In Your Possession:")},
     {"Panel7", Kind::BlackPanel, "", 202, 207, 210, 128},
     {"drug2", Kind::PossessionGrid, "Panel7", 0, 0, 210, 128, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "In your possession")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "In your possession")},
     // Money.
     {"Panel1", Kind::Panel, "", 416, 8, 169, 145},
     {"lblDays", Kind::Label, "Panel1", 4, 3, 84, 13, "Day 1 of 31"},
     {"lblTime", Kind::Label, "Panel1", 161 - 70, 3, 70, 13, "Morning", kRight},
     {"Bevel3", Kind::Bevel, "Panel1", 4, 22, 161, 2},
     {"Image2", Kind::Picture, "Panel1", 4, 28, 32, 32, "cash.png", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Cash")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Cash")},
     {"SpeedButton1", Kind::SmallButton, "Panel1", 38, 28, 48, 32,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "withdraw")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "withdraw")},
     {"lblcash", Kind::Label, "Panel1", 88, 40, 73, 13, "2000", kRight},
     {"Bevel4", Kind::Bevel, "Panel1", 4, 63, 161, 2},
     {"Image3", Kind::Picture, "Panel1", 4, 68, 32, 32, "bank.png", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Bank")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Bank")},
     {"SpeedButton3", Kind::SmallButton, "Panel1", 38, 68, 48, 32,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "deposit")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "deposit")},
     {"lblbank", Kind::Label, "Panel1", 161 - 73, 80, 73, 13, "0", kRight},
     {"Bevel5", Kind::Bevel, "Panel1", 4, 103, 161, 2},
     {"Image4", Kind::Picture, "Panel1", 4, 108, 32, 32, "tonyicon.png", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Debt to Tony")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Debt to Tony")},
     {"btntonysome", Kind::SmallButton, "Panel1", 38, 108, 48, 17,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "some")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "some")},
     {"btnTonyall", Kind::SmallButton, "Panel1", 38, 124, 48, 17,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "all")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "all")},
     {"lbltony", Kind::Label, "Panel1", 161 - 73, 120, 73, 13, "2000", kRight},
     // Car.
     {"Panel3", Kind::Panel, "", 416, 160, 169, 153},
     {"SpeedButton7", Kind::SmallButton, "Panel3", 3, 3, 65, 17,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Car Dealer")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Car Dealer")},
     {"Label20", Kind::Label, "Panel3", 160 - 40, 3, 40, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Car"), kRight},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Car"), kRight},
     {"Bevel6", Kind::Bevel, "Panel3", 3, 21, 163, 2},
     {"lblCar", Kind::Label, "Panel3", 3, 24, 80, 29, "Honda Civic", kWrap},
     {"Panel9", Kind::Panel, "Panel3", 88, 24, 75, 35},
     {"imgCar", Kind::Picture, "Panel9", 0, 0, 75, 35, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the car")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Picture of the car")},
     {"Label4", Kind::Label, "Panel3", 3, 60, 40, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Value")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Value")},
     {"lblCarValue", Kind::Label, "Panel3", 160 - 70, 60, 70, 13, "7000", kRight},
     {"Bevel7", Kind::Bevel, "Panel3", 3, 75, 163, 2},
     {"Label8", Kind::Label, "Panel3", 3, 78, 100, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Trunk Space (avail)")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Trunk Space (avail)")},
     {"lblTrunk", Kind::Label, "Panel3", 130 - 25, 78, 25, 13, "80", kRight},
     {"Label15", Kind::Label, "Panel3", 133, 78, 6, 13, "/"},
     {"lblTotTrunk", Kind::Label, "Panel3", 140, 78, 25, 13, "80"},
     {"Label9", Kind::Label, "Panel3", 3, 96, 100, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Seat Space (avail)")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Seat Space (avail)")},
     {"lblSeat", Kind::Label, "Panel3", 130 - 25, 96, 25, 13, "4", kRight},
     {"Label14", Kind::Label, "Panel3", 133, 96, 6, 13, "/"},
     {"lblTotSeat", Kind::Label, "Panel3", 140, 96, 25, 13, "4"},
     {"Bevel8", Kind::Bevel, "Panel3", 3, 112, 163, 2},
     {"health", Kind::Gauge, "Panel3", 3, 116, 164, 16, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Health")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Health")},
     {"btnHospital", Kind::SmallButton, "Panel3", 3, 134, 164, 17,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Visit a Hospital")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Visit a Hospital")},
     // Gun.
     {"Panel4", Kind::Panel, "", 416, 314, 169, 82},
     {"SpeedButton8", Kind::SmallButton, "Panel4", 3, 3, 65, 17,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Gun Dealer")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Gun Dealer")},
     {"Label21", Kind::Label, "Panel4", 160 - 40, 3, 40, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Gun"), kRight},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Gun"), kRight},
     {"Bevel9", Kind::Bevel, "Panel4", 3, 21, 163, 2},
     {"lblGun", Kind::Label, "Panel4", 3, 24, 80, 29, "NONE", kWrap},
     {"Panel11", Kind::Panel, "Panel4", 88, 24, 75, 35},
     {"imgGun", Kind::Picture, "Panel11", 0, 0, 75, 35, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Picture of the gun")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Picture of the gun")},
     {"Bevel10", Kind::Bevel, "Panel4", 3, 61, 163, 2},
     {"Label18", Kind::Label, "Panel4", 3, 65, 40, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Value")},
+     QT_TRANSLATE_NOOP("quillmere::MainScreen", "Value")},
     {"lblGunValue", Kind::Label, "Panel4", 160 - 70, 65, 70, 13, "0", kRight},
     // Travel: its buttons come from the places' own table.
     {"Panel5", Kind::Panel, "", 8, 338, 404, 58},
@@ -156,7 +156,8 @@ struct LabelView {
 static_assert(kLastDay == 31, "the day label's text \"Day %1 of 31\" names another last day");
 
 const LabelView kLabelViews[] = {
-    {"lblDays", [](const GameState& s) { return TfrmMain::tr("Day %1 of 31").arg(Number(s.day)); }},
+    {"lblDays",
+     [](const GameState& s) { return MainScreen::tr("Day %1 of 31").arg(Number(s.day)); }},
     {"lblTime",
      [](const GameState& s) { return Translated("Caption", TimeOfDayText(s.timeOfDay)); }},
     {"lblcash", [](const GameState& s) { return Number(s.cash); }},
@@ -175,7 +176,7 @@ const LabelView kLabelViews[] = {
     {"description",
      [](const GameState& s) {
        return s.infoDescribed ? Translated("Goods", GoodAt(s.infoGood).description)
-                              : TfrmMain::tr("Acid description.");
+                              : MainScreen::tr("Acid description.");
      }},
 };
 
@@ -204,17 +205,17 @@ const Command kCommands[] = {
     {"btntonysome",
      [](App& app) {
        app.game().btntonysomeClick();
-       ShowModal(app, app.frmLoan());
+       ShowModal(app, app.loanScreen());
      }},
     {"SpeedButton7",
      [](App& app) {
        app.game().cars().FormShow();
-       ShowModal(app, app.frmCars());
+       ShowModal(app, app.carDealerScreen());
      }},
     {"SpeedButton8",
      [](App& app) {
        app.game().guns().FormShow();
-       ShowModal(app, app.frmGuns());
+       ShowModal(app, app.gunDealerScreen());
      }},
 };
 
@@ -225,13 +226,15 @@ struct WebItem {
 };
 
 const WebItem kWebItems[] = {
-    {"VisitWebsite1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "&Visit Our Website"), kWebsitePage},
-    {"Introduction1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "&Introduction"), kIntroductionPage},
-    {"Tutorial1", QT_TRANSLATE_NOOP("quillmere::TfrmMain", "&Tutorial"), kTutorialPage},
+    {"VisitWebsite1", QT_TRANSLATE_NOOP("quillmere::MainScreen", "&Visit Our Website"),
+     kWebsitePage},
+    {"Introduction1", QT_TRANSLATE_NOOP("quillmere::MainScreen", "&Introduction"),
+     kIntroductionPage},
+    {"Tutorial1", QT_TRANSLATE_NOOP("quillmere::MainScreen", "&Tutorial"), kTutorialPage},
 };
 
 // What a screen reader says for the status line, which is not one of the table's controls.
-const char* const kStatusName = QT_TRANSLATE_NOOP("quillmere::TfrmMain", "Status");
+const char* const kStatusName = QT_TRANSLATE_NOOP("quillmere::MainScreen", "Status");
 
 // The keyboard's way through the screen; the travel buttons follow in the places' order.
 const char* const kTabOrder[] = {
@@ -242,7 +245,7 @@ const char* const kTabOrder[] = {
 
 }  // namespace
 
-TfrmMain::TfrmMain(App& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+MainScreen::MainScreen(App& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
   setWindowTitle(QStringLiteral("quillmere"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -256,14 +259,14 @@ TfrmMain::TfrmMain(App& app, QWidget* parent) : QMainWindow(parent), m_app(app) 
   refresh();
 }
 
-void TfrmMain::buildControls() {
+void MainScreen::buildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
   PaintBlack(*client);
   setCentralWidget(client);
 
-  BuildControls(*client, "quillmere::TfrmMain", kControls);
+  BuildControls(*client, "quillmere::MainScreen", kControls);
 
   auto* travel = client->findChild<QWidget*>(QStringLiteral("Panel5"));
   for (int i = 0; i < kPlaceCount; ++i) {
@@ -296,7 +299,7 @@ void TfrmMain::buildControls() {
   m_health = findChild<QProgressBar*>(QStringLiteral("health"));
 }
 
-void TfrmMain::buildMenu() {
+void MainScreen::buildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("MainMenu1"));
   QMenu* file = bar->addMenu(tr("&File"));
@@ -314,7 +317,7 @@ void TfrmMain::buildMenu() {
   }
 }
 
-void TfrmMain::connectControls() {
+void MainScreen::connectControls() {
   Game& game = m_app.game();
   for (const Command& command : kCommands) {
     auto* button = findChild<QPushButton*>(QString::fromUtf8(command.button));
@@ -349,7 +352,7 @@ void TfrmMain::connectControls() {
   }
 }
 
-void TfrmMain::setAccessibility() {
+void MainScreen::setAccessibility() {
   statusBar()->setAccessibleName(Tr(kStatusName));
   QWidget* previous = nullptr;
   auto chain = [&previous](QWidget* next) {
@@ -361,13 +364,13 @@ void TfrmMain::setAccessibility() {
 }
 
 template <class Handler>
-void TfrmMain::act(Handler handler) {
+void MainScreen::act(Handler handler) {
   handler();
   // Once the game is over the screen is on its way out and has nothing left to show.
   if (!m_app.game().finished()) refresh();
 }
 
-void TfrmMain::refresh() {
+void MainScreen::refresh() {
   const GameState& s = std::as_const(m_app.game()).state();
   for (const auto& [label, text] : m_labels) label->setText(text(s));
 
@@ -408,26 +411,26 @@ void TfrmMain::refresh() {
   if (statusBar()->currentMessage() != status) statusBar()->showMessage(status);
 }
 
-bool TfrmMain::event(QEvent* event) {
+bool MainScreen::event(QEvent* event) {
   // The status line shows only what the game writes there: hovering over the menu must
   // not wipe it.
   if (event->type() == QEvent::StatusTip) return true;
   return QMainWindow::event(event);
 }
 
-void TfrmMain::showEvent(QShowEvent* event) {
+void MainScreen::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Coming back from the task bar is not a new showing.
   if (!event->spontaneous()) FormShow();
 }
 
-void TfrmMain::FormShow() {
+void MainScreen::FormShow() {
   refresh();
   CentreOnScreen(*this);
   m_drug1->setFocus();
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event) {
+void MainScreen::closeEvent(QCloseEvent* event) {
   if (!m_app.game().finished()) m_app.game().Exit1Click();
   event->accept();
 }

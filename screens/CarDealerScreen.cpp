@@ -1,5 +1,5 @@
 // The car dealer: ten cars to choose from, the owned car to sell.
-#include "screens/Unit5.h"
+#include "screens/CarDealerScreen.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -30,42 +30,42 @@ constexpr int kRowRight[] = {324, 324, 433};
 
 constexpr Control kControls[] = {
     {"GroupBox1", Kind::Group, "", 328, 4, 105, 108,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Car Specs ")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", " New Car Specs ")},
     {"", Kind::Label, "GroupBox1", 8, 18, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Price:"), kSpecsCaption},
     {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 89, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox1", 8, 36, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Seats:"), kSpecsCaption},
     {"lblNewSeats", Kind::Label, "GroupBox1", 8, 36, 89, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox1", 8, 54, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Trunk Space:"), kSpecsCaption},
     {"lblNewTrunk", Kind::Label, "GroupBox1", 8, 54, 89, 18, "0", kSpecsValue},
     {"btnBuy", Kind::Button, "GroupBox1", 8, 76, 89, 25,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Car")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Buy Car")},
     {"GroupBox2", Kind::Group, "", 437, 4, 105, 108,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Car Specs ")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", " Old Car Specs ")},
     {"", Kind::Label, "GroupBox2", 8, 18, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Price:"), kSpecsCaption},
     {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 89, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox2", 8, 36, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Seats:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Seats:"), kSpecsCaption},
     {"lblOldSeats", Kind::Label, "GroupBox2", 8, 36, 89, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox2", 8, 54, 89, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Trunk Space:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Trunk Space:"), kSpecsCaption},
     {"lblOldTrunk", Kind::Label, "GroupBox2", 8, 54, 89, 18, "0", kSpecsValue},
     {"btnSell", Kind::Button, "GroupBox2", 8, 76, 89, 25,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Car")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Sell Car")},
     {"GroupBox3", Kind::Group, "", 437, 118, 105, 40,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", " Cash ")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", " Cash ")},
     {"lblCash", Kind::Label, "GroupBox3", 8, 16, 89, 18, "0", kSpecsValue},
     {"btnClose", Kind::Button, "", 437, 163, 105, 25,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Leave")},
 };
 
 }  // namespace
 
-TfrmCars::TfrmCars(App& app, QWidget* parent)
-    : DealerForm(app, tr("Car Dealer"), QSize(546, 192), parent) {
+CarDealerScreen::CarDealerScreen(App& app, QWidget* parent)
+    : DealerScreen(app, tr("Car Dealer"), QSize(546, 192), parent) {
   std::vector<ShelfItem> items;
   for (const CarPlace& place : kShelf) {
     const CarInfo& car = CarOfKind(place.carKind);
@@ -74,7 +74,7 @@ TfrmCars::TfrmCars(App& app, QWidget* parent)
   }
   stockShelf(items, kRowRight);
 
-  BuildControls(*this, "quillmere::DealerForm", kControls);
+  BuildControls(*this, "quillmere::DealerScreen", kControls);
   m_lblNewPrice = findChild<QLabel*>(QStringLiteral("lblNewPrice"));
   m_lblNewSeats = findChild<QLabel*>(QStringLiteral("lblNewSeats"));
   m_lblNewTrunk = findChild<QLabel*>(QStringLiteral("lblNewTrunk"));
@@ -86,15 +86,15 @@ TfrmCars::TfrmCars(App& app, QWidget* parent)
   m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
   m_btnClose = findChild<QPushButton*>(QStringLiteral("btnClose"));
 
-  OnClick(m_btnBuy, this, &TfrmCars::btnBuyClick);
-  OnClick(m_btnSell, this, &TfrmCars::btnSellClick);
-  OnClick(m_btnClose, this, &TfrmCars::reject);
+  OnClick(m_btnBuy, this, &CarDealerScreen::btnBuyClick);
+  OnClick(m_btnSell, this, &CarDealerScreen::btnSellClick);
+  OnClick(m_btnClose, this, &CarDealerScreen::reject);
   refresh();
 }
 
-CarDealer& TfrmCars::cars() { return m_app.game().cars(); }
+CarDealer& CarDealerScreen::cars() { return m_app.game().cars(); }
 
-void TfrmCars::refresh() {
+void CarDealerScreen::refresh() {
   const CarDealer& c = cars();
   if (QAbstractButton* selected = m_selectors->button(c.selected())) {
     const QSignalBlocker quiet(m_selectors);
@@ -111,17 +111,17 @@ void TfrmCars::refresh() {
   m_btnSell->setEnabled(c.sellEnabled());
 }
 
-void TfrmCars::selectClick(int carKind) { cars().select(carKind); }
+void CarDealerScreen::selectClick(int carKind) { cars().select(carKind); }
 
-bool TfrmCars::closeClick() { return cars().btnCloseClick(); }
+bool CarDealerScreen::closeClick() { return cars().btnCloseClick(); }
 
-void TfrmCars::btnBuyClick() {
+void CarDealerScreen::btnBuyClick() {
   // A refusal's message box has come and gone by the time this returns; the screen stays.
   if (cars().btnBuyClick()) accept();
   redraw();
 }
 
-void TfrmCars::btnSellClick() {
+void CarDealerScreen::btnSellClick() {
   cars().btnSellClick();
   redraw();
 }

@@ -13,11 +13,11 @@ namespace quillmere {
 class App;
 class Pursuit;
 
-class TfrmBusted : public QDialog {
+class PursuitScreen : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmBusted(App& app, QWidget* parent = nullptr);
+  explicit PursuitScreen(App& app, QWidget* parent = nullptr);
   // Redraws the screen from the engine's encounter. The engine has already run FormShow
   // by the time the screen is shown, so the screen never resets anything itself.
   void refresh();

@@ -33,11 +33,11 @@ struct ShelfItem {
 inline constexpr int kSpecsCaption = kMiddle | kWindowText;
 inline constexpr int kSpecsValue = kRight | kMiddle | kWindowText;
 
-class DealerForm : public QDialog {
+class DealerScreen : public QDialog {
   Q_OBJECT
 
  public:
-  DealerForm(App& app, const QString& caption, QSize client, QWidget* parent);
+  DealerScreen(App& app, const QString& caption, QSize client, QWidget* parent);
 
   // Whatever closes the screen without a purchase (Leave, Escape, the window system) leaves.
   void reject() override;

@@ -1,7 +1,7 @@
 // The car dealer: ten cars to choose from, the owned car to sell.
 #pragma once
 
-#include "screens/DealerForm.h"
+#include "screens/DealerScreen.h"
 
 class QLabel;
 class QPushButton;
@@ -10,11 +10,11 @@ namespace quillmere {
 
 class CarDealer;
 
-class TfrmCars : public DealerForm {
+class CarDealerScreen : public DealerScreen {
   Q_OBJECT
 
  public:
-  explicit TfrmCars(App& app, QWidget* parent = nullptr);
+  explicit CarDealerScreen(App& app, QWidget* parent = nullptr);
   // Redraws the screen from the engine's dealer. The main screen runs FormShow before it
   // shows this screen, so the screen never resets anything itself.
   void refresh() override;

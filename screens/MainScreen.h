@@ -21,11 +21,11 @@ class IntegerBox;
 
 // Losing the focus to another window, even one of the game's own, leaves the screen as it
 // is: minimising there would hide the very dialog the player has to answer.
-class TfrmMain : public QMainWindow {
+class MainScreen : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TfrmMain(App& app, QWidget* parent = nullptr);
+  explicit MainScreen(App& app, QWidget* parent = nullptr);
   // Redraws the screen from the game's state.
   void refresh();
 

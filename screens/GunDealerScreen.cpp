@@ -1,5 +1,5 @@
 // The gun dealer: nine guns to choose from, the held gun to sell or trade in.
-#include "screens/Unit4.h"
+#include "screens/GunDealerScreen.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -30,41 +30,41 @@ constexpr int kRowRight[] = {190, 190, 409};
 
 constexpr Control kControls[] = {
     {"GroupBox1", Kind::Group, "", 194, 4, 104, 94,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", " New Gun Specs ")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", " New Gun Specs ")},
     {"", Kind::Label, "GroupBox1", 8, 18, 88, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Price:"), kSpecsCaption},
     {"lblNewPrice", Kind::Label, "GroupBox1", 8, 18, 88, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox1", 8, 36, 88, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Accuracy:"), kSpecsCaption},
     {"lblNewAccuracy", Kind::Label, "GroupBox1", 8, 36, 88, 18, "0", kSpecsValue},
     {"btnBuy", Kind::Button, "GroupBox1", 8, 62, 88, 25,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Buy Gun")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Buy Gun")},
     {"GroupBox2", Kind::Group, "", 302, 4, 103, 94,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", " Old Gun Specs ")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", " Old Gun Specs ")},
     {"", Kind::Label, "GroupBox2", 8, 18, 87, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Price:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Price:"), kSpecsCaption},
     {"lblOldPrice", Kind::Label, "GroupBox2", 8, 18, 87, 18, "0", kSpecsValue},
     {"", Kind::Label, "GroupBox2", 8, 36, 87, 18,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Accuracy:"), kSpecsCaption},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Accuracy:"), kSpecsCaption},
     {"lblOldAccuracy", Kind::Label, "GroupBox2", 8, 36, 87, 18, "0", kSpecsValue},
     {"btnSell", Kind::Button, "GroupBox2", 8, 62, 88, 25,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Sell Gun")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Sell Gun")},
     // Wide enough for any 32-bit sum, "-2147483648" included.
     {"lblCash", Kind::Label, "", 228, 106, 70, 18, "0", kSpecsValue},
     {"btnClose", Kind::Button, "", 302, 103, 103, 25,
-     QT_TRANSLATE_NOOP("quillmere::DealerForm", "Leave")},
+     QT_TRANSLATE_NOOP("quillmere::DealerScreen", "Leave")},
 };
 
 // The gun dealer's own caption.
 constexpr Control kCashCaption[] = {
-    {"", Kind::Label, "", 198, 106, 30, 18, QT_TRANSLATE_NOOP("quillmere::TfrmGuns", "Cash:"),
-     kSpecsCaption},
+    {"", Kind::Label, "", 198, 106, 30, 18,
+     QT_TRANSLATE_NOOP("quillmere::GunDealerScreen", "Cash:"), kSpecsCaption},
 };
 
 }  // namespace
 
-TfrmGuns::TfrmGuns(App& app, QWidget* parent)
-    : DealerForm(app, tr("Gun Dealer"), QSize(409, 197), parent) {
+GunDealerScreen::GunDealerScreen(App& app, QWidget* parent)
+    : DealerScreen(app, tr("Gun Dealer"), QSize(409, 197), parent) {
   std::vector<ShelfItem> items;
   for (const GunPlace& place : kShelf) {
     const GunInfo& gun = GunOfKind(place.gunKind);
@@ -73,8 +73,8 @@ TfrmGuns::TfrmGuns(App& app, QWidget* parent)
   }
   stockShelf(items, kRowRight);
 
-  BuildControls(*this, "quillmere::DealerForm", kControls);
-  BuildControls(*this, "quillmere::TfrmGuns", kCashCaption);
+  BuildControls(*this, "quillmere::DealerScreen", kControls);
+  BuildControls(*this, "quillmere::GunDealerScreen", kCashCaption);
   m_lblNewPrice = findChild<QLabel*>(QStringLiteral("lblNewPrice"));
   m_lblNewAccuracy = findChild<QLabel*>(QStringLiteral("lblNewAccuracy"));
   m_lblOldPrice = findChild<QLabel*>(QStringLiteral("lblOldPrice"));
@@ -84,15 +84,15 @@ TfrmGuns::TfrmGuns(App& app, QWidget* parent)
   m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
   m_btnClose = findChild<QPushButton*>(QStringLiteral("btnClose"));
 
-  OnClick(m_btnBuy, this, &TfrmGuns::btnBuyClick);
-  OnClick(m_btnSell, this, &TfrmGuns::btnSellClick);
-  OnClick(m_btnClose, this, &TfrmGuns::reject);
+  OnClick(m_btnBuy, this, &GunDealerScreen::btnBuyClick);
+  OnClick(m_btnSell, this, &GunDealerScreen::btnSellClick);
+  OnClick(m_btnClose, this, &GunDealerScreen::reject);
   refresh();
 }
 
-GunDealer& TfrmGuns::guns() { return m_app.game().guns(); }
+GunDealer& GunDealerScreen::guns() { return m_app.game().guns(); }
 
-void TfrmGuns::refresh() {
+void GunDealerScreen::refresh() {
   const GunDealer& g = guns();
   if (QAbstractButton* selected = m_selectors->button(g.selected())) {
     const QSignalBlocker quiet(m_selectors);
@@ -107,16 +107,16 @@ void TfrmGuns::refresh() {
   m_btnSell->setEnabled(g.sellEnabled());
 }
 
-void TfrmGuns::selectClick(int gunKind) { guns().select(gunKind); }
+void GunDealerScreen::selectClick(int gunKind) { guns().select(gunKind); }
 
-bool TfrmGuns::closeClick() { return guns().btnCloseClick(); }
+bool GunDealerScreen::closeClick() { return guns().btnCloseClick(); }
 
-void TfrmGuns::btnBuyClick() {
+void GunDealerScreen::btnBuyClick() {
   if (guns().btnBuyClick()) accept();
   redraw();
 }
 
-void TfrmGuns::btnSellClick() {
+void GunDealerScreen::btnSellClick() {
   guns().btnSellClick();
   redraw();
 }

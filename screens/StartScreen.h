@@ -12,11 +12,11 @@ namespace quillmere {
 
 class App;
 
-class TfrmSplash : public QWidget {
+class StartScreen : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TfrmSplash(App& app, QWidget* parent = nullptr);
+  explicit StartScreen(App& app, QWidget* parent = nullptr);
 
   void btnContinueClick();
 

@@ -8,11 +8,11 @@ namespace quillmere {
 class App;
 class IntegerBox;
 
-class TfrmLoan : public QDialog {
+class LoanScreen : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmLoan(App& app, QWidget* parent = nullptr);
+  explicit LoanScreen(App& app, QWidget* parent = nullptr);
   // Redraws the screen from the game's state.
   void refresh();
 

@@ -1,5 +1,5 @@
 // The end screen: the player's final assets, the bid code made from them, and the way out.
-#include "screens/Unit7.h"
+#include "screens/EndScreen.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -23,7 +23,7 @@ constexpr int kLabelTop = kRowTop + 4;
 
 constexpr Control kControls[] = {
     {"Memo1", Kind::Memo, "", 8, 8, 369, 89,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd",
+     QT_TRANSLATE_NOOP("quillmere::EndScreen",
                        "You're out of time. You must make a bid now.\n"
                        "You have worked very hard to even get here and now for the payoff.\n"
                        "\n"
@@ -32,30 +32,30 @@ constexpr Control kControls[] = {
                        "\n"
                        "There is only one way to find out.\n"
                        "Post your bid and watch the outcome."),
-     kGrey | kReadOnly, QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "The end of the game")},
+     kGrey | kReadOnly, QT_TRANSLATE_NOOP("quillmere::EndScreen", "The end of the game")},
     {"Label1", Kind::Label, "", 8, kLabelTop, 64, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Your Assets:"), kMiddle},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Your Assets:"), kMiddle},
     {"edtScore", Kind::Field, "", 72, kRowTop, 105, 21, "", kGrey | kReadOnly,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Your Assets")},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Your Assets")},
     {"Label2", Kind::Label, "", 184, kLabelTop, 56, 13,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Encrypted:"), kMiddle},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Encrypted:"), kMiddle},
     {"edtEncrypted", Kind::Field, "", 240, kRowTop, 137, 21, "", kGrey | kReadOnly,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Encrypted bid")},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Encrypted bid")},
     {"Button1", Kind::Button, "", 8, 136, 369, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Copy encrypted bid amount to clipboard")},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Copy encrypted bid amount to clipboard")},
     {"Button2", Kind::Button, "", 8, 168, 369, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Visit website and post your bid")},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Visit website and post your bid")},
     {"Button4", Kind::Button, "", 8, 200, 369, 25,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Retire")},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Retire")},
     {"GroupBox1", Kind::Group, "", 8, 232, 369, 105,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", " Instructions ")},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", " Instructions ")},
     {"Memo2", Kind::Memo, "GroupBox1", 8, 16, 353, 81, "", kGrey,
-     QT_TRANSLATE_NOOP("quillmere::TfrmEnd", "Instructions")},
+     QT_TRANSLATE_NOOP("quillmere::EndScreen", "Instructions")},
 };
 
 }  // namespace
 
-TfrmEnd::TfrmEnd(App& app, QWidget* parent)
+EndScreen::EndScreen(App& app, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app) {
   setWindowTitle(tr("Your time has come."));
   setFixedSize(385, 347);
@@ -64,7 +64,7 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
   white.setColor(QPalette::WindowText, Qt::white);
   setPalette(white);
 
-  BuildControls(*this, "quillmere::TfrmEnd", kControls);
+  BuildControls(*this, "quillmere::EndScreen", kControls);
   auto* memo1 = findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
   memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   m_edtScore = findChild<QLineEdit*>(QStringLiteral("edtScore"));
@@ -73,9 +73,9 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
                             findChild<QPushButton*>(QStringLiteral("Button2")),
                             findChild<QPushButton*>(QStringLiteral("Button4"))};
   m_Button2 = buttons[1];
-  OnClick(buttons[0], this, &TfrmEnd::Button1Click);
-  OnClick(buttons[1], this, &TfrmEnd::Button2Click);
-  OnClick(buttons[2], this, &TfrmEnd::Button4Click);
+  OnClick(buttons[0], this, &EndScreen::Button1Click);
+  OnClick(buttons[1], this, &EndScreen::Button2Click);
+  OnClick(buttons[2], this, &EndScreen::Button4Click);
   auto* memo2 = findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
   memo2->setPlainText(tr("Visit our website\n"
                          "%1\n"
@@ -100,16 +100,16 @@ TfrmEnd::TfrmEnd(App& app, QWidget* parent)
   refresh();
 }
 
-void TfrmEnd::refresh() {
-  const EndScreen& end = m_app.game().end();
-  m_edtScore->setText(QString::fromStdString(end.edtScore));
-  m_edtEncrypted->setText(QString::fromStdString(end.edtEncrypted));
+void EndScreen::refresh() {
+  const GameResult& end = m_app.game().result();
+  m_edtScore->setText(QString::fromStdString(end.score));
+  m_edtEncrypted->setText(QString::fromStdString(end.bidCode));
   // A long code is read from its start.
   m_edtScore->setCursorPosition(0);
   m_edtEncrypted->setCursorPosition(0);
 }
 
-void TfrmEnd::Button1Click() {
+void EndScreen::Button1Click() {
   m_edtEncrypted->selectAll();
   // Like any copy, an empty selection leaves the clipboard as it was.
   if (m_edtEncrypted->hasSelectedText())
@@ -117,17 +117,17 @@ void TfrmEnd::Button1Click() {
   m_Button2->setFocus();
 }
 
-void TfrmEnd::Button2Click() { m_app.OpenInBrowser(kWebsitePage); }
+void EndScreen::Button2Click() { m_app.OpenInBrowser(kWebsitePage); }
 
-void TfrmEnd::Button4Click() { close(); }
+void EndScreen::Button4Click() { close(); }
 
-void TfrmEnd::closeEvent(QCloseEvent* event) {
+void EndScreen::closeEvent(QCloseEvent* event) {
   // Retire and the window system's close both end the program; no window stays behind.
   m_app.game().Terminate();
   event->accept();
 }
 
-void TfrmEnd::showEvent(QShowEvent* event) {
+void EndScreen::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   CentreOnScreen(*this);
 }

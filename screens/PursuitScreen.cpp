@@ -1,5 +1,5 @@
 // The pursuit screen: the player pays off, runs from or fights the cops, the border patrol or Tony.
-#include "screens/Unit3.h"
+#include "screens/PursuitScreen.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -35,24 +35,24 @@ constexpr int kRowLeft = kLogLeft + kLogWidth - 5 * kButtonWidth - 4 * kButtonGa
 // focused button only: no button of the encounter is a default.
 constexpr Control kControls[] = {
     {"imgBusted", Kind::Picture, "", kPictureLeft, kMargin, 63, kBoxHeight, "", 0,
-     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Your pursuer")},
+     QT_TRANSLATE_NOOP("quillmere::PursuitScreen", "Your pursuer")},
     {"Memo1", Kind::Memo, "", kLogLeft, kMargin, kLogWidth, kBoxHeight, "", kReadOnly,
-     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "What happens")},
+     QT_TRANSLATE_NOOP("quillmere::PursuitScreen", "What happens")},
     {"btnClose", Kind::Button, "", kRowLeft, kButtonTop, kButtonWidth, kButtonHeight,
-     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close")},
+     QT_TRANSLATE_NOOP("quillmere::PursuitScreen", "Close")},
     {"btnQuit", Kind::Button, "", kRowLeft + kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
-     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Close Game")},
+     QT_TRANSLATE_NOOP("quillmere::PursuitScreen", "Close Game")},
     {"btn1", Kind::Button, "", kRowLeft + 2 * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
-     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Pay")},
+     QT_TRANSLATE_NOOP("quillmere::PursuitScreen", "Pay")},
     {"btn2", Kind::Button, "", kRowLeft + 3 * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
-     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Run")},
+     QT_TRANSLATE_NOOP("quillmere::PursuitScreen", "Run")},
     {"btn3", Kind::Button, "", kRowLeft + 4 * kButtonStep, kButtonTop, kButtonWidth, kButtonHeight,
-     QT_TRANSLATE_NOOP("quillmere::TfrmBusted", "Fight")},
+     QT_TRANSLATE_NOOP("quillmere::PursuitScreen", "Fight")},
 };
 
 }  // namespace
 
-TfrmBusted::TfrmBusted(App& app, QWidget* parent)
+PursuitScreen::PursuitScreen(App& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_app(app),
       m_cop(Picture("cop.jpg")),
@@ -65,22 +65,22 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
   face.setColor(QPalette::Base, face.color(QPalette::Button));
   setPalette(face);
 
-  BuildControls(*this, "quillmere::TfrmBusted", kControls);
+  BuildControls(*this, "quillmere::PursuitScreen", kControls);
   m_imgBusted = findChild<QLabel*>(QStringLiteral("imgBusted"));
   m_Memo1 = findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
   m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   struct Button {
-    QPushButton* TfrmBusted::*control;
+    QPushButton* PursuitScreen::*control;
     const char* name;
-    void (TfrmBusted::*click)();
+    void (PursuitScreen::*click)();
   };
   static constexpr Button kButtons[] = {
-      {&TfrmBusted::m_btnClose, "btnClose", &TfrmBusted::btnCloseClick},
-      {&TfrmBusted::m_btnQuit, "btnQuit", &TfrmBusted::btnQuitClick},
-      {&TfrmBusted::m_btn1, "btn1", &TfrmBusted::btn1Click},
-      {&TfrmBusted::m_btn2, "btn2", &TfrmBusted::btn2Click},
-      {&TfrmBusted::m_btn3, "btn3", &TfrmBusted::btn3Click},
+      {&PursuitScreen::m_btnClose, "btnClose", &PursuitScreen::btnCloseClick},
+      {&PursuitScreen::m_btnQuit, "btnQuit", &PursuitScreen::btnQuitClick},
+      {&PursuitScreen::m_btn1, "btn1", &PursuitScreen::btn1Click},
+      {&PursuitScreen::m_btn2, "btn2", &PursuitScreen::btn2Click},
+      {&PursuitScreen::m_btn3, "btn3", &PursuitScreen::btn3Click},
   };
   for (const Button& b : kButtons) {
     this->*b.control = findChild<QPushButton*>(QString::fromLatin1(b.name));
@@ -96,9 +96,9 @@ TfrmBusted::TfrmBusted(App& app, QWidget* parent)
   setTabOrder(m_btnClose, m_btnQuit);
 }
 
-Pursuit& TfrmBusted::busted() { return m_app.game().busted(); }
+Pursuit& PursuitScreen::busted() { return m_app.game().busted(); }
 
-void TfrmBusted::refresh() {
+void PursuitScreen::refresh() {
   const Pursuit& p = busted();
   switch (p.picture()) {
     case PursuitPicture::Cop:
@@ -135,28 +135,28 @@ void TfrmBusted::refresh() {
   }
 }
 
-void TfrmBusted::btn1Click() {
+void PursuitScreen::btn1Click() {
   busted().btn1Click();
   refresh();
 }
 
-void TfrmBusted::btn2Click() {
+void PursuitScreen::btn2Click() {
   busted().btn2Click();
   refresh();
 }
 
-void TfrmBusted::btn3Click() {
+void PursuitScreen::btn3Click() {
   busted().btn3Click();
   refresh();
 }
 
-void TfrmBusted::btnCloseClick() {
+void PursuitScreen::btnCloseClick() {
   const bool leave = busted().btnCloseClick();
   refresh();
   if (leave) close();
 }
 
-void TfrmBusted::btnQuitClick() {
+void PursuitScreen::btnQuitClick() {
   busted().btnQuitClick();
   // The program is ending: the screen goes without asking the close-request rule.
   if (m_app.game().finished()) {
@@ -166,7 +166,7 @@ void TfrmBusted::btnQuitClick() {
   }
 }
 
-void TfrmBusted::closeEvent(QCloseEvent* event) {
+void PursuitScreen::closeEvent(QCloseEvent* event) {
   // Every close, Close's own and the window system's, asks the rule; it never refuses.
   // Once the program is ending there is nobody left to punish.
   if (!m_app.game().finished()) busted().FormCloseQuery();
@@ -174,7 +174,7 @@ void TfrmBusted::closeEvent(QCloseEvent* event) {
   done(QDialog::Rejected);
 }
 
-void TfrmBusted::keyPressEvent(QKeyEvent* event) {
+void PursuitScreen::keyPressEvent(QKeyEvent* event) {
   // The encounter has no cancel button: Escape must not slip out past the close rule.
   if (event->matches(QKeySequence::Cancel)) {
     event->accept();
@@ -183,7 +183,7 @@ void TfrmBusted::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void TfrmBusted::showEvent(QShowEvent* event) {
+void PursuitScreen::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   CentreOnScreen(*this);
   if (m_btn3->isEnabled()) m_btn3->setFocus();
