@@ -330,8 +330,9 @@ void MainScreen::connectControls() {
   }
   const std::pair<Grid*, void (Game::*)(int)> grids[] = {{m_drug1, &Game::drug1MouseUp},
                                                          {m_drug2, &Game::drug2MouseUp}};
+  // Each lambda takes a copy of the binding: clang before 16 cannot capture a structured binding.
   for (const auto& [grid, handler] : grids)
-    grid->onPick = [this, &game, handler](int row) { act([&] { (game.*handler)(row); }); };
+    grid->onPick = [this, &game, pick = handler](int row) { act([&] { (game.*pick)(row); }); };
 
   // The boxes hand the game the player's text whenever it changes; an arrow steps it.
   struct Box {

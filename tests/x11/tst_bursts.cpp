@@ -43,7 +43,7 @@ struct BurstGame : GuiGame {
   // Opens a modal screen with a main-screen button; once it is up, sends the burst to one of
   // its buttons. Returns when the modal screen has closed and the game has read every click.
   void burstOn(QDialog* screen, const char* opener, const char* button, int count) {
-    QTimer::singleShot(0, screen, [this, screen, button, count] {
+    QTimer::singleShot(0, screen, [screen, button, count] {
       if (!QTest::qWaitForWindowExposed(screen)) qFatal("the screen never showed");
       Burst(child(screen, button), count);
       // Should the screen stay open, the test fails instead of hanging.
