@@ -131,7 +131,7 @@ const char* kUnavailable =
 QByteArray HashPassword(const QByteArray& password) {
   char hash[crypto_pwhash_STRBYTES];
   if (crypto_pwhash_str(hash, password.constData(), std::size_t(password.size()), 2,
-                        19 * 1024 * 1024) != 0)
+                        std::size_t{19} * 1024 * 1024) != 0)
     return {};
   return QByteArray(hash);
 }
@@ -205,6 +205,7 @@ void BidWriter::run() {
       batch.swap(m_queue);
     }
     std::vector<NewBid> bids;
+    bids.reserve(batch.size());
     for (auto& item : batch) bids.push_back(item.first);
     try {
       if (!store) store = std::make_unique<Store>(m_database);
@@ -496,7 +497,7 @@ Response Board::staticFile(const Request& request) {
   if (!safe || !info.isFile() || !info.canonicalFilePath().startsWith(m_siteRoot + '/'))
     return errorPage(404, QStringLiteral("There is no page at this address."));
   QFile file(info.canonicalFilePath());
-  if (!file.open(QIODevice::ReadOnly) || file.size() > 16 * 1024 * 1024)
+  if (!file.open(QIODevice::ReadOnly) || file.size() > qint64{16} * 1024 * 1024)
     return errorPage(404, QStringLiteral("There is no page at this address."));
   Response response;
   response.contentType = ContentType(info.fileName());
@@ -507,7 +508,7 @@ Response Board::staticFile(const Request& request) {
 }
 
 template <typename Work, typename Then>
-void Board::offLoop(Reply reply, Work work, Then then) {
+void Board::offLoop(const Reply& reply, Work work, Then then) {
   using Result = std::invoke_result_t<Work>;
   QtConcurrent::run(&m_hashing, std::move(work))
       .then(CurrentWorker(), [this, reply, then = std::move(then)](Result result) mutable {
@@ -578,7 +579,7 @@ QString PasswordRefusal(const QByteArray& password) {
 
 }  // namespace
 
-void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::signup(const Request& request, Visitor&& visitor, const Reply& reply) {
   const auto form = ParseForm(request);
   const Name name = ReadName(Field(*form, "name"));
   const QByteArray password = Field(*form, "password");
@@ -588,7 +589,7 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
   if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
   offLoop(
       reply, [password] { return HashPassword(password); },
-      [this, visitor = std::move(visitor), name](QByteArray hash) mutable {
+      [this, visitor = std::move(visitor), name](const QByteArray& hash) mutable {
         const std::optional<qint64> id = store().createAccount(name.text, name.key, hash, Now());
         if (!id)
           return boardPage(400, visitor,
@@ -602,7 +603,7 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
       });
 }
 
-void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::login(const Request& request, Visitor&& visitor, const Reply& reply) {
   const auto form = ParseForm(request);
   const Name name = ReadName(Field(*form, "name"));
   const QByteArray password = Field(*form, "password");
@@ -627,12 +628,12 @@ void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
       });
 }
 
-void Board::logout(Visitor&& visitor, Reply reply) {
+void Board::logout(Visitor&& visitor, const Reply& reply) {
   endSession(visitor);
   reply(boardPage(200, visitor, {}, QStringLiteral("You are logged out.")));
 }
 
-void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::bid(const Request& request, Visitor&& visitor, const Reply& reply) {
   const QByteArray code = Field(*ParseForm(request), "code").trimmed();
   const BidReading reading =
       ReadBidCode(std::string_view(code.constData(), std::size_t(code.size())));
@@ -675,8 +676,8 @@ void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
   QObject* worker = CurrentWorker();
   m_writer->post(
       NewBid{account, QString::fromLatin1(code), reading.score, Now()},
-      [this, worker, visitor = std::move(visitor), reply](std::optional<NewBid> bid, qint64 round,
-                                                          quint64 writes) mutable {
+      [this, worker, visitor = std::move(visitor), reply](const std::optional<NewBid>& bid,
+                                                          qint64 round, quint64 writes) mutable {
         QMetaObject::invokeMethod(
             worker, [this, visitor = std::move(visitor), reply, bid, round, writes] {
               try {
@@ -707,7 +708,7 @@ void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
       });
 }
 
-void Board::changePassword(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::changePassword(const Request& request, Visitor&& visitor, const Reply& reply) {
   const auto form = ParseForm(request);
   const QByteArray old = Field(*form, "old"), fresh = Field(*form, "new");
   const QString accountKey = "account:" + visitor.account->name.toCaseFolded();
@@ -721,7 +722,7 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
       [current, old, fresh] {
         return VerifyPassword(current, old) ? HashPassword(fresh) : QByteArray();
       },
-      [this, visitor = std::move(visitor), accountKey, addressKey](QByteArray hash) mutable {
+      [this, visitor = std::move(visitor), accountKey, addressKey](const QByteArray& hash) mutable {
         if (hash.isEmpty()) {
           failed(accountKey, addressKey);
           return accountPage(403, visitor, QStringLiteral("Your current password is not right."),
@@ -734,7 +735,7 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
       });
 }
 
-void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::deleteAccount(const Request& request, Visitor&& visitor, const Reply& reply) {
   const QByteArray password = Field(*ParseForm(request), "password");
   const QString accountKey = "account:" + visitor.account->name.toCaseFolded();
   const QString addressKey = "address:" + visitor.address;
@@ -757,7 +758,7 @@ void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply
       });
 }
 
-void Board::handle(Request&& request, Reply reply) {
+void Board::handle(Request&& request, const Reply& reply) {
   try {
     const QByteArray& path = request.path;
     const bool get = request.method == "GET" || request.method == "HEAD";

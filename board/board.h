@@ -58,7 +58,7 @@ class Board {
   explicit Board(const Options& options);
   ~Board();
 
-  void handle(Request&& request, Reply reply);
+  void handle(Request&& request, const Reply& reply);
   Response errorPage(int status, const QString& message);
 
  private:
@@ -75,12 +75,12 @@ class Board {
   Response staticFile(const Request& request);
   std::shared_ptr<const CachedStandings> standings(quint64 seen);
 
-  void signup(const Request& request, Visitor&& visitor, Reply reply);
-  void login(const Request& request, Visitor&& visitor, Reply reply);
-  void logout(Visitor&& visitor, Reply reply);
-  void bid(const Request& request, Visitor&& visitor, Reply reply);
-  void changePassword(const Request& request, Visitor&& visitor, Reply reply);
-  void deleteAccount(const Request& request, Visitor&& visitor, Reply reply);
+  void signup(const Request& request, Visitor&& visitor, const Reply& reply);
+  void login(const Request& request, Visitor&& visitor, const Reply& reply);
+  void logout(Visitor&& visitor, const Reply& reply);
+  void bid(const Request& request, Visitor&& visitor, const Reply& reply);
+  void changePassword(const Request& request, Visitor&& visitor, const Reply& reply);
+  void deleteAccount(const Request& request, Visitor&& visitor, const Reply& reply);
   // Starts a session for an account on this visitor, with a fresh token.
   void startSession(Visitor& visitor, const Account& account);
   void endSession(Visitor& visitor);
@@ -89,7 +89,7 @@ class Board {
   void failed(const QString& accountKey, const QString& addressKey);
   // Runs a password hash on the hashing threads, then `then` back on this request's thread.
   template <typename Work, typename Then>
-  void offLoop(Reply reply, Work work, Then then);
+  void offLoop(const Reply& reply, Work work, Then then);
 
   Options m_options;
   QByteArray m_secret;

@@ -116,9 +116,9 @@ class Connection : public QObject {
 
   bool idle(qint64 now) const {
     if (m_busy) return false;
-    if (m_closing) return now - m_lastActivity > kIdleSeconds * 1000;
+    if (m_closing) return now - m_lastActivity > qint64{kIdleSeconds} * 1000;
     const qint64 since = m_buffer.isEmpty() ? m_lastActivity : m_requestStart;
-    return now - since > kIdleSeconds * 1000;
+    return now - since > qint64{kIdleSeconds} * 1000;
   }
 
  private:
@@ -134,7 +134,7 @@ class Connection : public QObject {
   void refuse(int status, const QString& message) {
     Response response = m_worker->errorPage()(status, message);
     response.close = true;
-    send(std::move(response));
+    send(response);
   }
 
   void process() {
@@ -159,9 +159,8 @@ class Connection : public QObject {
       QPointer<Worker> worker = m_worker;
       Connection* self = this;
       m_worker->handler()(std::move(m_request), [worker, self](Response response) {
-        QMetaObject::invokeMethod(worker, [self, response = std::move(response)]() mutable {
-          self->finish(std::move(response));
-        });
+        QMetaObject::invokeMethod(
+            worker, [self, response = std::move(response)] { self->finish(response); });
       });
       m_request = Request();
     }
@@ -211,7 +210,7 @@ class Connection : public QObject {
     return true;
   }
 
-  void send(Response response) {
+  void send(const Response& response) {
     QByteArray out;
     out.reserve(response.body.size() + 512);
     out += "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + ReasonPhrase(response.status) +
@@ -230,10 +229,10 @@ class Connection : public QObject {
     }
   }
 
-  void finish(Response response) {
+  void finish(const Response& response) {
     m_busy = false;
     if (m_dropped) return deleteLater();
-    send(std::move(response));
+    send(response);
     m_lastActivity = m_worker->now();
     if (!m_dropped)
       process();
@@ -272,7 +271,7 @@ void Worker::closeIdle() {
   for (Connection* c : idle) c->drop();
 }
 
-HttpServer::HttpServer(Handler handler, ErrorPage errorPage, int threads) {
+HttpServer::HttpServer(const Handler& handler, const ErrorPage& errorPage, int threads) {
   for (int i = 0; i < threads; ++i) {
     auto thread = std::make_unique<QThread>();
     auto* worker = new Worker(handler, errorPage);

@@ -48,7 +48,7 @@ class Worker;
 
 class HttpServer : public QTcpServer {
  public:
-  HttpServer(Handler handler, ErrorPage errorPage, int threads);
+  HttpServer(const Handler& handler, const ErrorPage& errorPage, int threads);
   ~HttpServer() override;
 
  protected:

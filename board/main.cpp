@@ -117,9 +117,10 @@ int main(int argc, char** argv) {
     if (colon < 0 || host.isNull() || !portOk)
       return Fail("--listen takes HOST:PORT, e.g. 127.0.0.1:8080");
     Board board(options);
-    HttpServer server([&board](Request&& r, Reply reply) { board.handle(std::move(r), reply); },
-                      [&board](int status, const QString& m) { return board.errorPage(status, m); },
-                      options.threads > 0 ? options.threads : QThread::idealThreadCount());
+    HttpServer server(
+        [&board](Request&& r, const Reply& reply) { board.handle(std::move(r), reply); },
+        [&board](int status, const QString& m) { return board.errorPage(status, m); },
+        options.threads > 0 ? options.threads : QThread::idealThreadCount());
     if (!server.listen(host, port))
       return Fail("cannot listen on " + options.listen + ": " + server.errorString());
     std::printf("quillmere-board: serving http://%s:%d/quillmere/ from %s\n",

@@ -254,6 +254,7 @@ TEST_P(Board, KilledInABurstKeepsEveryAnsweredPost) {
   std::atomic<int> answered{0};
   std::vector<std::set<QString>> stored(kClients);
   std::vector<std::thread> threads;
+  threads.reserve(kClients);
   for (int c = 0; c < kClients; ++c)
     threads.emplace_back([&, c] {
       for (int i = 0; i < kPosts; ++i) {
@@ -332,8 +333,8 @@ TEST(BoardHttp, LimitsAndPaths) {
                                   QByteArray(1048576, 'a'));
   EXPECT_EQ(big.status, 413);
   EXPECT_EQ(big.error(), "What you sent is larger than this board accepts (64 KB).");
-  HttpResponse headers = Exchange(
-      port, "GET /quillmere/ HTTP/1.1\r\nX-Padding: " + QByteArray(10 * 1024, 'a') + "\r\n\r\n");
+  HttpResponse headers = Exchange(port, "GET /quillmere/ HTTP/1.1\r\nX-Padding: " +
+                                            QByteArray(qsizetype{10} * 1024, 'a') + "\r\n\r\n");
   EXPECT_EQ(headers.status, 431);
   EXPECT_EQ(headers.error(), "The request's headers are larger than this board accepts (8 KB).");
   EXPECT_EQ(Exchange(port, "GARBAGE\r\n\r\n").status, 400);

@@ -41,7 +41,8 @@ class TestLanguages : public QObject {
     QStringList missing;
     for (const auto& [context, text] : shown)
       if (translator.translate(context.c_str(), text.c_str()).isEmpty())
-        missing << QString::fromStdString(context + ": " + text);
+        missing << QStringLiteral("%1: %2").arg(QString::fromStdString(context),
+                                                QString::fromStdString(text));
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
     // Enough of the game came up for this to mean something.
     qInfo("%zu texts seen", shown.size());

@@ -42,7 +42,7 @@ QStringList SourceTexts(const char* context) {
 QStringList Check(QWidget* screen) {
   screen->show();
   QCoreApplication::processEvents();
-  const QStringList faults = ClippedTexts(screen);
+  QStringList faults = ClippedTexts(screen);
   screen->hide();
   return faults;
 }

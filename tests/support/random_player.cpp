@@ -91,11 +91,8 @@ class RandomPlayer final : public Player {
       } else if (pick == 8 && p.quitVisible()) {
         p.btnQuitClick();
         return;
-      } else if (p.closeVisible() && p.btnCloseClick()) {
-        p.FormCloseQuery();
-        return;
-      } else if (pick == 9 && m_dice.chance(20)) {
-        p.FormCloseQuery();  // the window system's close
+      } else if ((p.closeVisible() && p.btnCloseClick()) || (pick == 9 && m_dice.chance(20))) {
+        p.FormCloseQuery();  // after Close, or the window system's close
         return;
       }
     }
