@@ -121,7 +121,7 @@ class TestLayout : public QObject {
  private:
   static void languages() {
     QTest::addColumn<QString>("language");
-    for (const char* language : {"en", "es", "de"})
+    for (const char* language : {"en", "es", "de", "fr", "pt_BR"})
       QTest::newRow(language) << QString::fromLatin1(language);
   }
 };
