@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Big Shotgun</source>
-        <translation>Große Schrotflinte</translation>
+        <translation>Große Flinte</translation>
     </message>
     <message>
         <source>Machinegun</source>

@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>Shotgun</source>
-        <translation>Fusil à pompe</translation>
+        <translation>Fusil</translation>
     </message>
     <message>
         <source>Big Shotgun</source>
-        <translation>Gros fusil à pompe</translation>
+        <translation>Gros fusil</translation>
     </message>
     <message>
         <source>Machinegun</source>

@@ -210,11 +210,11 @@
     </message>
     <message>
         <source>Shotgun</source>
-        <translation>Espingarda</translation>
+        <translation>Escopeta</translation>
     </message>
     <message>
         <source>Big Shotgun</source>
-        <translation>Espingardona</translation>
+        <translation>Escopetão</translation>
     </message>
     <message>
         <source>Machinegun</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Assault Rifle</source>
-        <translation>Fuzil de assalto</translation>
+        <translation>Fuzil</translation>
     </message>
     <message>
         <source>NONE</source>
