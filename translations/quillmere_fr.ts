@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>What do we look like, a free clinic? Get some cash and come back.</source>
-        <translation>Tu nous prends pour la Sécu&#xa0;? Trouve du fric et reviens.</translation>
+        <translation>T’as cru qu’on soignait gratis&#xa0;? Trouve du fric et reviens.</translation>
     </message>
     <message>
         <source>Get medical help for $3000?</source>
