@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Two ladies who appreciate a hard-working drug dealer decide to come hang out with you for a while.</source>
-        <translation>Deux dames qui apprécient un dealer qui bosse dur décident de traîner un moment avec toi.</translation>
+        <translation>Deux dames qui savent apprécier un dealer bosseur décident de traîner un moment avec toi.</translation>
     </message>
     <message>
         <source>A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over the border!! Will you accept?</source>
@@ -576,7 +576,7 @@ Post your bid and watch the outcome.</source>
         <translation>Le temps est écoulé. Tu dois faire ton enchère maintenant.
 T’as bossé dur pour en arriver là, et maintenant, c’est l’heure de toucher le gros lot.
 
-As-tu assez de fric pour mettre à prix la tête de l’homme qui a tué ta mère&#xa0;?
+T’as assez de fric pour mettre à prix la tête de l’homme qui a tué ta mère&#xa0;?
 
 Il n’y a qu’une façon de le savoir.
 Poste ton enchère et regarde ce qui se passe.</translation>

@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over the border!! Will you accept?</source>
-        <translation>Uma família de 4 te oferece 100.000 pesos (10.000 dólares) para levar todo mundo para o outro lado da fronteira!! Topa?</translation>
+        <translation>Uma família de 4 te oferece 100.000 pesos (10.000 dólares) para cruzar a fronteira com eles!! Topa?</translation>
     </message>
     <message>
         <source>The family you were transporting bails on you.</source>
