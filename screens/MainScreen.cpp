@@ -332,6 +332,8 @@ void MainScreen::connectControls() {
                                                          {m_drug2, &Game::drug2MouseUp}};
   for (const auto& [grid, handler] : grids)
     grid->onPick = [this, &game, handler](int row) { act([&] { (game.*handler)(row); }); };
+  // On the market the highlight is the info panel's good: an arrow key picks where it lands.
+  m_drug1->pickOnMove = true;
 
   // The boxes hand the game the player's text whenever it changes; an arrow steps it.
   struct Box {
@@ -389,6 +391,7 @@ void MainScreen::refresh() {
                          : QStringList{QString(), QString()});
   }
   m_drug1->showRows(market, true);
+  m_drug1->showSelected(s.infoGood + 1);
 
   std::vector<QStringList> possession{{tr("Drug"), tr("Price"), tr("Count")}};
   for (const Lot& lot : s.possession) {

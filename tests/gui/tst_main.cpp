@@ -55,6 +55,11 @@ struct MainGame : GuiGame {
     QTest::keyClicks(b, text);
   }
   bool enabled(const char* name) { return child(main, name)->isEnabled(); }
+  // The good the info panel names and the market row a screen reader hears as selected.
+  QString panelAndHighlight() {
+    auto* table = QAccessible::queryAccessibleInterface(grid("drug1"))->tableInterface();
+    return text("lblname") + ' ' + QString::number(table->selectedRows().value(0, -1));
+  }
 
   MainScreen* main = nullptr;
   BoxAnswerer boxes;
@@ -304,6 +309,31 @@ class TestMain : public QObject {
     QCOMPARE(g.text("edtBuy") + g.text("lblname") + g.text("edtSell"), before);
     QVERIFY(!g.enabled("btnSell"));
     QCOMPARE(g.boxes.texts(), QStringList());
+  }
+
+  // A new market highlights the info panel's good, Acid, whatever was picked before.
+  void aTripHighlightsTheGoodThePanelShows() {
+    MainGame g;
+    g.clickRow("drug1", 10);
+    g.click("btnHollywood");
+    QCOMPARE(g.panelAndHighlight(), QStringLiteral("Acid 1"));
+  }
+
+  // A press on an empty row or the header leaves the highlight and the panel as they were; an
+  // arrow steps over the empty rows, and the panel follows it.
+  void emptyRowsAndHeadersTakeNoHighlight() {
+    MainGame g;
+    g.s.market[Cocaine].offered = g.s.market[Crack].offered = false;
+    g.s.market[Ecstasy].offered = true;
+    g.main->refresh();
+    QTableWidget* market = g.grid("drug1");
+    for (int row : {2, 0}) {
+      QTest::mousePress(market->viewport(), Qt::LeftButton, {},
+                        market->visualItemRect(market->item(row, 0)).center());
+      QCOMPARE(g.panelAndHighlight(), QStringLiteral("Acid 1"));
+    }
+    QTest::keyClick(market, Qt::Key_Down);
+    QCOMPARE(g.panelAndHighlight(), QStringLiteral("Ecstasy 4"));
   }
 
   // The cheap acid news at a price of 0 shows 0 in the market and in the trade panel.
