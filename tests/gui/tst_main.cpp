@@ -388,6 +388,17 @@ class TestMain : public QObject {
     QCOMPARE(g.openedUrls, g.addresses({kWebsitePage, kIntroductionPage, kTutorialPage}));
     for (const QString& url : g.openedUrls) QVERIFY2(pageExists(url), qPrintable(url));
   }
+
+  // A burst opens a link once, however long it lasts; a second after its last click, again.
+  void aBurstOpensALinkOnce() {
+    using namespace std::chrono_literals;
+    MainGame g;
+    std::chrono::steady_clock::time_point now{};
+    g.app.linkClock = [&now] { return now; };
+    for (int i = 0; i < 20; ++i) now += 100ms, child<QAction>(g.main, "Tutorial1")->trigger();
+    now += 1s, child<QAction>(g.main, "Tutorial1")->trigger();
+    QCOMPARE(g.openedUrls, g.addresses({kTutorialPage, kTutorialPage}));
+  }
 };
 
 QTEST_MAIN(TestMain)
