@@ -293,6 +293,7 @@ void MainScreen::buildControls() {
   m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
   m_btntonysome = findChild<QPushButton*>(QStringLiteral("btntonysome"));
   m_btnTonyall = findChild<QPushButton*>(QStringLiteral("btnTonyall"));
+  m_description = findChild<QLabel*>(QStringLiteral("description"));
   m_imgDrug = findChild<QLabel*>(QStringLiteral("imgDrug"));
   m_imgCar = findChild<QLabel*>(QStringLiteral("imgCar"));
   m_imgGun = findChild<QLabel*>(QStringLiteral("imgGun"));
@@ -375,6 +376,10 @@ void MainScreen::act(Handler handler) {
 void MainScreen::refresh() {
   const GameState& s = std::as_const(m_app.game()).state();
   for (const auto& [label, text] : m_labels) label->setText(text(s));
+  // The description takes the lines its text needs, as far down as the panel reaches.
+  const int room = m_description->parentWidget()->contentsRect().bottom() + 1 - m_description->y();
+  m_description->resize(m_description->width(),
+                        std::min(m_description->heightForWidth(m_description->width()), room));
 
   ShowPicture(m_imgDrug, GoodAt(s.infoGood).picture);
   ShowPicture(m_imgCar, s.carKind >= 1 && s.carKind <= kCarCount ? CarOfKind(s.carKind).picture
