@@ -428,6 +428,9 @@ TEST(BoardHttp, LimitsAndPaths) {
   for (const auto& [path, status] : paths)
     EXPECT_EQ(Exchange(port, "GET " + path + " HTTP/1.1\r\n\r\n").status, status)
         << path.toStdString();
+  // Routes are matched on the decoded path: an encoded dot still names the board.
+  EXPECT_TRUE(Exchange(port, "GET /quillmere/index%2ehtml HTTP/1.1\r\n\r\n")
+                  .body.contains("name=\"csrf\""));
   const HttpResponse page = Exchange(port, "GET /quillmere/ HTTP/1.1\r\n\r\n");
   EXPECT_EQ(page.header("content-security-policy"),
             "default-src 'none'; style-src 'self'; img-src 'self'; form-action 'self'; "
