@@ -643,7 +643,8 @@ void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
   const QByteArray password = Field(*form, "password");
   const QString blocked = passwordTry(name.key, visitor);
   if (!blocked.isEmpty()) return reply(boardPage(429, visitor, blocked, {}));
-  const auto found = name.refusal.isEmpty() ? store().findAccount(name.key) : std::nullopt;
+  const auto found =
+      name.refusal.isEmpty() ? store().findAccount(name.key, name.text) : std::nullopt;
   // An unknown name costs a hash too, so the time taken does not tell which names exist.
   const QByteArray hash = found ? found->second : m_dummyHash;
   offLoop(

@@ -53,6 +53,7 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "CREATE TABLE attempts (key TEXT PRIMARY KEY, tries INTEGER NOT NULL, "
         "not_before BIGINT NOT NULL, last_at BIGINT NOT NULL)",
         "DROP TABLE throttle",
+        "CREATE INDEX accounts_name ON accounts(name)",
     },
 };
 
@@ -231,9 +232,15 @@ void Store::fillSkeletons() {
   exec("CREATE UNIQUE INDEX accounts_skeleton ON accounts(name_skeleton)");
 }
 
-std::optional<std::pair<Account, QByteArray>> Store::findAccount(const QString& nameKey) {
-  Rows q = run("SELECT id, name, password_hash FROM accounts WHERE name_key = ?", {nameKey});
-  if (!q.next()) return std::nullopt;
+std::optional<std::pair<Account, QByteArray>> Store::findAccount(const QString& nameKey,
+                                                                 const QString& name) {
+  // The name exactly as typed first: of two old names that now look alike, the newer one
+  // is found by its own spelling.
+  Rows q = run("SELECT id, name, password_hash FROM accounts WHERE name = ?", {name});
+  if (!q.next()) {
+    q = run("SELECT id, name, password_hash FROM accounts WHERE name_key = ?", {nameKey});
+    if (!q.next()) return std::nullopt;
+  }
   return std::pair{Account{q.value(0).toLongLong(), q.value(1).toString()},
                    q.value(2).toByteArray()};
 }

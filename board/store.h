@@ -94,7 +94,9 @@ class Store {
   void migrate();
   QByteArray secret();
 
-  std::optional<std::pair<Account, QByteArray>> findAccount(const QString& nameKey);
+  // The account of a name: the one spelled exactly so, else the one with its key.
+  std::optional<std::pair<Account, QByteArray>> findAccount(const QString& nameKey,
+                                                            const QString& name);
   // Whether a name with this key, or one that looks the same, has an account.
   bool nameTaken(const QString& nameKey, const QString& skeleton);
   std::optional<qint64> createAccount(const QString& name, const QString& nameKey,

@@ -291,8 +291,26 @@ TEST_P(Board, KilledInABurstKeepsEveryAnsweredPost) {
 }
 
 // A board made before names were compared by their looks: its accounts get skeletons (the
-// older of two look-alike names keeps its look), and new look-alikes of them are refused.
+// older of two look-alike names keeps its look), new look-alikes of them are refused, and
+// every old account still logs in.
 TEST_P(Board, OldNamesGetTheirSkeletons) {
+  // A password hash as the board makes them, to give the old accounts.
+  Client maker(board->port());
+  ASSERT_EQ(maker.signup("Maker", "old password").status, 200);
+  QString hash;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(GetParam() ? "QPSQL" : "QSQLITE", "hash");
+    const QUrl url(database->url());
+    db.setDatabaseName(GetParam() ? url.path().mid(1) : database->url());
+    db.setHostName(url.host());
+    db.setPort(url.port());
+    db.setUserName(url.userName());
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("SELECT password_hash FROM accounts") && q.next());
+    hash = q.value(0).toString();
+  }
+  QSqlDatabase::removeDatabase("hash");
   board.reset();
   database = std::make_unique<Database>(GetParam());
   const QString id =
@@ -338,7 +356,7 @@ TEST_P(Board, OldNamesGetTheirSkeletons) {
           "INSERT INTO accounts (name, name_key, password_hash, created_at) VALUES (?, ?, ?, 0)");
       q.addBindValue(name);
       q.addBindValue(key);
-      q.addBindValue(QStringLiteral("none"));
+      q.addBindValue(hash);
       ASSERT_TRUE(q.exec());
     }
   }
@@ -352,6 +370,14 @@ TEST_P(Board, OldNamesGetTheirSkeletons) {
   EXPECT_EQ(someone.signup("Ray", "a new password").error(),
             "The name Ray is taken. Choose another.");
   EXPECT_EQ(someone.signup("Kim", "a new password").status, 200);
+  // Each old account logs in by its own spelling, the newer look-alike too.
+  for (const char* name : {"Lou", "lou", "\uff2c\uff2f\uff35", "Ray"}) {
+    Client owner(board->port());
+    EXPECT_EQ(owner.login(name, "old password").status, 200) << name;
+  }
+  Client wide(board->port());
+  EXPECT_EQ(wide.login("\uff2c\uff2f\uff35", "old password").notice(),
+            "Welcome back, \uff2c\uff2f\uff35.");
 }
 
 // Two board processes on one PostgreSQL database, as behind a load balancer: a session begun on
