@@ -9,10 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <QtConcurrent>
 #include <map>
 
 #include "board/html.h"
+#include "board/names.h"
 #include "game/bidcode.h"
 
 namespace quillmere::board {
@@ -20,11 +20,8 @@ namespace quillmere::board {
 namespace {
 
 constexpr qint64 kSessionMs = 30LL * 24 * 3600 * 1000;
-constexpr qint64 kThrottleWindowMs = 15LL * 60 * 1000;
-constexpr int kAccountFailures = 5;
-constexpr int kAddressFailures = 30;
 constexpr int kStandingsShown = 100;
-constexpr int kNameMax = 32;
+constexpr int kSignupsWaiting = 16;  // sign-ups queued for a hash at once, from anywhere
 constexpr int kPasswordMin = 8;
 constexpr int kPasswordMax = 256;
 constexpr qint64 kCacheMs = 200;  // how long another process's writes may go unseen
@@ -166,7 +163,8 @@ Board::Board(const Options& options) : m_options(options) {
   Store store(m_options.database);
   store.migrate();
   m_secret = store.secret();
-  m_hashing.setMaxThreadCount(2);
+  // One hash at a time: each takes 19 MiB while it runs, and log-ins go before sign-ups.
+  m_hashing.setMaxThreadCount(1);
   m_dummyHash = HashPassword(NewToken());
   m_writer = std::make_unique<BidWriter>(m_options.database, m_writes);
   m_siteRoot = QFileInfo(m_options.site + "/quillmere").canonicalFilePath();
@@ -244,9 +242,12 @@ Visitor Board::visit(const Request& request) {
   v.csrf = csrfFor(v.token);
   v.address = request.peer.toString();
   if (m_options.trustProxy) {
-    const QByteArray forwarded = request.header("x-forwarded-for");
-    if (!forwarded.isEmpty())
-      v.address = QString::fromLatin1(forwarded.split(',').last().trimmed());
+    // The proxy adds the address it saw at the end; whatever comes before is the client's word.
+    QByteArray last;
+    for (const auto& [name, value] : request.headers)
+      if (name == "x-forwarded-for") last = value.split(',').last().trimmed();
+    const QHostAddress forwarded(QString::fromLatin1(last));
+    if (!forwarded.isNull()) v.address = forwarded.toString();
   }
   return v;
 }
@@ -484,11 +485,10 @@ Response Board::accountPage(int status, const Visitor& visitor, const QString& e
   return page(status, visitor, QStringLiteral("Your account"), "account", h);
 }
 
-// A file of the site folder. The path is decoded once and then taken apart: no "..", no hidden
-// names, no backslashes, and what it names must still lie inside the folder.
+// A file of the site folder. The path, decoded once by the server, is taken apart: no "..", no
+// hidden names, no backslashes, and what it names must still lie inside the folder.
 Response Board::staticFile(const Request& request) {
-  const QByteArray path = QByteArray::fromPercentEncoding(request.path);
-  const QByteArray relative = path.mid(qsizetype(sizeof("/quillmere/") - 1));
+  const QByteArray relative = request.path.mid(qsizetype(sizeof("/quillmere/") - 1));
   bool safe = !relative.isEmpty() && !relative.contains('\\') && !relative.contains('\0') &&
               Utf8(relative).has_value() && !m_siteRoot.isEmpty();
   for (const QByteArray& part : relative.split('/'))
@@ -508,64 +508,78 @@ Response Board::staticFile(const Request& request) {
 }
 
 template <typename Work, typename Then>
-void Board::offLoop(const Reply& reply, Work work, Then then) {
-  using Result = std::invoke_result_t<Work>;
-  QtConcurrent::run(&m_hashing, std::move(work))
-      .then(CurrentWorker(), [this, reply, then = std::move(then)](Result result) mutable {
+void Board::offLoop(const Reply& reply, Priority priority, Work work, Then then) {
+  m_hashing.start(
+      [this, reply, work = std::move(work), then = std::move(then)]() mutable {
         try {
-          reply(then(std::move(result)));
+          reply(then(work()));
         } catch (const StoreError& e) {
           qWarning("quillmere-board: %s", e.what());
           reply(errorPage(503, QString::fromUtf8(kUnavailable)));
         }
-      });
-}
-
-QString Board::throttled(const QString& accountKey, const QString& addressKey) {
-  const qint64 now = Now();
-  auto minutes = [now](qint64 until) { return QString::number((until - now) / 60000 + 1); };
-  if (const qint64 until =
-          store().blockedUntil(accountKey, kAccountFailures, kThrottleWindowMs, now))
-    return QStringLiteral("Too many failed log-ins for this account. Try again in %1 minutes.")
-        .arg(minutes(until));
-  if (const qint64 until =
-          store().blockedUntil(addressKey, kAddressFailures, kThrottleWindowMs, now))
-    return QStringLiteral("Too many failed log-ins from your address. Try again in %1 minutes.")
-        .arg(minutes(until));
-  return {};
-}
-
-void Board::failed(const QString& accountKey, const QString& addressKey) {
-  store().recordFailure(accountKey, kThrottleWindowMs, Now());
-  store().recordFailure(addressKey, kThrottleWindowMs, Now());
+      },
+      int(priority));
 }
 
 namespace {
 
-// A name as the player typed it (ends trimmed) and the key that makes names unique whatever
-// their case; or the reason it cannot be a name.
-struct Name {
-  QString text, key, refusal;
-};
-
-Name ReadName(const QByteArray& bytes) {
-  Name name;
-  const std::optional<QString> text = Utf8(bytes);
-  if (!text)
-    return {
-        {}, {}, QStringLiteral("A name can hold letters, digits, spaces and punctuation only.")};
-  name.text = text->trimmed();
-  name.key = name.text.toCaseFolded();
-  if (name.text.isEmpty())
-    name.refusal = QStringLiteral("Choose a name for your account.");
-  else if (name.text.size() > kNameMax)
-    name.refusal = QStringLiteral("A name can have at most %1 characters.").arg(kNameMax);
-  for (const QChar c : name.text)
-    if (!c.isPrint() && c != ' ')
-      name.refusal =
-          QStringLiteral("A name can hold letters, digits, spaces and punctuation only.");
-  return name;
+// How long until a time, in the words a page uses.
+QString Later(qint64 until, qint64 now) {
+  const qint64 seconds = std::max<qint64>(1, (until - now + 999) / 1000);
+  if (seconds == 1) return QStringLiteral("a second");
+  return seconds < 120 ? QStringLiteral("%1 seconds").arg(seconds)
+                       : QStringLiteral("%1 minutes").arg((seconds + 59) / 60);
 }
+
+QString PairKey(const QString& nameKey, const QString& address) {
+  return "login:" + address + '|' + nameKey;
+}
+
+}  // namespace
+
+QString Board::passwordTry(const QString& nameKey, const Visitor& visitor) {
+  // Per account and address: a rival elsewhere cannot slow the owner down. Per address over
+  // every account: one address cannot try a password on each of many accounts.
+  const std::vector<Store::Gate> gates = {
+      {PairKey(nameKey, visitor.address), 5, 5000, 15LL * 60 * 1000, 24LL * 3600 * 1000},
+      {"login-from:" + visitor.address, 30, 5000, 15LL * 60 * 1000, 24LL * 3600 * 1000},
+  };
+  const qint64 now = Now();
+  const Store::Wait wait = store().attempt(gates, now);
+  if (!wait.until) return {};
+  return (wait.gate == 0
+              ? QStringLiteral("Too many failed log-ins for this account from your address. Try "
+                               "again in %1.")
+              : QStringLiteral("Too many failed log-ins from your address. Try again in %1."))
+      .arg(Later(wait.until, now));
+}
+
+void Board::passwordRight(const QString& nameKey, const Visitor& visitor) {
+  store().forgetAttempts(PairKey(nameKey, visitor.address));
+  store().refundAttempt("login-from:" + visitor.address);
+}
+
+// A bucket per address that holds a minute's bids and fills again at that rate.
+bool Board::bidAllowed(const QString& address) {
+  const int perMinute = m_options.bidsPerMinute;
+  if (perMinute <= 0) return true;
+  const qint64 now = Now();
+  std::lock_guard lock(m_bucketsLock);
+  if (m_buckets.size() > 100000)
+    std::erase_if(m_buckets, [&](const auto& item) {
+      return now - item.second.at > 60000;  // full again by now
+    });
+  auto [it, fresh] = m_buckets.try_emplace(address, Bucket{double(perMinute), now});
+  Bucket& bucket = it->second;
+  bucket.tokens =
+      std::min(double(perMinute), bucket.tokens + double(now - bucket.at) * perMinute / 60000.0);
+  bucket.at = now;
+  if (bucket.tokens < 1) return false;
+  bucket.tokens -= 1;
+  return true;
+}
+
+namespace {
 
 QString PasswordRefusal(const QByteArray& password) {
   const std::optional<QString> text = Utf8(password);
@@ -584,13 +598,34 @@ void Board::signup(const Request& request, Visitor&& visitor, const Reply& reply
   const Name name = ReadName(Field(*form, "name"));
   const QByteArray password = Field(*form, "password");
   QString refusal = name.refusal.isEmpty() ? PasswordRefusal(password) : name.refusal;
-  if (refusal.isEmpty() && store().findAccount(name.key))
+  if (refusal.isEmpty() && store().nameTaken(name.key, name.skeleton))
     refusal = QStringLiteral("The name %1 is taken. Choose another.").arg(name.text);
   if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
+  const qint64 now = Now();
+  const Store::Wait wait = store().attempt(
+      {{"signup:" + visitor.address, 10, 10000, 10LL * 60 * 1000, 3600LL * 1000}}, now);
+  if (wait.until)
+    return reply(boardPage(429, visitor,
+                           QStringLiteral("Many accounts were made from your address. Try again "
+                                          "in %1.")
+                               .arg(Later(wait.until, now)),
+                           {}));
+  if (++m_signupsWaiting > kSignupsWaiting) {
+    --m_signupsWaiting;
+    return reply(boardPage(503, visitor,
+                           QStringLiteral("Many people are making accounts right now. Try again "
+                                          "in a minute."),
+                           {}));
+  }
   offLoop(
-      reply, [password] { return HashPassword(password); },
+      reply, Priority::SignUp,
+      [this, password] {
+        --m_signupsWaiting;
+        return HashPassword(password);
+      },
       [this, visitor = std::move(visitor), name](const QByteArray& hash) mutable {
-        const std::optional<qint64> id = store().createAccount(name.text, name.key, hash, Now());
+        const std::optional<qint64> id =
+            store().createAccount(name.text, name.key, name.skeleton, hash, Now());
         if (!id)
           return boardPage(400, visitor,
                            QStringLiteral("The name %1 is taken. Choose another.").arg(name.text),
@@ -607,21 +642,19 @@ void Board::login(const Request& request, Visitor&& visitor, const Reply& reply)
   const auto form = ParseForm(request);
   const Name name = ReadName(Field(*form, "name"));
   const QByteArray password = Field(*form, "password");
-  const QString accountKey = "account:" + name.key, addressKey = "address:" + visitor.address;
-  const QString blocked = throttled(accountKey, addressKey);
+  const QString blocked = passwordTry(name.key, visitor);
   if (!blocked.isEmpty()) return reply(boardPage(429, visitor, blocked, {}));
-  const auto found = name.refusal.isEmpty() ? store().findAccount(name.key) : std::nullopt;
+  const auto found =
+      name.refusal.isEmpty() ? store().findAccount(name.key, name.text) : std::nullopt;
   // An unknown name costs a hash too, so the time taken does not tell which names exist.
   const QByteArray hash = found ? found->second : m_dummyHash;
   offLoop(
-      reply, [hash, password] { return VerifyPassword(hash, password); },
-      [this, visitor = std::move(visitor), found, accountKey, addressKey](bool ok) mutable {
-        if (!ok || !found) {
-          failed(accountKey, addressKey);
+      reply, Priority::Password, [hash, password] { return VerifyPassword(hash, password); },
+      [this, visitor = std::move(visitor), found, key = name.key](bool ok) mutable {
+        if (!ok || !found)
           return boardPage(403, visitor,
                            QStringLiteral("That name and password do not match an account."), {});
-        }
-        store().clearFailures(accountKey);
+        passwordRight(key, visitor);
         startSession(visitor, found->first);
         return boardPage(200, visitor, {},
                          QStringLiteral("Welcome back, %1.").arg(found->first.name));
@@ -634,6 +667,11 @@ void Board::logout(Visitor&& visitor, const Reply& reply) {
 }
 
 void Board::bid(const Request& request, Visitor&& visitor, const Reply& reply) {
+  if (!bidAllowed(visitor.address))
+    return reply(boardPage(429, visitor,
+                           QStringLiteral("Bids are coming from your address faster than games "
+                                          "end. Wait a minute, then post again."),
+                           {}));
   const QByteArray code = Field(*ParseForm(request), "code").trimmed();
   const BidReading reading =
       ReadBidCode(std::string_view(code.constData(), std::size_t(code.size())));
@@ -672,62 +710,67 @@ void Board::bid(const Request& request, Visitor&& visitor, const Reply& reply) {
       break;
   }
   if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
+  // Answered as soon as the commit is done: stored, with a redirect to the board that says
+  // where the bid stands; already there; or not stored.
+  // Read before the call: its arguments may be made in any order, and one moves the visitor.
   const qint64 account = visitor.account->id;
-  QObject* worker = CurrentWorker();
   m_writer->post(
       NewBid{account, QString::fromLatin1(code), reading.score, Now()},
-      [this, worker, visitor = std::move(visitor), reply](const std::optional<NewBid>& bid,
-                                                          qint64 round, quint64 writes) mutable {
-        QMetaObject::invokeMethod(
-            worker, [this, visitor = std::move(visitor), reply, bid, round, writes] {
-              try {
-                if (!bid) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
-                if (!bid->stored)
-                  return reply(
-                      boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
-                const std::optional<Placement> placed = store().placement(bid->account, round);
-                if (!placed) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
-                const QString notice =
-                    placed->best == bid->score
-                        ? QStringLiteral("Your bid of %1 stands %2 of %3.")
-                              .arg(bid->score)
-                              .arg(Ordinal(placed->rank))
-                              .arg(placed->bidders)
-                        : QStringLiteral(
-                              "Your bid of %1 is stored; your best bid of %2 stands %3 of %4.")
-                              .arg(bid->score)
-                              .arg(placed->best)
-                              .arg(Ordinal(placed->rank))
-                              .arg(placed->bidders);
-                reply(boardPage(200, visitor, {}, notice, writes));
-              } catch (const StoreError& e) {
-                qWarning("quillmere-board: %s", e.what());
-                reply(errorPage(503, QString::fromUtf8(kUnavailable)));
-              }
-            });
+      [this, visitor = std::move(visitor), reply](std::optional<NewBid> bid, qint64, quint64) {
+        if (!bid) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+        if (!bid->stored)
+          return reply(
+              boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
+        Response response;
+        response.status = 303;
+        response.body = {};
+        response.headers << "Location: /quillmere/?bid=" + QByteArray::number(bid->id)
+                         << "Cache-Control: no-store";
+        reply(std::move(response));
       });
+}
+
+// The notice on the board a bid's post redirects to: where the visitor's bid stands.
+QString Board::bidNotice(qint64 account, const Request& request) {
+  bool number = false;
+  const qint64 id = request.argument("bid").toLongLong(&number);
+  if (!number) return {};
+  const auto bid = store().ownBid(account, id);
+  if (!bid) return {};
+  const auto [score, round] = *bid;
+  const std::optional<Placement> placed = store().placement(account, round);
+  if (!placed) return {};
+  if (placed->best == score)
+    return QStringLiteral("Your bid of %1 stands %2 of %3.")
+        .arg(score)
+        .arg(Ordinal(placed->rank))
+        .arg(placed->bidders);
+  return QStringLiteral("Your bid of %1 is stored; your best bid of %2 stands %3 of %4.")
+      .arg(score)
+      .arg(placed->best)
+      .arg(Ordinal(placed->rank))
+      .arg(placed->bidders);
 }
 
 void Board::changePassword(const Request& request, Visitor&& visitor, const Reply& reply) {
   const auto form = ParseForm(request);
   const QByteArray old = Field(*form, "old"), fresh = Field(*form, "new");
-  const QString accountKey = "account:" + visitor.account->name.toCaseFolded();
-  const QString addressKey = "address:" + visitor.address;
-  QString refusal = throttled(accountKey, addressKey);
-  if (refusal.isEmpty()) refusal = PasswordRefusal(fresh);
+  const QString key = NameKeys(visitor.account->name).key;
+  QString refusal = PasswordRefusal(fresh);
   if (!refusal.isEmpty()) return reply(accountPage(400, visitor, refusal, {}));
+  refusal = passwordTry(key, visitor);
+  if (!refusal.isEmpty()) return reply(accountPage(429, visitor, refusal, {}));
   const QByteArray current = store().passwordHash(visitor.account->id);
   offLoop(
-      reply,
+      reply, Priority::Password,
       [current, old, fresh] {
         return VerifyPassword(current, old) ? HashPassword(fresh) : QByteArray();
       },
-      [this, visitor = std::move(visitor), accountKey, addressKey](const QByteArray& hash) mutable {
-        if (hash.isEmpty()) {
-          failed(accountKey, addressKey);
+      [this, visitor = std::move(visitor), key](const QByteArray& hash) mutable {
+        if (hash.isEmpty())
           return accountPage(403, visitor, QStringLiteral("Your current password is not right."),
                              {});
-        }
+        passwordRight(key, visitor);
         store().setPassword(visitor.account->id, hash, TokenHash(visitor.token));
         return accountPage(200, visitor, {},
                            QStringLiteral("Your password is changed. Wherever else you were "
@@ -737,19 +780,17 @@ void Board::changePassword(const Request& request, Visitor&& visitor, const Repl
 
 void Board::deleteAccount(const Request& request, Visitor&& visitor, const Reply& reply) {
   const QByteArray password = Field(*ParseForm(request), "password");
-  const QString accountKey = "account:" + visitor.account->name.toCaseFolded();
-  const QString addressKey = "address:" + visitor.address;
-  const QString blocked = throttled(accountKey, addressKey);
+  const QString key = NameKeys(visitor.account->name).key;
+  const QString blocked = passwordTry(key, visitor);
   if (!blocked.isEmpty()) return reply(accountPage(429, visitor, blocked, {}));
   const QByteArray hash = store().passwordHash(visitor.account->id);
   offLoop(
-      reply, [hash, password] { return VerifyPassword(hash, password); },
-      [this, visitor = std::move(visitor), accountKey, addressKey](bool ok) mutable {
-        if (!ok) {
-          failed(accountKey, addressKey);
+      reply, Priority::Password, [hash, password] { return VerifyPassword(hash, password); },
+      [this, visitor = std::move(visitor), key](bool ok) mutable {
+        if (!ok)
           return accountPage(
               403, visitor, QStringLiteral("That password is not right; nothing was deleted."), {});
-        }
+        passwordRight(key, visitor);
         store().deleteAccount(visitor.account->id);
         const quint64 writes = ++m_writes;
         endSession(visitor);
@@ -781,7 +822,10 @@ void Board::handle(Request&& request, const Reply& reply) {
       return reply(visitor.account ? accountPage(200, visitor, {}, {})
                                    : boardPage(403, visitor,
                                                QStringLiteral("Log in to see your account."), {}));
-    if (get) return reply(boardPage(200, visitor, {}, {}));
+    if (get) {
+      const QString notice = visitor.account ? bidNotice(visitor.account->id, request) : QString();
+      return reply(boardPage(200, visitor, {}, notice, notice.isEmpty() ? 0 : m_writes.load()));
+    }
 
     static const QByteArray kPosts[] = {"signup", "login", "logout", "bid", "password", "delete"};
     if (std::find(std::begin(kPosts), std::end(kPosts), route) == std::end(kPosts))

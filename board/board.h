@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <unordered_map>
 
 #include "board/html.h"
 #include "board/http.h"
@@ -20,11 +21,14 @@ namespace quillmere::board {
 
 struct Options {
   QString listen = QStringLiteral("127.0.0.1:8080");
-  QString database;         // empty: the SQLite file in the user's data folder
-  QString publicUrl;        // https makes the cookies Secure
-  QString site;             // the folder that holds quillmere/style.css and the static pages
-  bool trustProxy = false;  // take the client's address from X-Forwarded-For
-  int threads = 0;          // 0: one per core
+  QString database;                // empty: the SQLite file in the user's data folder
+  QString publicUrl;               // https makes the cookies Secure
+  QString site;                    // the folder that holds quillmere/style.css and the static pages
+  bool trustProxy = false;         // take the client's address from X-Forwarded-For
+  int threads = 0;                 // 0: one per core
+  int connections = 4000;          // open at once, in all
+  int connectionsPerAddress = -1;  // -1: 64, or no cap behind a trusted proxy
+  int bidsPerMinute = 30;          // from one address, after a first burst of as many; 0: any
 };
 
 struct Visitor;
@@ -79,17 +83,25 @@ class Board {
   void login(const Request& request, Visitor&& visitor, const Reply& reply);
   void logout(Visitor&& visitor, const Reply& reply);
   void bid(const Request& request, Visitor&& visitor, const Reply& reply);
+  QString bidNotice(qint64 account, const Request& request);
   void changePassword(const Request& request, Visitor&& visitor, const Reply& reply);
   void deleteAccount(const Request& request, Visitor&& visitor, const Reply& reply);
   // Starts a session for an account on this visitor, with a fresh token.
   void startSession(Visitor& visitor, const Account& account);
   void endSession(Visitor& visitor);
-  QString throttled(const QString& accountKey, const QString& addressKey);
-  // Counts a wrong password against the account and the address.
-  void failed(const QString& accountKey, const QString& addressKey);
-  // Runs a password hash on the hashing threads, then `then` back on this request's thread.
+  // Counts a password try for an account (by its name's key) from the visitor's address, before
+  // the password is checked; the refusal to show when the try must wait.
+  QString passwordTry(const QString& nameKey, const Visitor& visitor);
+  // A right password: its try is not held against the account or the address.
+  void passwordRight(const QString& nameKey, const Visitor& visitor);
+  // Whether the visitor's address may post another bid now.
+  bool bidAllowed(const QString& address);
+  // Runs a password hash on the hashing threads, then `then` on the same thread. Log-ins and
+  // other checks of a password go before sign-ups waiting, so a flood of sign-ups does not
+  // hold them up.
+  enum class Priority { SignUp = 0, Password = 1 };
   template <typename Work, typename Then>
-  void offLoop(const Reply& reply, Work work, Then then);
+  void offLoop(const Reply& reply, Priority priority, Work work, Then then);
 
   Options m_options;
   QByteArray m_secret;
@@ -100,6 +112,13 @@ class Board {
   std::shared_ptr<const CachedStandings> m_cache;
   std::atomic<quint64> m_writes{0};
   std::unique_ptr<BidWriter> m_writer;
+  std::atomic<int> m_signupsWaiting{0};
+  struct Bucket {
+    double tokens = 0;
+    qint64 at = 0;
+  };
+  std::mutex m_bucketsLock;
+  std::unordered_map<QString, Bucket> m_buckets;  // bids per address
 };
 
 // The hash of a password in the PHC form libsodium writes (Argon2id, 19 MiB, 2 passes).
