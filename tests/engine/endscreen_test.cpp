@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "game/endscreen.h"
+#include "game/result.h"
 #include "game/state.h"
 
 namespace quillmere {

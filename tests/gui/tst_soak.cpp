@@ -18,7 +18,7 @@
 #include <random>
 #include <span>
 
-#include "game/endscreen.h"
+#include "game/result.h"
 #include "gui_helpers.h"
 #include "random_player.h"
 #include "screens/CarDealerScreen.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/endscreen.h"
+#include "game/result.h"
 #include "game/random.h"
 
 int main(int argc, char* argv[]) {
