@@ -90,3 +90,10 @@ using Action = std::variant<StartGame, PickGood, PickLot, SetBuyAmount, StepBuyA
                             Answer, Quit>;
 
 }  // namespace quillmere
+
+namespace quillmere {
+
+// The action's name and its argument, if it has one: "Travel 5", "SetBuyAmount 12".
+std::string Describe(const Action& action);
+
+}  // namespace quillmere
