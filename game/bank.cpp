@@ -31,7 +31,8 @@ Task<> Game::payTonySome() {
 }
 
 Task<> Game::confirmPayment() {
-  if (co_await m_loan.Confirm()) m_front = Front::Main;
+  const bool paid = co_await m_loan.Confirm();
+  if (paid) m_front = Front::Main;
 }
 
 Task<> Game::seeDoctor() {
@@ -40,9 +41,9 @@ Task<> Game::seeDoctor() {
         "Message", "What do we look like, a free clinic? Get some cash and come back."));
     co_return;
   }
-  if (!co_await Ask(QUILLMERE_TEXT("Message", "Get medical help for $3000?"),
-                    DialogKind::Confirmation, DialogButtons::YesNo))
-    co_return;
+  const bool yes = co_await Ask(QUILLMERE_TEXT("Message", "Get medical help for $3000?"),
+                                DialogKind::Confirmation, DialogButtons::YesNo);
+  if (!yes) co_return;
   m_state.cash -= kHospitalFee;
   m_state.health = 100;
 }

@@ -117,21 +117,22 @@ Task<> Game::ladies() {
   }
   const int row = freeLotRow();
   m_state.possession[static_cast<std::size_t>(row)] = Lot{Whore, 0, 2};
+  m_state.seatsFree -= 2;
   co_await Tell(
       QUILLMERE_TEXT("Message",
                      "Two ladies who appreciate a hard-working drug dealer decide to come hang "
                      "out with you for a while."));
-  m_state.seatsFree -= 2;
 }
 
 Task<> Game::familyoffer() {
   // The family of four needs the whole back seat.
   if (m_state.seatsFree != 4) co_return;
-  if (!co_await Ask(QUILLMERE_TEXT("Message",
-                                   "A family of 4 offers you 100,000 Pesos (10,000 dolars) to "
-                                   "take them over the border!! Will you accept?"),
-                    DialogKind::Information, DialogButtons::YesNo))
-    co_return;
+  const bool yes = co_await Ask(
+      QUILLMERE_TEXT("Message",
+                     "A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over "
+                     "the border!! Will you accept?"),
+      DialogKind::Information, DialogButtons::YesNo);
+  if (!yes) co_return;
   m_state.familyAboard = true;
   m_state.seatsFree -= 4;
 }

@@ -1,6 +1,8 @@
 // A rule that may stop partway for the player: a coroutine that the game starts when an
 // action arrives and resumes when the player answers. A Task awaited by another runs at once
 // and hands control back to its caller when it ends, so rules call rules as functions do.
+// Take an awaited answer into a variable before testing it: GCC 12 miscompiles a co_await
+// inside the condition of an if (the rule never goes on, or runs into unreachable code).
 #pragma once
 
 #include <coroutine>

@@ -77,7 +77,8 @@ class RandomPlayer {
       if (!taken && !(m_game.state().cash == before.cash && m_game.state().day == before.day))
         Broken("an action the game did not take changed it");
       after(front, action, before);
-      check(Describe(action));
+      // Before the game begins there is no market yet.
+      if (m_game.front() != Front::Start) check(Describe(action));
     }
     return m_played;
   }
