@@ -10,14 +10,39 @@ namespace quillmere {
 
 namespace {
 
-constexpr std::array<std::string_view, 33> kNames = {
-    "StartGame",     "PickGood",       "PickLot",       "SetBuyAmount",      "StepBuyAmount",
-    "SetSellAmount", "StepSellAmount", "Buy",           "Sell",              "Withdraw",
-    "Deposit",       "PayTonyAll",     "PayTonySome",   "SeeDoctor",         "Travel",
-    "VisitGunDealer", "VisitCarDealer", "Choose",       "BuyFromDealer",     "SellToDealer",
-    "LeaveDealer",   "SetPayment",     "StepPayment",   "LeavePaymentField", "ConfirmPayment",
-    "CancelPayment", "PayOff",         "Run",           "Fight",             "ClosePursuit",
-    "ClosePursuitWindow", "Answer",    "Quit"};
+constexpr std::array<std::string_view, 33> kNames = {"StartGame",
+                                                     "PickGood",
+                                                     "PickLot",
+                                                     "SetBuyAmount",
+                                                     "StepBuyAmount",
+                                                     "SetSellAmount",
+                                                     "StepSellAmount",
+                                                     "Buy",
+                                                     "Sell",
+                                                     "Withdraw",
+                                                     "Deposit",
+                                                     "PayTonyAll",
+                                                     "PayTonySome",
+                                                     "SeeDoctor",
+                                                     "Travel",
+                                                     "VisitGunDealer",
+                                                     "VisitCarDealer",
+                                                     "Choose",
+                                                     "BuyFromDealer",
+                                                     "SellToDealer",
+                                                     "LeaveDealer",
+                                                     "SetPayment",
+                                                     "StepPayment",
+                                                     "LeavePaymentField",
+                                                     "ConfirmPayment",
+                                                     "CancelPayment",
+                                                     "PayOff",
+                                                     "Run",
+                                                     "Fight",
+                                                     "ClosePursuit",
+                                                     "ClosePursuitWindow",
+                                                     "Answer",
+                                                     "Quit"};
 static_assert(kNames.size() == std::variant_size_v<Action>);
 
 std::string Argument(const PickGood& a) { return ToText(a.row); }
