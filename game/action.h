@@ -81,13 +81,12 @@ struct Answer {
 // Ends the program: Exit, closing the main screen, Close Game, Retire, closing a screen.
 struct Quit {};
 
-using Action = std::variant<StartGame, PickGood, PickLot, SetBuyAmount, StepBuyAmount,
-                            SetSellAmount, StepSellAmount, Buy, Sell, Withdraw, Deposit,
-                            PayTonyAll, PayTonySome, SeeDoctor, Travel, VisitGunDealer,
-                            VisitCarDealer, Choose, BuyFromDealer, SellToDealer, LeaveDealer,
-                            SetPayment, StepPayment, LeavePaymentField, ConfirmPayment,
-                            CancelPayment, PayOff, Run, Fight, ClosePursuit, ClosePursuitWindow,
-                            Answer, Quit>;
+using Action =
+    std::variant<StartGame, PickGood, PickLot, SetBuyAmount, StepBuyAmount, SetSellAmount,
+                 StepSellAmount, Buy, Sell, Withdraw, Deposit, PayTonyAll, PayTonySome, SeeDoctor,
+                 Travel, VisitGunDealer, VisitCarDealer, Choose, BuyFromDealer, SellToDealer,
+                 LeaveDealer, SetPayment, StepPayment, LeavePaymentField, ConfirmPayment,
+                 CancelPayment, PayOff, Run, Fight, ClosePursuit, ClosePursuitWindow, Answer, Quit>;
 
 }  // namespace quillmere
 

@@ -75,103 +75,102 @@ void Game::Act(const Action& action) {
   if (const auto* reply = std::get_if<Answer>(&action)) {
     answer(reply->yes);
   } else {
-    Task<> rule = std::visit(
-        Overloaded{
-            [this](const StartGame&) { return newGame(); },
-            [this](const PickGood& a) { return pickGood(a.row); },
-            [this](const PickLot& a) { return pickLot(a.row); },
-            [this](const SetBuyAmount& a) {
-              m_state.buyText = a.text;
-              return Task<>();
-            },
-            [this](const StepBuyAmount& a) {
-              m_state.buyText = StepAmount(m_state.buyText, a.delta);
-              return Task<>();
-            },
-            [this](const SetSellAmount& a) {
-              m_state.sellText = a.text;
-              return Task<>();
-            },
-            [this](const StepSellAmount& a) {
-              m_state.sellText = StepAmount(m_state.sellText, a.delta);
-              return Task<>();
-            },
-            [this](const Buy&) { return buy(); },
-            [this](const Sell&) { return sell(); },
-            [this](const Withdraw&) {
-              WithdrawAll(m_state);
-              return Task<>();
-            },
-            [this](const Deposit&) {
-              MoveMoney(m_state.cash, m_state.bank);
-              return Task<>();
-            },
-            [this](const PayTonyAll&) { return payTonyAll(); },
-            [this](const PayTonySome&) { return payTonySome(); },
-            [this](const SeeDoctor&) { return seeDoctor(); },
-            [this](const Travel& a) { return travel(a.place); },
-            [this](const VisitGunDealer&) { return visitGunDealer(); },
-            [this](const VisitCarDealer&) { return visitCarDealer(); },
-            [this](const Choose& a) {
-              if (m_front == Front::GunDealer)
-                m_gunDealer.select(a.kind);
-              else
-                m_carDealer.select(a.kind);
-              return Task<>();
-            },
-            [this](const BuyFromDealer&) { return buyFromDealer(); },
-            [this](const SellToDealer&) {
-              if (m_front == Front::GunDealer)
-                m_gunDealer.Sell();
-              else
-                return m_carDealer.Sell();
-              return Task<>();
-            },
-            [this](const LeaveDealer&) {
-              m_front = Front::Main;
-              return Task<>();
-            },
-            [this](const SetPayment& a) {
-              m_loan.setText(a.text);
-              return Task<>();
-            },
-            [this](const StepPayment& a) {
-              m_loan.step(a.delta);
-              return Task<>();
-            },
-            [this](const LeavePaymentField&) {
-              m_loan.leaveField();
-              return Task<>();
-            },
-            [this](const ConfirmPayment&) { return confirmPayment(); },
-            [this](const CancelPayment&) {
-              m_front = Front::Main;
-              return Task<>();
-            },
-            [this](const PayOff&) {
-              m_pursuit.Pay();
-              return Task<>();
-            },
-            [this](const Run&) {
-              m_pursuit.Run();
-              return Task<>();
-            },
-            [this](const Fight&) {
-              m_pursuit.Fight();
-              return Task<>();
-            },
-            [this](const ClosePursuit&) {
-              if (m_pursuit.closeVisible()) endPursuit();
-              return Task<>();
-            },
-            [this](const ClosePursuitWindow&) { return closePursuitWindow(); },
-            [](const Answer&) { return Task<>(); },
-            [this](const Quit&) {
-              Terminate();
-              return Task<>();
-            },
-        },
-        action);
+    Task<> rule = std::visit(Overloaded{
+                                 [this](const StartGame&) { return newGame(); },
+                                 [this](const PickGood& a) { return pickGood(a.row); },
+                                 [this](const PickLot& a) { return pickLot(a.row); },
+                                 [this](const SetBuyAmount& a) {
+                                   m_state.buyText = a.text;
+                                   return Task<>();
+                                 },
+                                 [this](const StepBuyAmount& a) {
+                                   m_state.buyText = StepAmount(m_state.buyText, a.delta);
+                                   return Task<>();
+                                 },
+                                 [this](const SetSellAmount& a) {
+                                   m_state.sellText = a.text;
+                                   return Task<>();
+                                 },
+                                 [this](const StepSellAmount& a) {
+                                   m_state.sellText = StepAmount(m_state.sellText, a.delta);
+                                   return Task<>();
+                                 },
+                                 [this](const Buy&) { return buy(); },
+                                 [this](const Sell&) { return sell(); },
+                                 [this](const Withdraw&) {
+                                   WithdrawAll(m_state);
+                                   return Task<>();
+                                 },
+                                 [this](const Deposit&) {
+                                   MoveMoney(m_state.cash, m_state.bank);
+                                   return Task<>();
+                                 },
+                                 [this](const PayTonyAll&) { return payTonyAll(); },
+                                 [this](const PayTonySome&) { return payTonySome(); },
+                                 [this](const SeeDoctor&) { return seeDoctor(); },
+                                 [this](const Travel& a) { return travel(a.place); },
+                                 [this](const VisitGunDealer&) { return visitGunDealer(); },
+                                 [this](const VisitCarDealer&) { return visitCarDealer(); },
+                                 [this](const Choose& a) {
+                                   if (m_front == Front::GunDealer)
+                                     m_gunDealer.select(a.kind);
+                                   else
+                                     m_carDealer.select(a.kind);
+                                   return Task<>();
+                                 },
+                                 [this](const BuyFromDealer&) { return buyFromDealer(); },
+                                 [this](const SellToDealer&) {
+                                   if (m_front == Front::GunDealer)
+                                     m_gunDealer.Sell();
+                                   else
+                                     return m_carDealer.Sell();
+                                   return Task<>();
+                                 },
+                                 [this](const LeaveDealer&) {
+                                   m_front = Front::Main;
+                                   return Task<>();
+                                 },
+                                 [this](const SetPayment& a) {
+                                   m_loan.setText(a.text);
+                                   return Task<>();
+                                 },
+                                 [this](const StepPayment& a) {
+                                   m_loan.step(a.delta);
+                                   return Task<>();
+                                 },
+                                 [this](const LeavePaymentField&) {
+                                   m_loan.leaveField();
+                                   return Task<>();
+                                 },
+                                 [this](const ConfirmPayment&) { return confirmPayment(); },
+                                 [this](const CancelPayment&) {
+                                   m_front = Front::Main;
+                                   return Task<>();
+                                 },
+                                 [this](const PayOff&) {
+                                   m_pursuit.Pay();
+                                   return Task<>();
+                                 },
+                                 [this](const Run&) {
+                                   m_pursuit.Run();
+                                   return Task<>();
+                                 },
+                                 [this](const Fight&) {
+                                   m_pursuit.Fight();
+                                   return Task<>();
+                                 },
+                                 [this](const ClosePursuit&) {
+                                   if (m_pursuit.closeVisible()) endPursuit();
+                                   return Task<>();
+                                 },
+                                 [this](const ClosePursuitWindow&) { return closePursuitWindow(); },
+                                 [](const Answer&) { return Task<>(); },
+                                 [this](const Quit&) {
+                                   Terminate();
+                                   return Task<>();
+                                 },
+                             },
+                             action);
     rule.start();
     if (!rule.done()) m_waiting.push_back(std::move(rule));
   }
