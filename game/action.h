@@ -3,7 +3,9 @@
 // front and the question that is up decide which of them the game takes at a given moment.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "game/catalogue.h"
@@ -92,7 +94,14 @@ using Action =
 
 namespace quillmere {
 
-// The action's name and its argument, if it has one: "Travel 5", "SetBuyAmount 12".
+// The action as one line of a game's record: its name and its argument, if it has one
+// ("Travel 5", "Answer yes", "SetBuyAmount '12"). A typed text is written after a quote, with
+// every byte but the printable ASCII ones (and "%" and "@") as %XX.
 std::string Describe(const Action& action);
+// The action a line written by Describe stands for; nothing for any other line.
+std::optional<Action> ParseAction(std::string_view line);
+
+// Two actions are the same move when they are written the same.
+inline bool operator==(const Action& a, const Action& b) { return Describe(a) == Describe(b); }
 
 }  // namespace quillmere

@@ -51,7 +51,9 @@ void CheckBidCode(const std::string& score, const std::string& code) {
 class RandomPlayer {
  public:
   RandomPlayer(std::uint64_t seed, const TextShown& shown)
-      : m_dice(seed), m_game(m_clock), m_shown(shown) {}
+      : m_dice(seed), m_recording(m_clock), m_game(m_recording), m_shown(shown) {
+    m_played.record.program = "random player";
+  }
 
   PlayedGame play(int maxActions) {
     while (m_played.actions < maxActions) {
@@ -61,6 +63,7 @@ class RandomPlayer {
         const GameResult& end = m_game.result();
         if (!end.shown) Broken("the end screen was not filled");
         CheckEndScreen(m_game.state(), end.score, end.bidCode);
+        m_played.result = end;
         break;
       }
       if (front == Front::Closed) {
@@ -73,7 +76,8 @@ class RandomPlayer {
       const Action action = m_dice.chance(3) ? anyAction() : pick();
       const GameState before = m_game.state();
       const bool taken = m_game.Accepts(action);
-      m_game.Act(action);
+      if (std::optional<Step> step = ActAndRecord(m_game, m_recording, action))
+        m_played.record.steps.push_back(std::move(*step));
       if (!taken && !(m_game.state().cash == before.cash && m_game.state().day == before.day))
         Broken("an action the game did not take changed it");
       after(front, action, before);
@@ -168,9 +172,11 @@ class RandomPlayer {
       case 7:
         return Fight{};
       case 8:
-        if (p.quitVisible()) return Quit{};
+        // A dead player mostly quits; the rest close the window and pay for cheating.
+        if (p.quitVisible()) return m_dice.chance(50) ? Action{Quit{}} : Action{ClosePursuitWindow{}};
         return ClosePursuit{};
       default:
+        if (p.quitVisible()) return ClosePursuitWindow{};
         return m_dice.chance(20) ? Action{ClosePursuitWindow{}} : Action{ClosePursuit{}};
     }
   }
@@ -256,6 +262,7 @@ class RandomPlayer {
 
   Dice m_dice;
   FixedClock m_clock;
+  RecordingClock m_recording;
   Game m_game;
   TextShown m_shown;
   PlayedGame m_played;
@@ -301,6 +308,21 @@ void CheckInvariants(const Game& game) {
 void CheckEndScreen(const GameState& s, const std::string& score, const std::string& code) {
   if (score != ToText(AssetSum(s))) Broken("the end screen's score is not the assets");
   CheckBidCode(score, code);
+}
+
+void CheckReplay(const PlayedGame& played) {
+  const auto read = ParseRecord(RecordText(played.record));
+  if (const auto* error = std::get_if<RecordError>(&read))
+    Broken("the record does not read back, line " + ToText(std::int64_t(error->line)) + ": " +
+           error->why);
+  if (std::get<Record>(read).steps != played.record.steps)
+    Broken("the record reads back as another game");
+  const auto replayed = Replay(std::get<Record>(read));
+  if (const auto* broken = std::get_if<ReplayBroken>(&replayed))
+    Broken("the replay stops at step " + ToText(std::int64_t(broken->step)) + ": " + broken->why);
+  const GameResult& end = std::get<GameResult>(replayed);
+  if (end.score != played.result.score || end.bidCode != played.result.bidCode)
+    Broken("the replay ends with another bid code");
 }
 
 PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions, const TextShown& shown) {
