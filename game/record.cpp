@@ -67,8 +67,7 @@ class ReplayClock final : public Clock {
 }  // namespace
 
 std::string RecordHeader(std::string_view program) {
-  return std::string(kRecordFirstLine) + "\n" + std::string(kProgram) + std::string(program) +
-         "\n";
+  return std::string(kRecordFirstLine) + "\n" + std::string(kProgram) + std::string(program) + "\n";
 }
 
 std::string StepLine(const Step& step) {

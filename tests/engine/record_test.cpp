@@ -2,6 +2,7 @@
 // the step that breaks, when it has been tampered with.
 #include <gtest/gtest.h>
 
+#include "game/game.h"
 #include "game/record.h"
 #include "random_player.h"
 
@@ -50,8 +51,8 @@ TEST(Record, TamperingIsRefusedAtItsStepOrChangesTheCode) {
        })},
       {"a step removed", with([&](auto& s) { s.erase(s.begin() + std::ptrdiff_t(travel)); })},
       {"a step moved", with([&](auto& s) { std::swap(s[travel], s[last]); })},
-      {"a clock reading changed",
-       with([&](auto& s) { s[travel].readings[0] = (s[travel].readings[0] + 1) % 86400000; })},
+      {"the last clock reading changed",
+       with([&](auto& s) { s[last].readings.back() = (s[last].readings.back() + 1) % 86400000; })},
       {"a clock reading added", with([&](auto& s) { s[travel].readings.push_back(7); })},
       {"the end cut off", with([&](auto& s) { s.pop_back(); })},
       {"a step after the end", with([&](auto& s) { s.push_back(s[last]); })},
@@ -73,8 +74,18 @@ TEST(Record, TamperingIsRefusedAtItsStepOrChangesTheCode) {
 }
 
 TEST(Record, NamesTheStepThatBreaks) {
-  Record record{"test", {{StartGame{}, {1000, 1000}}, {Buy{}, {}}, {Run{}, {}}}};
+  // A first market that brings no box.
+  Record record{"test", {}};
+  for (std::uint32_t ms = 1000; record.steps.empty(); ++ms) {
+    FixedClock clock(ms);
+    RecordingClock recording(clock);
+    Game game(recording);
+    const Step start = *ActAndRecord(game, recording, StartGame{});
+    if (!game.question() && game.front() == Front::Main) record.steps.push_back(start);
+  }
+  record.steps.push_back({Buy{}, {}});
   // Whatever the first market brought, a Run on the main screen is no move.
+  record.steps.push_back({quillmere::Run{}, {}});
   const auto replayed = Replay(record);
   ASSERT_TRUE(std::holds_alternative<ReplayBroken>(replayed));
   const ReplayBroken& broken = std::get<ReplayBroken>(replayed);
@@ -136,7 +147,8 @@ TEST(Record, ALongerRecordThanAnyGameIsRefusedUnread) {
   const auto read = ParseRecord(text);
   ASSERT_TRUE(std::holds_alternative<RecordError>(read));
   EXPECT_EQ(std::get<RecordError>(read).line, kMaxRecordSteps + 3);
-  EXPECT_TRUE(std::holds_alternative<RecordError>(ParseRecord(std::string(kMaxRecordBytes + 1, 'x'))));
+  EXPECT_TRUE(
+      std::holds_alternative<RecordError>(ParseRecord(std::string(kMaxRecordBytes + 1, 'x'))));
 }
 
 }  // namespace

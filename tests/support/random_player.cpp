@@ -173,7 +173,8 @@ class RandomPlayer {
         return Fight{};
       case 8:
         // A dead player mostly quits; the rest close the window and pay for cheating.
-        if (p.quitVisible()) return m_dice.chance(50) ? Action{Quit{}} : Action{ClosePursuitWindow{}};
+        if (p.quitVisible())
+          return m_dice.chance(50) ? Action{Quit{}} : Action{ClosePursuitWindow{}};
         return ClosePursuit{};
       default:
         if (p.quitVisible()) return ClosePursuitWindow{};
