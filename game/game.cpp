@@ -12,6 +12,8 @@ template <class... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 // Which screen an action is for. Quit and Answer are taken anywhere, as Act says.
 struct Where {
