@@ -62,3 +62,19 @@ BENCHMARK(BM_RandomGame);
 
 }  // namespace
 }  // namespace quillmere
+
+// The bid board reads every pasted code in full: the seed search over a day's milliseconds
+// is most of it. The codes are made at milliseconds spread over the day.
+void BM_ReadBidCode(benchmark::State& state) {
+  std::vector<std::string> codes;
+  for (std::uint32_t ms : {0u, 21600000u, 43200007u, 64800013u, 86399999u}) {
+    quillmere::FixedClock clock(ms);
+    quillmere::Random random(clock);
+    codes.push_back(quillmere::EncryptString("12345678", random));
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(quillmere::ReadBidCode(codes[i++ % codes.size()]));
+  }
+}
+BENCHMARK(BM_ReadBidCode)->Unit(benchmark::kMillisecond);

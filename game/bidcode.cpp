@@ -1,8 +1,10 @@
 // The bid code's layout, and the two uses of it: making a code and reading one.
 #include "game/bidcode.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <vector>
 
 namespace quillmere {
 
@@ -85,7 +87,129 @@ bool ParsePaddedScore(std::string_view padded, std::int64_t& score) {
          score <= std::numeric_limits<std::int32_t>::max();
 }
 
+// ---- Finding the seed of a code's digits ----
+//
+// A seed s below 2^27 is split as s = h * 2^16 + l. The generator's first three states are
+// then x_k = T_k(h) + v_k(l) (mod 2^32), with v_k the states that l alone leads to and T_k
+// what h adds. A digit is 10 * x / 2^32, so each of the first three digits asks its state to
+// lie on a tenth of the circle: for each h, v1, v2 and v3 on three arcs. The table of all l is
+// kept in cells by the top bits of v2 and v3, each cell sorted by v1, so a look-up visits only
+// the cells the v2 and v3 arcs touch and, in each, the v1 arc's stretch. The few seeds left
+// are drawn out in full.
+
+constexpr std::uint32_t kLowBits = 16;
+constexpr std::uint32_t kGroupBits = 4;  // a cell is a group of v2 by a group of v3
+constexpr std::uint32_t kGroups = 1u << kGroupBits;
+constexpr std::uint32_t kSeeds = 86400000;  // the milliseconds of a day
+constexpr std::uint64_t kCircle = std::uint64_t{1} << 32;
+
+struct LowStates {
+  std::uint32_t v1;
+  std::uint32_t v2;
+  std::uint32_t v3;
+  std::uint32_t l;
+};
+
+std::uint32_t Group(std::uint32_t v) { return v >> (32 - kGroupBits); }
+std::uint32_t Cell(const LowStates& s) { return Group(s.v2) << kGroupBits | Group(s.v3); }
+
+struct LowTable {
+  std::vector<LowStates> states;                            // by cell, then by v1
+  std::array<std::size_t, kGroups * kGroups + 1> starts{};  // where each cell begins
+};
+
+const LowTable& Table() {
+  static const LowTable table = [] {
+    LowTable t;
+    t.states.resize(std::size_t{1} << kLowBits);
+    for (std::uint32_t l = 0; l < t.states.size(); ++l) {
+      const std::uint32_t v1 = l * kRandomMultiplier + 1;
+      const std::uint32_t v2 = v1 * kRandomMultiplier + 1;
+      t.states[l] = {v1, v2, v2 * kRandomMultiplier + 1, l};
+    }
+    std::sort(t.states.begin(), t.states.end(), [](const LowStates& a, const LowStates& b) {
+      return std::pair(Cell(a), a.v1) < std::pair(Cell(b), b.v1);
+    });
+    std::size_t at = 0;
+    for (std::uint32_t cell = 0; cell <= kGroups * kGroups; ++cell) {
+      while (at < t.states.size() && Cell(t.states[at]) < cell) ++at;
+      t.starts[cell] = at;
+    }
+    return t;
+  }();
+  return table;
+}
+
+// The states whose draw from RandomBelow(10) is digit d: [start, start + width) on the circle.
+struct Arc {
+  std::uint32_t start;
+  std::uint32_t width;
+  bool holds(std::uint32_t x) const { return x - start < width; }
+  Arc shifted(std::uint32_t by) const { return {start - by, width}; }
+  std::uint32_t firstGroup() const { return Group(start); }
+  std::uint32_t lastGroup() const { return Group(start + width - 1); }
+};
+Arc DigitArc(char digit) {
+  // The least x with 10 x >= d 2^32.
+  const auto first = [](std::uint64_t d) { return ((d << 32) + 9) / 10; };
+  const auto d = std::uint64_t(digit - '0');
+  const std::uint64_t start = first(d);
+  const std::uint64_t end = d == 9 ? kCircle : first(d + 1);
+  return {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end - start)};
+}
+
+bool DrawsDigits(std::uint32_t seed, std::string_view digits) {
+  FixedClock clock(seed);
+  Random random(clock);
+  random.ReseedFromClock();
+  for (char c : digits)
+    if (random.RandomBelow(10) != std::uint32_t(c - '0')) return false;
+  return true;
+}
+
 }  // namespace
+
+std::optional<std::uint32_t> FindSeed(std::string_view digits) {
+  if (digits.size() < 3) return std::nullopt;
+  for (char c : digits)
+    if (!IsDigit(c)) return std::nullopt;
+  const LowTable& table = Table();
+  const Arc arcs[] = {DigitArc(digits[0]), DigitArc(digits[1]), DigitArc(digits[2])};
+  for (std::uint32_t h = 0; h <= (kSeeds - 1) >> kLowBits; ++h) {
+    const std::uint32_t t1 = (h << kLowBits) * kRandomMultiplier;
+    const std::uint32_t t2 = t1 * kRandomMultiplier;
+    const Arc on1 = arcs[0].shifted(t1);
+    const Arc on2 = arcs[1].shifted(t2);
+    const Arc on3 = arcs[2].shifted(t2 * kRandomMultiplier);
+    // Scans the states of a cell whose v1 lies in [low, high).
+    const auto scan = [&](std::uint32_t cell, std::uint64_t low,
+                          std::uint64_t high) -> std::optional<std::uint32_t> {
+      const auto begin = table.states.begin() + std::ptrdiff_t(table.starts[cell]);
+      const auto end = table.states.begin() + std::ptrdiff_t(table.starts[cell + 1]);
+      auto it = std::lower_bound(begin, end, low,
+                                 [](const LowStates& a, std::uint64_t v) { return a.v1 < v; });
+      for (; it != end && it->v1 < high; ++it) {
+        if (!on2.holds(it->v2) || !on3.holds(it->v3)) continue;
+        const std::uint32_t seed = (h << kLowBits) | it->l;
+        if (seed < kSeeds && DrawsDigits(seed, digits)) return seed;
+      }
+      return std::nullopt;
+    };
+    // An arc is one stretch of the circle, or two where it passes 2^32.
+    const std::uint64_t end1 = std::uint64_t{on1.start} + on1.width;
+    for (std::uint32_t g2 = on2.firstGroup();; g2 = (g2 + 1) % kGroups) {
+      for (std::uint32_t g3 = on3.firstGroup();; g3 = (g3 + 1) % kGroups) {
+        const std::uint32_t cell = g2 << kGroupBits | g3;
+        std::optional<std::uint32_t> seed = scan(cell, on1.start, std::min(end1, kCircle));
+        if (!seed && end1 > kCircle) seed = scan(cell, 0, end1 - kCircle);
+        if (seed) return seed;
+        if (g3 == on3.lastGroup()) break;
+      }
+      if (g2 == on2.lastGroup()) break;
+    }
+  }
+  return std::nullopt;
+}
 
 std::string EncryptString(const std::string& score, Random& random) {
   random.ReseedFromClock();
@@ -148,6 +272,12 @@ BidReading ReadBidCode(std::string_view code) {
       if (!IsDigit(c)) return {BidReading::Typo};
   BidReading reading;
   if (check != expected || !ParsePaddedScore(padded, reading.score)) return {BidReading::Typo};
+  // F7 .. F9 have no check block of their own: the reseed that drew all nine blocks does.
+  std::string drawn;
+  for (const std::string_view block : blocks) drawn += block;
+  const std::optional<std::uint32_t> seed = FindSeed(drawn);
+  if (!seed) return {BidReading::Typo};
+  reading.seed = *seed;
   return reading;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,16 +28,22 @@ struct BidReading {
     TooShort,
     TooLong,
     BadCharacter,  // a character that no code can hold (only digits and the mirrored minus)
-    Typo,          // the check block or the hidden score does not fit the layout
+    Typo,          // the check block, the hidden score or the random digits do not fit
   } status = Valid;
   std::int64_t score = 0;  // the hidden score, when Valid
   char character = 0;      // the first bad character, when BadCharacter
+  std::uint32_t seed = 0;  // the millisecond of the day the code was made at, when Valid
 };
 
-// Reads a code: its length, its characters, the check block against F1 .. F6 and the ten
+// Reads a code: its length, its characters, the check block against F1 .. F6, the ten
 // mirrored score characters, which must spell a score the game can make (a 32-bit sum, the
-// zeros in front of a minus sign). Only the first ten characters of a score text are hidden,
-// so a sum of -1,000,000,000 or less reads as its first ten characters.
+// zeros in front of a minus sign), and all 130 random digits, which one reseed must have
+// drawn. Only the first ten characters of a score text are hidden, so a sum of
+// -1,000,000,000 or less reads as its first ten characters.
 BidReading ReadBidCode(std::string_view code);
+
+// The millisecond of the day whose reseed draws these digits in this order, if one does.
+// Only the first 130 digits are looked at.
+std::optional<std::uint32_t> FindSeed(std::string_view digits);
 
 }  // namespace quillmere

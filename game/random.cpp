@@ -12,7 +12,7 @@ std::uint32_t SystemClock::MillisecondsOfDay() {
 }
 
 std::uint32_t Random::RandomBelow(std::uint32_t n) {
-  m_seed = m_seed * 134775813u + 1u;
+  m_seed = m_seed * kRandomMultiplier + 1u;
   return static_cast<std::uint32_t>((std::uint64_t{n} * m_seed) >> 32);
 }
 

@@ -7,6 +7,9 @@
 
 namespace quillmere {
 
+// The generator's step: seed × kRandomMultiplier + 1 (mod 2^32).
+inline constexpr std::uint32_t kRandomMultiplier = 134775813;
+
 // The current UTC time of day, in milliseconds since midnight (0 .. 86399999).
 class Clock {
  public:

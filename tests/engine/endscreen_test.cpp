@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 #include "game/result.h"
 #include "game/state.h"
@@ -103,6 +104,9 @@ TEST(ReadBidCode, RefusesWhatTheGameCannotMake) {
       {with(1, good[0] == '9' ? '8' : '9'), BidReading::Typo},      // F1 no longer fits the check
       {with(150, good[149] == '9' ? '8' : '9'), BidReading::Typo},  // the check block itself
       {with(70, '<'), BidReading::Typo},                            // a minus in F7
+      {with(70, good[69] == '9' ? '8' : '9'), BidReading::Typo},    // F7 not drawn by the seed
+      {with(120, good[119] == '9' ? '8' : '9'), BidReading::Typo},  // nor F8
+      {with(224, good[223] == '9' ? '8' : '9'), BidReading::Typo},  // nor F9
       {withScore("2147483648"), BidReading::Typo},                  // beyond a 32-bit sum
       {withScore("000-000012"), BidReading::Typo},                  // a zero after the minus
       {withScore("0001-23456"), BidReading::Typo},                  // a minus inside the digits
@@ -111,6 +115,23 @@ TEST(ReadBidCode, RefusesWhatTheGameCannotMake) {
   for (const auto& [code, status] : cases) EXPECT_EQ(ReadBidCode(code).status, status) << code;
   EXPECT_EQ(ReadBidCode(with(224, 'x')).character, 'x');
   EXPECT_EQ(ReadBidCode(withScore("0000-12345")).score, -12345);
+}
+
+TEST(ReadBidCode, FindsTheMillisecondTheCodeWasMadeAt) {
+  // The edges of the search's split of a millisecond, and a spread over the whole day.
+  std::vector<std::uint32_t> times = {0, 1, 65535, 65536, 61234567, 86399999};
+  for (std::uint32_t i = 0; i < 50; ++i) times.push_back(i * 1728001 + 7);
+  for (std::uint32_t ms : times) {
+    FixedClock clock(ms);
+    Random random(clock);
+    const BidReading reading = ReadBidCode(EncryptString("-42", random));
+    EXPECT_EQ(reading.status, BidReading::Valid) << ms;
+    EXPECT_EQ(reading.seed, ms);
+  }
+  // Digits that no reseed of the day draws: the seed after the day's last millisecond.
+  FixedClock clock(86400000);
+  Random random(clock);
+  EXPECT_EQ(ReadBidCode(EncryptString("7", random)).status, BidReading::Typo);
 }
 
 }  // namespace
