@@ -125,6 +125,14 @@ std::optional<Step> ActAndRecord(Game& game, RecordingClock& clock, const Action
   return Step{action, clock.take()};
 }
 
+bool PlayedOnSeed(const Record& record, std::uint64_t seed) {
+  std::uint64_t i = 0;
+  for (const Step& step : record.steps)
+    for (const std::uint32_t reading : step.readings)
+      if (reading != SeededClock::Reading(seed, i++)) return false;
+  return true;
+}
+
 std::variant<GameResult, ReplayBroken> Replay(const Record& record) {
   if (record.steps.size() > kMaxRecordSteps)
     return ReplayBroken{0, "the record is longer than any game can be"};

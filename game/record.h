@@ -73,6 +73,10 @@ struct ReplayBroken {
   std::size_t step;
   std::string why;
 };
+// Whether every clock reading of the record is the seeded clock's, in order: a game played
+// in a round with that seed.
+bool PlayedOnSeed(const Record& record, std::uint64_t seed);
+
 // Plays a record again from a new game and returns how it ended: the end screen's score and
 // bid code. The record must end where the game ends, with the end screen.
 std::variant<GameResult, ReplayBroken> Replay(const Record& record);

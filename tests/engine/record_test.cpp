@@ -153,3 +153,42 @@ TEST(Record, ALongerRecordThanAnyGameIsRefusedUnread) {
 
 }  // namespace
 }  // namespace quillmere
+
+namespace quillmere {
+namespace {
+
+// A few trips on a clock, answering Yes, running from every pursuit.
+Record PlayTrips(Clock& clock) {
+  RecordingClock recording(clock);
+  Game game(recording);
+  Record record{"test", {}};
+  const auto act = [&](const Action& action) {
+    if (auto step = ActAndRecord(game, recording, action)) record.steps.push_back(*step);
+  };
+  act(StartGame{});
+  for (int i = 0; i < 40 && game.front() != Front::End && game.front() != Front::Closed; ++i) {
+    if (game.question()) {
+      act(Answer{true});
+    } else if (game.front() == Front::Pursuit) {
+      act(quillmere::Run{});
+      act(game.pursuit().closeVisible() ? Action{ClosePursuit{}} : Action{ClosePursuitWindow{}});
+    } else {
+      act(Travel{static_cast<Place>(5 + i % 3)});
+    }
+  }
+  return record;
+}
+
+TEST(SeededRound, SameMovesMeetTheSameLuckAndOnlyItsRecordsAreOnItsSeed) {
+  SeededClock first(424242), second(424242);
+  const Record a = PlayTrips(first);
+  const Record b = PlayTrips(second);
+  EXPECT_EQ(a.steps, b.steps);
+  EXPECT_TRUE(PlayedOnSeed(a, 424242));
+  EXPECT_FALSE(PlayedOnSeed(a, 424243));
+  FixedClock freePlay(SeededClock::Reading(424242, 0));
+  EXPECT_FALSE(PlayedOnSeed(PlayTrips(freePlay), 424242));
+}
+
+}  // namespace
+}  // namespace quillmere
