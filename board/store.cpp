@@ -127,7 +127,16 @@ Store::Store(const QString& url) {
     exec("SET statement_timeout = '10s'");
   } else {
     // WAL lets reads go on while a write waits; FULL makes every answered commit durable.
-    QSqlQuery(db).exec("PRAGMA journal_mode = WAL");
+    // The answer is the mode the file is in: a file system that cannot share memory between
+    // processes keeps the old journal, which works but makes reads wait for every write.
+    QSqlQuery wal(db);
+    const QString mode = wal.exec("PRAGMA journal_mode = WAL") && wal.next()
+                             ? wal.value(0).toString().toLower()
+                             : wal.lastError().text();
+    wal.finish();
+    if (mode != "wal")
+      qWarning("quillmere-board: %s is not in WAL mode (%s): reads wait for every write",
+               qPrintable(target), qPrintable(mode));
     exec("PRAGMA synchronous = FULL");
     exec("PRAGMA foreign_keys = ON");
   }
@@ -136,8 +145,20 @@ Store::Store(const QString& url) {
 Store::~Store() {
   qDeleteAll(m_queries);
   m_queries.clear();
-  QSqlDatabase::database(m_connection, false).close();
+  // The driver closes its connection as it goes, from whichever thread ends the store.
   QSqlDatabase::removeDatabase(m_connection);
+}
+
+StorePool::StorePool(QString url) : m_url(std::move(url)) {}
+
+StorePool::~StorePool() = default;
+
+Store& StorePool::local() {
+  const std::thread::id thread = std::this_thread::get_id();
+  std::lock_guard lock(m_lock);
+  std::unique_ptr<Store>& store = m_stores[thread];
+  if (!store) store = std::make_unique<Store>(m_url);
+  return *store;
 }
 
 void Store::exec(const QString& sql) {

@@ -7,8 +7,12 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 class QSqlQuery;
@@ -155,6 +159,20 @@ class Store {
   QString m_connection;
   bool m_postgres = false;
   QHash<const char*, QSqlQuery*> m_queries;
+};
+
+// A board's connections to its database: one for each thread that asks, opened on first use
+// and closed with the pool. The threads that ask must outlive it.
+class StorePool {
+ public:
+  explicit StorePool(QString url);
+  ~StorePool();
+  Store& local();  // the calling thread's
+
+ private:
+  QString m_url;
+  std::mutex m_lock;
+  std::map<std::thread::id, std::unique_ptr<Store>> m_stores;
 };
 
 }  // namespace quillmere::board
