@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # The bid board under load, beside nginx (one worker) serving a static file of the same size,
 # all on 127.0.0.1: the standings page of a board with 10,000 bidders, the same while 8 log-ins
-# a second are hashed, posting bids on SQLite and on PostgreSQL, and the board's memory.
+# a second are hashed and 1,000 idle connections are held open, posting bids on SQLite (beside
+# SQLite's own rate of durable single-row commits on the same disk) and on PostgreSQL, and the
+# board's memory. The board runs as behind a proxy (no cap of connections per address) and
+# without a cap on bids per address, since every client here is 127.0.0.1.
 # Every run is bounded in time and stops by itself. Not a test: the figures go to
 # docs/performance.md. Usage: bench/board-bench.sh [build folder] (default build; a Release or
 # RelWithDebInfo build of quillmere-board).
@@ -10,7 +13,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 board=$build/board/quillmere-board
 seconds=${QUILLMERE_BENCH_SECONDS:-10}
-port=18050 nginx_port=18051 pg_port=54331
+port=${QUILLMERE_BENCH_PORT:-18050} nginx_port=$((port + 1)) pg_port=${QUILLMERE_BENCH_POSTGRES_PORT:-54331}
 [ -x "$board" ] || { echo "build $board first (cmake --build $build --target quillmere-board)"; exit 2; }
 
 missing=()
@@ -36,7 +39,8 @@ pg_bin=/usr/lib/postgresql/15/bin
 as_postgres() { if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- "$@"; else "$@"; fi; }
 
 start_board() {
-  "$board" serve --listen 127.0.0.1:$port --database "$1" --site site >"$work/board.log" 2>&1 &
+  "$board" serve --listen 127.0.0.1:$port --database "$1" --site site \
+    --connections-per-address 0 --bids-per-minute 0 >"$work/board.log" 2>&1 &
   board_pid=$!
   pids+=("$board_pid")
   for _ in $(seq 100); do curl -sf -o /dev/null "http://127.0.0.1:$port/quillmere/" && return; sleep 0.1; done
@@ -78,12 +82,18 @@ load "nginx, one worker, the same bytes as a static file" "http://127.0.0.1:$ngi
 load "the board's standings page" "http://127.0.0.1:$port/quillmere/"
 grep -E "VmRSS|VmHWM" /proc/$board_pid/status
 
-echo "-- the standings while 8 log-ins a second are hashed"
+echo "-- the standings while 8 log-ins a second are hashed and 1,000 idle connections are open"
+python3 bench/board/idle.py $port 1000 "$((seconds + 2))" &
+idle=$!
 python3 bench/board/logins.py $port "Seed 0" "benchmark password" 8 "$seconds" &
 logins=$!
 load "the board's standings page, with log-ins" "http://127.0.0.1:$port/quillmere/"
 wait $logins
+wait $idle
 grep -E "VmRSS|VmHWM" /proc/$board_pid/status
+
+echo "== SQLite on the same disk: one durable commit per row"
+python3 bench/board/commits.py "$work/commits.sqlite" "$seconds"
 
 echo "== posting bids, logged in (SQLite, every answered post committed with synchronous = FULL)"
 python3 bench/board/sessions.py $port 2 Poster >"$work/sessions.lua"

@@ -1,56 +1,33 @@
-// The bid board: its routes, accounts and sessions, posting bids, the pages it makes and the
-// static files of the site it serves.
+// The bid board: its routes, and what each form does. Sessions and throttles live in
+// sessions.h, the pages in pages.h, the files in static_files.h, the bid writer in
+// bid_writer.h.
 #pragma once
 
 #include <QMutex>
 #include <QString>
 #include <QThreadPool>
 #include <atomic>
-#include <condition_variable>
-#include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 
-#include "board/html.h"
+#include "board/bid_writer.h"
 #include "board/http.h"
+#include "board/pages.h"
+#include "board/sessions.h"
+#include "board/static_files.h"
 #include "board/store.h"
 
 namespace quillmere::board {
 
 struct Options {
   QString listen = QStringLiteral("127.0.0.1:8080");
-  QString database;         // empty: the SQLite file in the user's data folder
-  QString publicUrl;        // https makes the cookies Secure
-  QString site;             // the folder that holds quillmere/style.css and the static pages
-  bool trustProxy = false;  // take the client's address from X-Forwarded-For
-  int threads = 0;          // 0: one per core
-};
-
-struct Visitor;
-struct CachedStandings;
-
-// The one thread that stores posted bids: it takes every post waiting and commits them in one
-// transaction, so a disk that syncs a few hundred times a second still stores thousands of
-// posts a second. Each post's answer comes once its commit is done.
-class BidWriter {
- public:
-  // The bid as stored (or, when the database failed, none), the round, and the board's write
-  // count after the commit.
-  using Done = std::function<void(std::optional<NewBid>, qint64 round, quint64 writes)>;
-  BidWriter(const QString& database, std::atomic<quint64>& writes);
-  ~BidWriter();
-  void post(NewBid bid, Done done);
-
- private:
-  void run();
-  QString m_database;
-  std::atomic<quint64>& m_writes;
-  std::mutex m_lock;
-  std::condition_variable m_wake;
-  std::vector<std::pair<NewBid, Done>> m_queue;
-  bool m_stop = false;
-  std::thread m_thread;
+  QString database;                // empty: the SQLite file in the user's data folder
+  QString publicUrl;               // https makes the cookies Secure
+  QString site;                    // the folder that holds quillmere/style.css and the static pages
+  bool trustProxy = false;         // take the client's address from X-Forwarded-For
+  int threads = 0;                 // 0: one per core
+  int connections = 4000;          // open at once, in all
+  int connectionsPerAddress = -1;  // -1: 64, or no cap behind a trusted proxy
+  int bidsPerMinute = 30;          // from one address, after a first burst of as many; 0: any
 };
 
 class Board {
@@ -62,48 +39,43 @@ class Board {
   Response errorPage(int status, const QString& message);
 
  private:
-  Store& store();
-  Visitor visit(const Request& request);
-  QByteArray csrfFor(const QByteArray& token) const;
-  Response page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
-                const Html& main);
+  Store& store() { return m_stores.local(); }
   // `seen`: the standings shown must include the board's writes up to this count.
   Response boardPage(int status, const Visitor& visitor, const QString& error,
                      const QString& notice, quint64 seen = 0);
   Response accountPage(int status, const Visitor& visitor, const QString& error,
                        const QString& notice);
-  Response staticFile(const Request& request);
-  std::shared_ptr<const CachedStandings> standings(quint64 seen);
+  std::shared_ptr<const StandingsView> standings(quint64 seen);
 
   void signup(const Request& request, Visitor&& visitor, Reply reply);
   void login(const Request& request, Visitor&& visitor, Reply reply);
   void logout(Visitor&& visitor, Reply reply);
   void bid(const Request& request, Visitor&& visitor, Reply reply);
+  QString bidNotice(qint64 account, const Request& request);
   void changePassword(const Request& request, Visitor&& visitor, Reply reply);
   void deleteAccount(const Request& request, Visitor&& visitor, Reply reply);
-  // Starts a session for an account on this visitor, with a fresh token.
-  void startSession(Visitor& visitor, const Account& account);
-  void endSession(Visitor& visitor);
-  QString throttled(const QString& accountKey, const QString& addressKey);
-  // Counts a wrong password against the account and the address.
-  void failed(const QString& accountKey, const QString& addressKey);
-  // Runs a password hash on the hashing threads, then `then` back on this request's thread.
+  // Runs a password hash on the hashing threads, then `then` on the same thread. Log-ins and
+  // other checks of a password go before sign-ups waiting, so a flood of sign-ups does not
+  // hold them up.
+  enum class Priority { SignUp = 0, Password = 1 };
   template <typename Work, typename Then>
-  void offLoop(Reply reply, Work work, Then then);
+  void offLoop(Reply reply, Priority priority, Work work, Then then);
 
   Options m_options;
-  QByteArray m_secret;
+  StorePool m_stores;
+  std::unique_ptr<Sessions> m_sessions;
+  StaticFiles m_files;
   QByteArray m_dummyHash;
-  QString m_siteRoot;
   QThreadPool m_hashing;
   QMutex m_cacheLock;
-  std::shared_ptr<const CachedStandings> m_cache;
+  struct Cached {
+    std::shared_ptr<const StandingsView> view;
+    qint64 builtAt = 0;
+    quint64 writes = 0;
+  } m_cache;
   std::atomic<quint64> m_writes{0};
   std::unique_ptr<BidWriter> m_writer;
+  std::atomic<int> m_signupsWaiting{0};
 };
-
-// The hash of a password in the PHC form libsodium writes (Argon2id, 19 MiB, 2 passes).
-QByteArray HashPassword(const QByteArray& password);
-bool VerifyPassword(const QByteArray& hash, const QByteArray& password);
 
 }  // namespace quillmere::board

@@ -1,65 +1,19 @@
-// The HTTP server: parsing is strict and bounded; a request that breaks a limit gets its status
-// with a page that says why, and the connection is closed.
+// The board on libmicrohttpd. The library reads and frames requests and writes replies; this
+// file turns one request into a Request, hands it to the board, and queues what comes back,
+// suspending the connection when the answer is not ready yet.
 #include "board/http.h"
 
-#include <QDateTime>
-#include <QElapsedTimer>
-#include <QPointer>
-#include <QTcpSocket>
-#include <QThread>
-#include <QTimer>
-#include <unordered_set>
+#include <microhttpd.h>
+#include <netinet/in.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <optional>
 
 namespace quillmere::board {
-
-namespace {
-thread_local QObject* t_worker = nullptr;
-
-QByteArray ReasonPhrase(int status) {
-  switch (status) {
-    case 200:
-      return "OK";
-    case 303:
-      return "See Other";
-    case 304:
-      return "Not Modified";
-    case 400:
-      return "Bad Request";
-    case 403:
-      return "Forbidden";
-    case 404:
-      return "Not Found";
-    case 405:
-      return "Method Not Allowed";
-    case 408:
-      return "Request Timeout";
-    case 411:
-      return "Length Required";
-    case 413:
-      return "Content Too Large";
-    case 429:
-      return "Too Many Requests";
-    case 431:
-      return "Request Header Fields Too Large";
-    case 500:
-      return "Internal Server Error";
-    case 501:
-      return "Not Implemented";
-    case 503:
-      return "Service Unavailable";
-  }
-  return "Unknown";
-}
-
-bool IsToken(const QByteArray& s) {
-  if (s.isEmpty()) return false;
-  for (char c : s)
-    if (c <= 32 || c >= 127 || QByteArray("()<>@,;:\\\"/[]?={}").contains(c)) return false;
-  return true;
-}
-}  // namespace
-
-QObject* CurrentWorker() { return t_worker; }
 
 QByteArray Request::header(const QByteArray& lowerName) const {
   for (const auto& [name, value] : headers)
@@ -67,234 +21,241 @@ QByteArray Request::header(const QByteArray& lowerName) const {
   return {};
 }
 
-class Connection;
-
-class Worker : public QObject {
- public:
-  Worker(const Handler& handler, const ErrorPage& errorPage)
-      : m_handler(handler), m_errorPage(errorPage) {}
-  void start() {
-    t_worker = this;
-    m_clock.start();
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, &Worker::closeIdle);
-    timer->start(1000);
+QByteArray Request::argument(const QByteArray& name) const {
+  for (const QByteArray& pair : query.split('&')) {
+    const qsizetype eq = pair.indexOf('=');
+    if (eq >= 0 && pair.left(eq) == name)
+      return QByteArray::fromPercentEncoding(pair.mid(eq + 1).replace('+', ' '));
   }
-  void accept(qintptr descriptor);
-  void forget(Connection* c) { m_connections.erase(c); }
-  qint64 now() const { return m_clock.elapsed(); }
-  const Handler& handler() const { return m_handler; }
-  const ErrorPage& errorPage() const { return m_errorPage; }
+  return {};
+}
 
- private:
-  void closeIdle();
-  Handler m_handler;
-  ErrorPage m_errorPage;
-  std::unordered_set<Connection*> m_connections;
-  QElapsedTimer m_clock;
+// One request on its way: its body as it arrives, and its answer once the board has one. The
+// answer may come from another thread, so it is handed over under a lock; a connection whose
+// answer is late is suspended and resumed by whoever brings it.
+struct HttpServer::Exchange {
+  HttpServer* server = nullptr;
+  MHD_Connection* connection = nullptr;
+  Request request;
+  bool handled = false;
+  std::mutex lock;
+  std::optional<Response> response;
+  bool suspended = false;
 };
 
-class Connection : public QObject {
- public:
-  Connection(Worker* worker, QTcpSocket* socket)
-      : QObject(worker), m_worker(worker), m_socket(socket) {
-    socket->setParent(this);
-    m_lastActivity = m_worker->now();
-    connect(socket, &QTcpSocket::readyRead, this, &Connection::read);
-    connect(socket, &QTcpSocket::disconnected, this, &Connection::drop);
-    connect(socket, &QTcpSocket::errorOccurred, this, &Connection::drop);
-  }
+namespace {
 
-  // A connection with a request in hand stays until its reply has come back.
-  void drop() {
-    if (m_dropped) return;
-    m_dropped = true;
-    m_worker->forget(this);
-    m_socket->abort();
-    if (!m_busy) deleteLater();
-  }
+using Holder = std::shared_ptr<HttpServer::Exchange>;
 
-  bool idle(qint64 now) const {
-    if (m_busy) return false;
-    if (m_closing) return now - m_lastActivity > kIdleSeconds * 1000;
-    const qint64 since = m_buffer.isEmpty() ? m_lastActivity : m_requestStart;
-    return now - since > kIdleSeconds * 1000;
-  }
+// The URL reaches the board as sent; the board decodes it once, so no part of it is decoded
+// twice and a "%00" is a byte like any other rather than the end of the path.
+size_t KeepEncoded(void*, MHD_Connection*, char* text) { return std::strlen(text); }
 
- private:
-  void read() {
-    if (m_dropped || m_closing) return;
-    const QByteArray data = m_socket->readAll();
-    if (m_buffer.isEmpty() && !data.isEmpty()) m_requestStart = m_worker->now();
-    m_buffer += data;
-    m_lastActivity = m_worker->now();
-    process();
+MHD_Result Queue(MHD_Connection* connection, Response response) {
+  MHD_Response* out = MHD_create_response_from_buffer(std::size_t(response.body.size()),
+                                                      response.body.data(), MHD_RESPMEM_MUST_COPY);
+  if (!out) return MHD_NO;
+  MHD_add_response_header(out, MHD_HTTP_HEADER_CONTENT_TYPE, response.contentType.constData());
+  for (const QByteArray& line : response.headers) {
+    const qsizetype colon = line.indexOf(':');
+    if (colon <= 0) continue;
+    // The library refuses a name or value with a line break in it, so none reaches the wire.
+    MHD_add_response_header(out, line.left(colon).constData(),
+                            line.mid(colon + 1).trimmed().constData());
   }
+  if (response.close) MHD_add_response_header(out, MHD_HTTP_HEADER_CONNECTION, "close");
+  const MHD_Result queued = MHD_queue_response(connection, unsigned(response.status), out);
+  MHD_destroy_response(out);
+  return queued;
+}
 
-  void refuse(int status, const QString& message) {
-    Response response = m_worker->errorPage()(status, message);
-    response.close = true;
-    send(std::move(response));
-  }
+MHD_Result AddHeader(void* cls, MHD_ValueKind, const char* name, const char* value) {
+  static_cast<Request*>(cls)->headers.append(
+      {QByteArray(name).toLower(), QByteArray(value ? value : "")});
+  return MHD_YES;
+}
 
-  void process() {
-    while (!m_busy && !m_dropped && !m_closing) {
-      if (!m_haveHead) {
-        const qsizetype end = m_buffer.indexOf("\r\n\r\n");
-        if (end < 0 ? m_buffer.size() > kMaxHeadBytes : end + 4 > kMaxHeadBytes)
-          return refuse(431, QStringLiteral("The request's headers are larger than this board "
-                                            "accepts (8 KB)."));
-        if (end < 0) return;
-        if (!parseHead(m_buffer.left(end))) return;
-        m_buffer.remove(0, end + 4);
-      }
-      if (m_buffer.size() < m_contentLength) return;
-      m_request.body = m_buffer.left(m_contentLength);
-      m_buffer.remove(0, m_contentLength);
-      if (!m_buffer.isEmpty()) m_requestStart = m_worker->now();
-      m_haveHead = false;
-      m_busy = true;
-      m_lastMethod = m_request.method;
-      m_request.peer = m_socket->peerAddress();
-      QPointer<Worker> worker = m_worker;
-      Connection* self = this;
-      m_worker->handler()(std::move(m_request), [worker, self](Response response) {
-        QMetaObject::invokeMethod(worker, [self, response = std::move(response)]() mutable {
-          self->finish(std::move(response));
-        });
-      });
-      m_request = Request();
-    }
-  }
+MHD_Result AddArgument(void* cls, MHD_ValueKind, const char* name, const char* value) {
+  QByteArray& query = static_cast<Request*>(cls)->query;
+  if (!query.isEmpty()) query += '&';
+  query += name;
+  if (value) query += '=' + QByteArray(value);
+  return MHD_YES;
+}
 
-  bool parseHead(const QByteArray& head) {
-    const QList<QByteArray> lines = head.split('\n');
-    const QList<QByteArray> start = lines[0].trimmed().split(' ');
-    if (start.size() != 3 || !IsToken(start[0]) || !start[1].startsWith('/') ||
-        !start[2].startsWith("HTTP/1.")) {
-      refuse(400, QStringLiteral("This request is not one this board understands."));
-      return false;
-    }
-    m_request.method = start[0];
-    const qsizetype question = start[1].indexOf('?');
-    m_request.path = question < 0 ? start[1] : start[1].left(question);
-    if (question >= 0) m_request.query = start[1].mid(question + 1);
-    m_keepAlive = start[2] == "HTTP/1.1";
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-      const QByteArray line = lines[i].endsWith('\r') ? lines[i].chopped(1) : lines[i];
-      const qsizetype colon = line.indexOf(':');
-      if (colon <= 0 || !IsToken(line.left(colon))) {
-        refuse(400, QStringLiteral("This request has a header this board cannot read."));
-        return false;
-      }
-      m_request.headers.append({line.left(colon).toLower(), line.mid(colon + 1).trimmed()});
-    }
-    const QByteArray connection = m_request.header("connection").toLower();
-    if (connection == "close") m_keepAlive = false;
-    if (connection == "keep-alive") m_keepAlive = true;
-    if (!m_request.header("transfer-encoding").isEmpty()) {
-      refuse(411, QStringLiteral("Send the request's length (Content-Length)."));
-      return false;
-    }
-    const QByteArray length = m_request.header("content-length");
-    bool ok = true;
-    m_contentLength = length.isEmpty() ? 0 : length.toLongLong(&ok);
-    if (!ok || m_contentLength < 0) {
-      refuse(400, QStringLiteral("The request's length cannot be read."));
-      return false;
-    }
-    if (m_contentLength > kMaxBodyBytes) {
-      refuse(413, QStringLiteral("What you sent is larger than this board accepts (64 KB)."));
-      return false;
-    }
-    m_haveHead = true;
-    return true;
-  }
+QHostAddress Peer(MHD_Connection* connection) {
+  const MHD_ConnectionInfo* info =
+      MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+  return info && info->client_addr ? QHostAddress(info->client_addr) : QHostAddress();
+}
 
-  void send(Response response) {
-    QByteArray out;
-    out.reserve(response.body.size() + 512);
-    out += "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + ReasonPhrase(response.status) +
-           "\r\nContent-Type: " + response.contentType +
-           "\r\nContent-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    for (const QByteArray& header : response.headers) out += header + "\r\n";
-    const bool close = response.close || !m_keepAlive;
-    if (close) out += "Connection: close\r\n";
-    out += "\r\n";
-    if (m_lastMethod != "HEAD") out += response.body;
-    m_socket->write(out);
-    // The socket flushes what is written before it closes; `disconnected` then drops it.
-    if (close) {
-      m_closing = true;
-      m_socket->disconnectFromHost();
-    }
-  }
-
-  void finish(Response response) {
-    m_busy = false;
-    if (m_dropped) return deleteLater();
-    send(std::move(response));
-    m_lastActivity = m_worker->now();
-    if (!m_dropped)
-      process();
-    else
-      deleteLater();
-  }
-
-  Worker* m_worker;
-  QTcpSocket* m_socket;
-  QByteArray m_buffer;
-  Request m_request;
-  QByteArray m_lastMethod;
-  qint64 m_contentLength = 0;
-  qint64 m_lastActivity = 0;
-  qint64 m_requestStart = 0;
-  bool m_haveHead = false;
-  bool m_keepAlive = true;
-  bool m_busy = false;
-  bool m_dropped = false;
-  bool m_closing = false;
+// What the library lets through but a proxy in front might read another way: two lengths, a
+// length that is not plain digits, a transfer coding other than chunked (or with a length),
+// a line break or NUL inside a value. Refused, so no body can be taken for a request.
+struct Framing {
+  int lengths = 0;
+  bool badLength = false, badCoding = false, badValue = false;
+  qsizetype headBytes = 0;
 };
 
-void Worker::accept(qintptr descriptor) {
-  auto* socket = new QTcpSocket;
-  if (!socket->setSocketDescriptor(descriptor)) {
-    delete socket;
-    return;
+MHD_Result CheckHeader(void* cls, MHD_ValueKind, const char* name, const char* value) {
+  auto& framing = *static_cast<Framing*>(cls);
+  const QByteArray field(name), text(value ? value : "");
+  framing.headBytes += field.size() + text.size() + 4;
+  if (text.contains('\r') || text.contains('\n')) framing.badValue = true;
+  if (field.compare("content-length", Qt::CaseInsensitive) == 0) {
+    ++framing.lengths;
+    if (text.isEmpty() || text.size() > 18 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      framing.badLength = true;
   }
-  m_connections.insert(new Connection(this, socket));
+  if (field.compare("transfer-encoding", Qt::CaseInsensitive) == 0 &&
+      text.compare("chunked", Qt::CaseInsensitive) != 0)
+    framing.badCoding = true;
+  return MHD_YES;
 }
 
-void Worker::closeIdle() {
-  std::vector<Connection*> idle;
-  for (Connection* c : m_connections)
-    if (c->idle(now())) idle.push_back(c);
-  for (Connection* c : idle) c->drop();
+MHD_Result Access(void* cls, MHD_Connection* connection, const char* url, const char* method,
+                  const char*, const char* upload, size_t* uploadSize, void** context) {
+  auto* server = static_cast<HttpServer*>(cls);
+  if (!*context) {
+    // The head is in: refuse a body too large before it is sent (and before any
+    // "100 Continue"), else wait for it.
+    Framing framing;
+    MHD_get_connection_values(connection, MHD_HEADER_KIND, CheckHeader, &framing);
+    const bool chunked =
+        MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_TRANSFER_ENCODING);
+    framing.headBytes += qsizetype(std::strlen(url) + std::strlen(method)) + 16;
+    if (framing.headBytes > kMaxHeadBytes) {
+      Response refusal = server->errorPage()(
+          431, QStringLiteral("The request's headers are larger than this board accepts (8 KB)."));
+      refusal.close = true;
+      return Queue(connection, std::move(refusal));
+    }
+    if (framing.lengths > 1 || framing.badLength || framing.badCoding || framing.badValue ||
+        (chunked && framing.lengths)) {
+      Response refusal = server->errorPage()(
+          400, QStringLiteral("This request is not one this board understands."));
+      refusal.close = true;
+      return Queue(connection, std::move(refusal));
+    }
+    const char* length =
+        MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_CONTENT_LENGTH);
+    if (length && std::strtoull(length, nullptr, 10) > kMaxBodyBytes) {
+      Response refusal = server->errorPage()(
+          413, QStringLiteral("What you sent is larger than this board accepts (64 KB)."));
+      refusal.close = true;
+      return Queue(connection, std::move(refusal));
+    }
+    auto exchange = std::make_shared<HttpServer::Exchange>();
+    exchange->server = server;
+    exchange->connection = connection;
+    *context = new Holder(std::move(exchange));
+    return MHD_YES;
+  }
+  HttpServer::Exchange& exchange = **static_cast<Holder*>(*context);
+  if (*uploadSize) {
+    // A body sent in chunks has no length to refuse up front: past the cap, the connection
+    // is closed.
+    if (exchange.request.body.size() + qsizetype(*uploadSize) > kMaxBodyBytes) return MHD_NO;
+    exchange.request.body.append(upload, qsizetype(*uploadSize));
+    *uploadSize = 0;
+    return MHD_YES;
+  }
+  if (!exchange.handled) {
+    exchange.handled = true;
+    Request request = std::move(exchange.request);
+    request.method = method;
+    request.path = QByteArray::fromPercentEncoding(url);
+    request.peer = Peer(connection);
+    MHD_get_connection_values(connection, MHD_HEADER_KIND, AddHeader, &request);
+    MHD_get_connection_values(connection, MHD_GET_ARGUMENT_KIND, AddArgument, &request);
+    Holder keep = *static_cast<Holder*>(*context);
+    server->handler()(std::move(request), [keep](Response response) {
+      std::lock_guard lock(keep->lock);
+      keep->response = std::move(response);
+      if (keep->suspended) {
+        keep->suspended = false;
+        MHD_resume_connection(keep->connection);
+      }
+    });
+  }
+  std::lock_guard lock(exchange.lock);
+  if (exchange.response) {
+    Response response = std::move(*exchange.response);
+    exchange.response.reset();
+    return Queue(connection, std::move(response));
+  }
+  // Nothing to read or write on this connection until the answer comes.
+  exchange.suspended = true;
+  MHD_suspend_connection(connection);
+  return MHD_YES;
 }
 
-HttpServer::HttpServer(Handler handler, ErrorPage errorPage, int threads) {
-  for (int i = 0; i < threads; ++i) {
-    auto thread = std::make_unique<QThread>();
-    auto* worker = new Worker(handler, errorPage);
-    worker->moveToThread(thread.get());
-    QObject::connect(thread.get(), &QThread::finished, worker, &QObject::deleteLater);
-    thread->start();
-    QMetaObject::invokeMethod(worker, [worker] { worker->start(); });
-    m_workers.push_back(worker);
-    m_threads.push_back(std::move(thread));
-  }
+void Completed(void*, MHD_Connection*, void** context, MHD_RequestTerminationCode) {
+  delete static_cast<Holder*>(*context);
+  *context = nullptr;
 }
+
+// As many descriptors as the system lets this process have, and the connections that leaves
+// room for besides the database's, the site's files and the listening socket.
+int ConnectionCap(int wanted) {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return std::min(wanted, 960);
+  if (limit.rlim_cur < limit.rlim_max) {
+    limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, 65536);
+    setrlimit(RLIMIT_NOFILE, &limit);
+    getrlimit(RLIMIT_NOFILE, &limit);
+  }
+  return int(
+      std::clamp<rlim_t>(limit.rlim_cur > 128 ? limit.rlim_cur - 128 : 16, 16, rlim_t(wanted)));
+}
+
+}  // namespace
+
+HttpServer::HttpServer(Handler handler, ErrorPage errorPage, Limits limits)
+    : m_handler(std::move(handler)), m_errorPage(std::move(errorPage)), m_limits(limits) {}
 
 HttpServer::~HttpServer() {
-  for (auto& thread : m_threads) {
-    thread->quit();
-    thread->wait();
-  }
+  if (m_daemon) MHD_stop_daemon(m_daemon);
 }
 
-void HttpServer::incomingConnection(qintptr socket) {
-  Worker* worker = m_workers[m_next++ % m_workers.size()];
-  QMetaObject::invokeMethod(worker, [worker, socket] { worker->accept(socket); });
+bool HttpServer::listen(const QHostAddress& host, quint16 port) {
+  m_limits.connections = ConnectionCap(m_limits.connections);
+  sockaddr_in v4{};
+  sockaddr_in6 v6{};
+  const sockaddr* address = nullptr;
+  unsigned flags =
+      MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL | MHD_ALLOW_SUSPEND_RESUME | MHD_USE_TURBO;
+  if (host.protocol() == QAbstractSocket::IPv6Protocol) {
+    v6.sin6_family = AF_INET6;
+    v6.sin6_port = htons(port);
+    const Q_IPV6ADDR bytes = host.toIPv6Address();
+    std::memcpy(&v6.sin6_addr, &bytes, sizeof bytes);
+    address = reinterpret_cast<const sockaddr*>(&v6);
+    flags |= MHD_USE_IPv6;
+  } else {
+    v4.sin_family = AF_INET;
+    v4.sin_port = htons(port);
+    v4.sin_addr.s_addr = htonl(host.toIPv4Address());
+    address = reinterpret_cast<const sockaddr*>(&v4);
+  }
+  m_daemon = MHD_start_daemon(
+      flags, port, nullptr, nullptr, &Access, this, MHD_OPTION_SOCK_ADDR, address,
+      MHD_OPTION_THREAD_POOL_SIZE, unsigned(std::max(1, m_limits.threads)),
+      MHD_OPTION_CONNECTION_LIMIT, unsigned(m_limits.connections),
+      MHD_OPTION_PER_IP_CONNECTION_LIMIT, unsigned(m_limits.connectionsPerAddress),
+      MHD_OPTION_CONNECTION_MEMORY_LIMIT, std::size_t(m_limits.memoryPerConnection),
+      MHD_OPTION_CONNECTION_TIMEOUT, unsigned(m_limits.idleSeconds), MHD_OPTION_NOTIFY_COMPLETED,
+      &Completed, nullptr, MHD_OPTION_UNESCAPE_CALLBACK, &KeepEncoded, nullptr,
+      MHD_OPTION_LISTEN_BACKLOG_SIZE, 1024u, MHD_OPTION_END);
+  if (!m_daemon) {
+    m_error = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+  }
+  const MHD_DaemonInfo* info = MHD_get_daemon_info(m_daemon, MHD_DAEMON_INFO_BIND_PORT);
+  m_port = info ? info->port : port;
+  return true;
 }
 
 }  // namespace quillmere::board

@@ -1,32 +1,32 @@
-// A small, strict HTTP/1.1 server: one listening socket, a few threads that each own their
-// connections, capped request heads and bodies, and idle connections closed.
+// The board's HTTP transport: libmicrohttpd reads and frames every request, caps connections in
+// all and per address, bounds each connection's memory and closes idle ones. A request whose
+// answer comes later (a password hash, a post waiting for its commit) has its connection
+// suspended until then; a connection runs one request at a time.
 #pragma once
 
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
-#include <QTcpServer>
+#include <QString>
 #include <functional>
-#include <memory>
-#include <vector>
 
-class QThread;
+struct MHD_Daemon;
 
 namespace quillmere::board {
 
 inline constexpr int kMaxHeadBytes = 8 * 1024;
 inline constexpr int kMaxBodyBytes = 64 * 1024;
-inline constexpr int kIdleSeconds = 15;
 
 struct Request {
   QByteArray method;
-  QByteArray path;  // still percent-encoded, without the query
-  QByteArray query;
-  QList<std::pair<QByteArray, QByteArray>> headers;  // names in lower case
+  QByteArray path;   // percent-decoded, without the query; may hold any byte but NUL
+  QByteArray query;  // as sent, e.g. "bid=12"
+  QList<std::pair<QByteArray, QByteArray>> headers;  // names in lower case, in the order sent
   QByteArray body;
   QHostAddress peer;
 
-  QByteArray header(const QByteArray& lowerName) const;
+  QByteArray header(const QByteArray& lowerName) const;  // the first of that name
+  QByteArray argument(const QByteArray& name) const;     // a query field, decoded
 };
 
 struct Response {
@@ -39,28 +39,43 @@ struct Response {
 
 // Delivers the response of one request. It may be called from any thread, exactly once.
 using Reply = std::function<void(Response)>;
-// Called on the thread that owns the connection; may answer later through the Reply.
+// Called on one of the server's threads; may answer later through the Reply.
 using Handler = std::function<void(Request&&, Reply)>;
 // Turns a refusal of the server itself (status and message) into a page.
 using ErrorPage = std::function<Response(int status, const QString& message)>;
 
-class Worker;
-
-class HttpServer : public QTcpServer {
- public:
-  HttpServer(Handler handler, ErrorPage errorPage, int threads);
-  ~HttpServer() override;
-
- protected:
-  void incomingConnection(qintptr socket) override;
-
- private:
-  std::vector<std::unique_ptr<QThread>> m_threads;
-  std::vector<Worker*> m_workers;
-  std::size_t m_next = 0;
+struct Limits {
+  int threads = 2;
+  int connections = 4000;               // all at once; lowered to what the descriptor limit allows
+  int connectionsPerAddress = 0;        // 0: no cap (behind a proxy every client has its address)
+  int memoryPerConnection = 16 * 1024;  // the request head and the reply's head fit in it
+  int idleSeconds = 15;
 };
 
-// The object living in the calling worker thread (for continuations that must come back to it).
-QObject* CurrentWorker();
+class HttpServer {
+ public:
+  HttpServer(Handler handler, ErrorPage errorPage, Limits limits);
+  ~HttpServer();
+  HttpServer(const HttpServer&) = delete;
+  HttpServer& operator=(const HttpServer&) = delete;
+
+  bool listen(const QHostAddress& host, quint16 port);
+  quint16 serverPort() const { return m_port; }
+  QString errorString() const { return m_error; }
+  const Limits& limits() const { return m_limits; }
+
+  // libmicrohttpd's entry points.
+  struct Exchange;
+  const Handler& handler() const { return m_handler; }
+  const ErrorPage& errorPage() const { return m_errorPage; }
+
+ private:
+  Handler m_handler;
+  ErrorPage m_errorPage;
+  Limits m_limits;
+  MHD_Daemon* m_daemon = nullptr;
+  quint16 m_port = 0;
+  QString m_error;
+};
 
 }  // namespace quillmere::board

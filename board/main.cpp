@@ -1,10 +1,12 @@
 // quillmere-board: serves the bid board, or runs one of the operator's commands on its data.
+#include <malloc.h>
 #include <sodium.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QThread>
 #include <cstdio>
 
 #include "board/board.h"
@@ -38,6 +40,9 @@ QString DefaultSite() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A password hash's 19 MiB goes back to the system when the hash is done, rather than
+  // raising the size from which glibc maps memory and staying in the heap.
+  mallopt(M_MMAP_THRESHOLD, 256 * 1024);
   QCoreApplication app(argc, argv);
   if (sodium_init() < 0) return Fail("libsodium cannot start");
   QStringList args = app.arguments().mid(1);
@@ -54,8 +59,14 @@ int main(int argc, char** argv) {
       into = args[++i];
       return true;
     };
-    QString threads;
+    QString number;
     bool ok = true;
+    auto count = [&](int& into) {
+      if (!value(number)) return false;
+      bool read = false;
+      into = number.toInt(&read);
+      return read && into >= 0;
+    };
     if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
@@ -69,10 +80,15 @@ int main(int argc, char** argv) {
       ok = value(options.site);
     else if (arg == "--trust-proxy")
       options.trustProxy = true;
-    else if (arg == "--threads") {
-      ok = value(threads);
-      options.threads = threads.toInt(&ok);
-    } else if (arg.startsWith("--"))
+    else if (arg == "--threads")
+      ok = count(options.threads);
+    else if (arg == "--connections")
+      ok = count(options.connections) && options.connections > 0;
+    else if (arg == "--connections-per-address")
+      ok = count(options.connectionsPerAddress);
+    else if (arg == "--bids-per-minute")
+      ok = count(options.bidsPerMinute);
+    else if (arg.startsWith("--"))
       ok = false;
     else
       positional << arg;
@@ -117,9 +133,17 @@ int main(int argc, char** argv) {
     if (colon < 0 || host.isNull() || !portOk)
       return Fail("--listen takes HOST:PORT, e.g. 127.0.0.1:8080");
     Board board(options);
+    Limits limits;
+    limits.threads = options.threads > 0 ? options.threads : QThread::idealThreadCount();
+    limits.connections = options.connections;
+    // Behind a proxy every connection comes from the proxy's address.
+    limits.connectionsPerAddress = options.connectionsPerAddress >= 0
+                                       ? options.connectionsPerAddress
+                                   : options.trustProxy ? 0
+                                                        : 64;
     HttpServer server([&board](Request&& r, Reply reply) { board.handle(std::move(r), reply); },
                       [&board](int status, const QString& m) { return board.errorPage(status, m); },
-                      options.threads > 0 ? options.threads : QThread::idealThreadCount());
+                      limits);
     if (!server.listen(host, port))
       return Fail("cannot listen on " + options.listen + ": " + server.errorString());
     std::printf("quillmere-board: serving http://%s:%d/quillmere/ from %s\n",

@@ -1,16 +1,20 @@
 // The board's data in SQL that SQLite and PostgreSQL both speak, every value a bound parameter.
 #include "board/store.h"
 
+#include "board/names.h"
+
 #include <sodium.h>
 
 #include <QAtomicInteger>
 #include <QDir>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QUrlQuery>
+#include <tuple>
 
 namespace quillmere::board {
 
@@ -41,6 +45,15 @@ const std::vector<std::vector<const char*>> kMigrations = {
     // The open round keeps its count of bidders, so a post does not count them.
     {
         "UPDATE rounds SET bidders = (SELECT COUNT(*) FROM best WHERE best.round_id = rounds.id)",
+    },
+    // Names are taken by what they look like (the skeleton is filled in by FillSkeletons); tries
+    // are counted before they are checked, and a try waits rather than being locked out.
+    {
+        "ALTER TABLE accounts ADD COLUMN name_skeleton TEXT",
+        "CREATE TABLE attempts (key TEXT PRIMARY KEY, tries INTEGER NOT NULL, "
+        "not_before BIGINT NOT NULL, last_at BIGINT NOT NULL)",
+        "DROP TABLE throttle",
+        "CREATE INDEX accounts_name ON accounts(name)",
     },
 };
 
@@ -114,7 +127,16 @@ Store::Store(const QString& url) {
     exec("SET statement_timeout = '10s'");
   } else {
     // WAL lets reads go on while a write waits; FULL makes every answered commit durable.
-    QSqlQuery(db).exec("PRAGMA journal_mode = WAL");
+    // The answer is the mode the file is in: a file system that cannot share memory between
+    // processes keeps the old journal, which works but makes reads wait for every write.
+    QSqlQuery wal(db);
+    const QString mode = wal.exec("PRAGMA journal_mode = WAL") && wal.next()
+                             ? wal.value(0).toString().toLower()
+                             : wal.lastError().text();
+    wal.finish();
+    if (mode != "wal")
+      qWarning("quillmere-board: %s is not in WAL mode (%s): reads wait for every write",
+               qPrintable(target), qPrintable(mode));
     exec("PRAGMA synchronous = FULL");
     exec("PRAGMA foreign_keys = ON");
   }
@@ -123,8 +145,20 @@ Store::Store(const QString& url) {
 Store::~Store() {
   qDeleteAll(m_queries);
   m_queries.clear();
-  QSqlDatabase::database(m_connection, false).close();
+  // The driver closes its connection as it goes, from whichever thread ends the store.
   QSqlDatabase::removeDatabase(m_connection);
+}
+
+StorePool::StorePool(QString url) : m_url(std::move(url)) {}
+
+StorePool::~StorePool() = default;
+
+Store& StorePool::local() {
+  const std::thread::id thread = std::this_thread::get_id();
+  std::lock_guard lock(m_lock);
+  std::unique_ptr<Store>& store = m_stores[thread];
+  if (!store) store = std::make_unique<Store>(m_url);
+  return *store;
 }
 
 void Store::exec(const QString& sql) {
@@ -171,6 +205,7 @@ void Store::migrate() {
     for (int version = have + 1; version <= int(kMigrations.size()); ++version) {
       for (const char* statement : kMigrations[std::size_t(version - 1)])
         exec(QString::fromUtf8(statement).replace("{ID}", id));
+      if (version == 3) fillSkeletons();
       if (version == 1) {
         run("INSERT INTO settings (name, value) VALUES ('secret', ?)", {RandomHex(32)});
         run("INSERT INTO rounds (opened_at) VALUES (?)", {QDateTime::currentMSecsSinceEpoch()});
@@ -193,23 +228,60 @@ QByteArray Store::secret() {
   return QByteArray::fromHex(q.value(0).toByteArray());
 }
 
-std::optional<std::pair<Account, QByteArray>> Store::findAccount(const QString& nameKey) {
-  Rows q = run("SELECT id, name, password_hash FROM accounts WHERE name_key = ?", {nameKey});
-  if (!q.next()) return std::nullopt;
+// Names stored before skeletons were kept get theirs, and their key is made the way new ones
+// are. Where two old names now look alike, the older account keeps the name and the newer one
+// keeps a skeleton of its own, so nobody is locked out of an account they have.
+void Store::fillSkeletons() {
+  Rows q = run("SELECT id, name, name_key FROM accounts ORDER BY id");
+  QSet<QString> skeletons, keys;
+  std::vector<std::tuple<qint64, QString, QString>> rows;
+  while (q.next()) {
+    const qint64 id = q.value(0).toLongLong();
+    const Name name = NameKeys(q.value(1).toString());
+    const QString skeleton = skeletons.contains(name.skeleton)
+                                 ? name.skeleton + '#' + QString::number(id)
+                                 : name.skeleton;
+    const QString key = keys.contains(name.key) ? q.value(2).toString() : name.key;
+    skeletons.insert(skeleton);
+    keys.insert(key);
+    rows.emplace_back(id, key, skeleton);
+  }
+  // Keys move in two steps, so no key is briefly held by two accounts.
+  run("UPDATE accounts SET name_key = '#' || CAST(id AS TEXT)");
+  for (const auto& [id, key, skeleton] : rows)
+    run("UPDATE accounts SET name_key = ?, name_skeleton = ? WHERE id = ?", {key, skeleton, id});
+  exec("CREATE UNIQUE INDEX accounts_skeleton ON accounts(name_skeleton)");
+}
+
+std::optional<std::pair<Account, QByteArray>> Store::findAccount(const QString& nameKey,
+                                                                 const QString& name) {
+  // The name exactly as typed first: of two old names that now look alike, the newer one
+  // is found by its own spelling.
+  Rows q = run("SELECT id, name, password_hash FROM accounts WHERE name = ?", {name});
+  if (!q.next()) {
+    q = run("SELECT id, name, password_hash FROM accounts WHERE name_key = ?", {nameKey});
+    if (!q.next()) return std::nullopt;
+  }
   return std::pair{Account{q.value(0).toLongLong(), q.value(1).toString()},
                    q.value(2).toByteArray()};
 }
 
+bool Store::nameTaken(const QString& nameKey, const QString& skeleton) {
+  return run("SELECT 1 FROM accounts WHERE name_key = ? OR name_skeleton = ?", {nameKey, skeleton})
+      .next();
+}
+
 std::optional<qint64> Store::createAccount(const QString& name, const QString& nameKey,
-                                           const QByteArray& hash, qint64 now) {
+                                           const QString& skeleton, const QByteArray& hash,
+                                           qint64 now) {
   try {
     Rows q =
-        run("INSERT INTO accounts (name, name_key, password_hash, created_at) VALUES (?, ?, ?, ?) "
-            "RETURNING id",
-            {name, nameKey, QString::fromLatin1(hash), now});
+        run("INSERT INTO accounts (name, name_key, name_skeleton, password_hash, created_at) "
+            "VALUES (?, ?, ?, ?, ?) RETURNING id",
+            {name, nameKey, skeleton, QString::fromLatin1(hash), now});
     if (q.next()) return q.value(0).toLongLong();
   } catch (const StoreError&) {
-    if (findAccount(nameKey)) return std::nullopt;
+    if (nameTaken(nameKey, skeleton)) return std::nullopt;
     throw;
   }
   throw StoreError("the new account has no number");
@@ -259,23 +331,44 @@ void Store::deleteSession(const QByteArray& tokenHash) {
   run("DELETE FROM sessions WHERE token_hash = ?", {QString::fromLatin1(tokenHash)});
 }
 
-qint64 Store::blockedUntil(const QString& key, int limit, qint64 window, qint64 now) {
-  Rows q = run("SELECT failures, window_start FROM throttle WHERE key = ?", {key});
-  if (!q.next()) return 0;
-  const qint64 until = q.value(1).toLongLong() + window;
-  return q.value(0).toInt() >= limit && until > now ? until : 0;
+Store::Wait Store::attempt(const std::vector<Gate>& gates, qint64 now) {
+  Transaction transaction(*this);
+  std::vector<qint64> tries;
+  for (const Gate& gate : gates) {
+    // The row exists before it is read, so PostgreSQL can lock it; SQLite's transaction
+    // already holds the write lock.
+    run("INSERT INTO attempts (key, tries, not_before, last_at) VALUES (?, 0, 0, ?) "
+        "ON CONFLICT (key) DO NOTHING",
+        {gate.key, now});
+    Rows q = run(m_postgres ? "SELECT tries, not_before, last_at FROM attempts WHERE key = ? "
+                              "FOR UPDATE"
+                            : "SELECT tries, not_before, last_at FROM attempts WHERE key = ?",
+                 {gate.key});
+    if (!q.next()) throw StoreError("an attempt was not counted");
+    const bool forgotten = q.value(2).toLongLong() < now - gate.forgetMs;
+    const qint64 notBefore = q.value(1).toLongLong();
+    if (!forgotten && notBefore > now)  // nothing counted, nothing written
+      return {notBefore, std::size_t(&gate - gates.data())};
+    tries.push_back(forgotten ? 1 : q.value(0).toLongLong() + 1);
+  }
+  for (std::size_t i = 0; i < gates.size(); ++i) {
+    const Gate& gate = gates[i];
+    const qint64 over = tries[i] - gate.free;
+    const qint64 wait =
+        over <= 0 ? 0
+                  : std::min(gate.maxWaitMs, gate.firstWaitMs << std::min<qint64>(over - 1, 20));
+    run("UPDATE attempts SET tries = ?, not_before = ?, last_at = ? WHERE key = ?",
+        {tries[i], wait ? now + wait : 0, now, gate.key});
+  }
+  transaction.commit();
+  return {};
 }
 
-void Store::recordFailure(const QString& key, qint64 window, qint64 now) {
-  const qint64 stale = now - window;
-  run("INSERT INTO throttle (key, failures, window_start) VALUES (?, 1, ?) "
-      "ON CONFLICT (key) DO UPDATE SET "
-      "failures = CASE WHEN throttle.window_start < ? THEN 1 ELSE throttle.failures + 1 END, "
-      "window_start = CASE WHEN throttle.window_start < ? THEN ? ELSE throttle.window_start END",
-      {key, now, stale, stale, now});
-}
+void Store::forgetAttempts(const QString& key) { run("DELETE FROM attempts WHERE key = ?", {key}); }
 
-void Store::clearFailures(const QString& key) { run("DELETE FROM throttle WHERE key = ?", {key}); }
+void Store::refundAttempt(const QString& key) {
+  run("UPDATE attempts SET tries = tries - 1 WHERE key = ? AND tries > 0", {key});
+}
 
 qint64 Store::openRound(bool lock) {
   Rows q = run(!m_postgres ? "SELECT id FROM rounds WHERE closed_at IS NULL"
@@ -297,6 +390,7 @@ qint64 Store::postBids(std::vector<NewBid>& bids) {
           "RETURNING id",
           {round, bid.account, bid.code, bid.score, bid.postedAt});
       if (!q.next()) throw StoreError("the new bid has no number");
+      bid.id = q.value(0).toLongLong();
       Rows had =
           run("SELECT 1 FROM best WHERE round_id = ? AND account_id = ?", {round, bid.account});
       if (!had.next()) run("UPDATE rounds SET bidders = bidders + 1 WHERE id = ?", {round});
@@ -316,6 +410,12 @@ qint64 Store::postBids(std::vector<NewBid>& bids) {
   }
   transaction.commit();
   return round;
+}
+
+std::optional<std::pair<qint64, qint64>> Store::ownBid(qint64 account, qint64 bid) {
+  Rows q = run("SELECT score, round_id FROM bids WHERE id = ? AND account_id = ?", {bid, account});
+  if (!q.next()) return std::nullopt;
+  return std::pair{q.value(0).toLongLong(), q.value(1).toLongLong()};
 }
 
 std::optional<Placement> Store::placement(qint64 account, qint64 round) {

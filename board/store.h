@@ -7,8 +7,12 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 class QSqlQuery;
@@ -37,6 +41,7 @@ struct NewBid {
   qint64 score = 0;
   qint64 postedAt = 0;
   bool stored = false;  // set by postBids: false when the code was already posted
+  qint64 id = 0;        // set by postBids when stored
 };
 
 struct StandingRow {
@@ -93,9 +98,14 @@ class Store {
   void migrate();
   QByteArray secret();
 
-  std::optional<std::pair<Account, QByteArray>> findAccount(const QString& nameKey);
+  // The account of a name: the one spelled exactly so, else the one with its key.
+  std::optional<std::pair<Account, QByteArray>> findAccount(const QString& nameKey,
+                                                            const QString& name);
+  // Whether a name with this key, or one that looks the same, has an account.
+  bool nameTaken(const QString& nameKey, const QString& skeleton);
   std::optional<qint64> createAccount(const QString& name, const QString& nameKey,
-                                      const QByteArray& hash, qint64 now);  // none: name taken
+                                      const QString& skeleton, const QByteArray& hash,
+                                      qint64 now);  // none: name taken
   QByteArray passwordHash(qint64 account);
   void setPassword(qint64 account, const QByteArray& hash, const QByteArray& keepSession);
   void deleteAccount(qint64 account);
@@ -104,14 +114,31 @@ class Store {
   std::optional<Account> sessionAccount(const QByteArray& tokenHash, qint64 now);
   void deleteSession(const QByteArray& tokenHash);
 
-  // When the first of the keys that has had `limit` failures in `window` ms opens again (0: none).
-  qint64 blockedUntil(const QString& key, int limit, qint64 window, qint64 now);
-  void recordFailure(const QString& key, qint64 window, qint64 now);
-  void clearFailures(const QString& key);
+  // A kind of try counted under a key: the first `free` go at once, each one after waits
+  // twice as long as the one before (from `firstWaitMs` up to `maxWaitMs`); after `forgetMs`
+  // without a try the count starts over.
+  struct Gate {
+    QString key;
+    qint64 free = 5;
+    qint64 firstWaitMs = 1000;
+    qint64 maxWaitMs = 15 * 60 * 1000;
+    qint64 forgetMs = 24LL * 3600 * 1000;
+  };
+  struct Wait {
+    qint64 until = 0;      // 0: go ahead
+    std::size_t gate = 0;  // the gate that said wait
+  };
+  // Counts a try under every gate in one transaction, before it is checked, so tries sent at
+  // once cannot pass more than the count allows. When a gate says wait, nothing is counted.
+  Wait attempt(const std::vector<Gate>& gates, qint64 now);
+  void forgetAttempts(const QString& key);
+  void refundAttempt(const QString& key);  // a try that turned out right does not count
 
   // Stores bids in the open round in one transaction (one commit for many posts); a code that
   // was already posted is left out. Returns the round.
   qint64 postBids(std::vector<NewBid>& bids);
+  // An account's own bid: its score and round; none when it is not theirs or not there.
+  std::optional<std::pair<qint64, qint64>> ownBid(qint64 account, qint64 bid);
   // Where an account's best bid stands in a round; none when it has no bid there.
   std::optional<Placement> placement(qint64 account, qint64 round);
   Standings standings(int limit);
@@ -126,11 +153,26 @@ class Store {
   Rows run(const char* sql, const QVariantList& values = {});
   qint64 openRound(bool lock);
   void refreshBest(qint64 round, qint64 account);
+  void fillSkeletons();
   void exec(const QString& sql);
 
   QString m_connection;
   bool m_postgres = false;
   QHash<const char*, QSqlQuery*> m_queries;
+};
+
+// A board's connections to its database: one for each thread that asks, opened on first use
+// and closed with the pool. The threads that ask must outlive it.
+class StorePool {
+ public:
+  explicit StorePool(QString url);
+  ~StorePool();
+  Store& local();  // the calling thread's
+
+ private:
+  QString m_url;
+  std::mutex m_lock;
+  std::map<std::thread::id, std::unique_ptr<Store>> m_stores;
 };
 
 }  // namespace quillmere::board

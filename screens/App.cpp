@@ -88,8 +88,14 @@ QString App::webAddress(std::string_view path) const {
 }
 
 void App::OpenInBrowser(std::string_view path) {
+  const QString url = webAddress(path);
+  const auto now = linkClock();
+  const auto last = m_lastActivated.find(url);
+  const bool inBurst =
+      last != m_lastActivated.end() && now - last->second < std::chrono::seconds(1);
+  m_lastActivated[url] = now;
   // Whether the desktop could open it is not reported.
-  if (openUrl) openUrl(webAddress(path));
+  if (!inBurst && openUrl) openUrl(url);
 }
 
 QWidget* App::dialogParent() const {

@@ -6,7 +6,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "game/game.h"
@@ -53,10 +55,13 @@ class App final : public QObject, public Player {
   void refresh();
 
   // The full address of a page of the game's website (the end screen writes it for the player to
-  // read), and handing it to the desktop; tests may replace how.
+  // read), and handing it to the desktop; tests may replace how, and the clock that tells a
+  // burst. A burst of activations of one link opens it once: a link activated again within a
+  // second of its last activation does nothing.
   QString webAddress(std::string_view path) const;
   void OpenInBrowser(std::string_view path);
   std::function<void(const QString& url)> openUrl;
+  std::function<std::chrono::steady_clock::time_point()> linkClock = std::chrono::steady_clock::now;
 
   // Player.
   bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override;
@@ -77,6 +82,8 @@ class App final : public QObject, public Player {
   Game m_game;
   // The folder of the site's pages on this computer, for a game built without a hosted one.
   std::string m_localSite;
+  // When each address was last activated.
+  std::map<QString, std::chrono::steady_clock::time_point> m_lastActivated;
   QPointer<StartScreen> m_splash;
   QPointer<MainScreen> m_main;
   QPointer<PursuitScreen> m_busted;

@@ -150,6 +150,7 @@ void BuildControls(QWidget& window, const char* context, std::span<const Control
                                 : QCoreApplication::translate(context, c.caption);
     QWidget* widget = MakeControl(c, caption, parent);
     widget->setObjectName(QString::fromUtf8(c.name));
+    if (auto* box = qobject_cast<QAbstractScrollArea*>(widget)) PlainScrollBars(*box);
     if (c.flags & kFit) {
       widget->move(c.left, c.top);
       widget->adjustSize();

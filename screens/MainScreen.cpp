@@ -293,6 +293,7 @@ void MainScreen::buildControls() {
   m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
   m_btntonysome = findChild<QPushButton*>(QStringLiteral("btntonysome"));
   m_btnTonyall = findChild<QPushButton*>(QStringLiteral("btnTonyall"));
+  m_description = findChild<QLabel*>(QStringLiteral("description"));
   m_imgDrug = findChild<QLabel*>(QStringLiteral("imgDrug"));
   m_imgCar = findChild<QLabel*>(QStringLiteral("imgCar"));
   m_imgGun = findChild<QLabel*>(QStringLiteral("imgGun"));
@@ -332,6 +333,8 @@ void MainScreen::connectControls() {
                                                          {m_drug2, &Game::drug2MouseUp}};
   for (const auto& [grid, handler] : grids)
     grid->onPick = [this, &game, handler](int row) { act([&] { (game.*handler)(row); }); };
+  // On the market the highlight is the info panel's good: an arrow key picks where it lands.
+  m_drug1->pickOnMove = true;
 
   // The boxes hand the game the player's text whenever it changes; an arrow steps it.
   struct Box {
@@ -373,6 +376,10 @@ void MainScreen::act(Handler handler) {
 void MainScreen::refresh() {
   const GameState& s = std::as_const(m_app.game()).state();
   for (const auto& [label, text] : m_labels) label->setText(text(s));
+  // The description takes the lines its text needs, as far down as the panel reaches.
+  const int room = m_description->parentWidget()->contentsRect().bottom() + 1 - m_description->y();
+  m_description->resize(m_description->width(),
+                        std::min(m_description->heightForWidth(m_description->width()), room));
 
   ShowPicture(m_imgDrug, GoodAt(s.infoGood).picture);
   ShowPicture(m_imgCar, s.carKind >= 1 && s.carKind <= kCarCount ? CarOfKind(s.carKind).picture
@@ -389,6 +396,7 @@ void MainScreen::refresh() {
                          : QStringList{QString(), QString()});
   }
   m_drug1->showRows(market, true);
+  m_drug1->showSelected(s.infoGood + 1);
 
   std::vector<QStringList> possession{{tr("Drug"), tr("Price"), tr("Count")}};
   for (const Lot& lot : s.possession) {

@@ -55,6 +55,7 @@ class MainScreen : public QMainWindow {
   QPushButton* m_btnSell = nullptr;
   QPushButton* m_btntonysome = nullptr;
   QPushButton* m_btnTonyall = nullptr;
+  QLabel* m_description = nullptr;
   QLabel* m_imgDrug = nullptr;
   QLabel* m_imgCar = nullptr;
   QLabel* m_imgGun = nullptr;

@@ -1,7 +1,9 @@
 // What every screen is built with.
 #include "screens/ScreenKit.h"
 
+#include <QApplication>
 #include <QScreen>
+#include <QScrollBar>
 
 namespace quillmere {
 
@@ -18,6 +20,15 @@ void PaintBlack(QWidget& widget) {
   colours.setColor(QPalette::Window, Qt::black);
   widget.setPalette(colours);
   widget.setAutoFillBackground(true);
+}
+
+void PlainScrollBars(QAbstractScrollArea& box) {
+  for (QScrollBar* bar : {box.verticalScrollBar(), box.horizontalScrollBar()}) {
+    QPalette plain = QApplication::palette(bar);
+    // Every colour is the bar's own, so none is taken from the box.
+    plain.setResolveMask(~QPalette::ResolveMask{});
+    bar->setPalette(plain);
+  }
 }
 
 }  // namespace quillmere

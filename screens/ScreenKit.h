@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <type_traits>
 
 namespace quillmere {
@@ -28,5 +29,9 @@ void CentreOnScreen(QWidget& window);
 
 // Fills a widget's background with black.
 void PaintBlack(QWidget& widget);
+
+// Gives a box's scroll bars the desktop's own colours, whatever the box and its window are
+// painted in: under white text on grey or black they would draw white arrows on white.
+void PlainScrollBars(QAbstractScrollArea& box);
 
 }  // namespace quillmere

@@ -5,15 +5,15 @@
     <name>Caption</name>
     <message>
         <source>Morning</source>
-        <translation>Morgen</translation>
+        <translation>Morgens</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation>Tag</translation>
+        <translation>Tagsüber</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation>Nacht</translation>
+        <translation>Nachts</translation>
     </message>
     <message>
         <source>Information</source>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>No, I didn&apos;t say Crack Whore... this is the finest powder you can buy.</source>
-        <translation>Nein, ich sagte nicht Crack-Nutte... das ist das feinste Pulver, das es gibt.</translation>
+        <translation>Nee, ich hab nicht „Crack-Nutte“ gesagt … das feinste Pulver, das du kriegst.</translation>
     </message>
     <message>
         <source>Ecstasy</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>So this is the shit Pokemon has been smokin...</source>
-        <translation>Das ist also der Scheiß, den Pokémon geraucht hat...</translation>
+        <translation>Das ist also der Scheiß, den die Pokémon-Macher geraucht haben …</translation>
     </message>
     <message>
         <source>PCP</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Smoke it or make some tea, either way it will be a wild ride.</source>
-        <translation>Rauch es oder mach Tee draus, so oder so wird es ein wilder Trip.</translation>
+        <translation>Rauch es oder mach Tee draus – so oder so wird’s ein wilder Trip.</translation>
     </message>
     <message>
         <source>Shrooms</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>These arent the same ones your momma put in that soup.... well... maybe.</source>
-        <translation>Nicht die, die deine Mama in die Suppe tut.... na ja... vielleicht.</translation>
+        <translation>Nicht die, die deine Mama in die Suppe tut … na ja … vielleicht.</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>The greatest dope, straight from Cali.</source>
-        <translation>Das beste Gras, direkt aus Cali.</translation>
+        <translation>Das beste Gras, direkt aus Kalifornien.</translation>
     </message>
     <message>
         <source>Whore</source>
@@ -241,11 +241,11 @@
     </message>
     <message>
         <source>What do we look like, a free clinic? Get some cash and come back.</source>
-        <translation>Was glaubst du, wer wir sind, eine Gratisklinik? Besorg dir Geld und komm wieder.</translation>
+        <translation>Sehen wir aus wie ’ne Gratisklinik? Besorg dir Kohle und komm wieder.</translation>
     </message>
     <message>
         <source>Get medical help for $3000?</source>
-        <translation>Ärztliche Hilfe für $3000?</translation>
+        <translation>Für 3000 Dollar verarzten lassen?</translation>
     </message>
     <message>
         <source>Why in the world would you want to pay Tony more than you owe him?!</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>You must first empty your trunk and seats.</source>
-        <translation>Du musst erst Kofferraum und Sitze leer räumen.</translation>
+        <translation>Du musst erst Kofferraum und Sitzplätze leer räumen.</translation>
     </message>
     <message>
         <source>You were mugged at a stoplight.</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over the border!! Will you accept?</source>
-        <translation>Eine vierköpfige Familie bietet dir 100.000 Pesos (10.000 Dollar), wenn du sie über die Grenze bringst!! Machst du es?</translation>
+        <translation>Eine vierköpfige Familie bietet dir 100.000 Pesos (10.000 Dollar), wenn du sie über die Grenze bringst!! Machst du’s?</translation>
     </message>
     <message>
         <source>The family you were transporting bails on you.</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>
-        <translation>&apos;%1&apos; ist keine gültige ganze Zahl.</translation>
+        <translation>„%1“ ist keine gültige ganze Zahl.</translation>
     </message>
     <message>
         <source>Cheaters never prosper.</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>Looks like is bacon for breakfast.</source>
-        <translation>Sieht aus, als gäbe es Speck zum Frühstück.</translation>
+        <translation>Sieht aus, als gäb’s heute Bullensteak zum Frühstück.</translation>
     </message>
     <message>
         <source>The cops outnumbered you.</source>
@@ -435,7 +435,7 @@
     </message>
     <message>
         <source>As you move for your gun, all you see is the glistening sunlight off Tony&apos;s chrome .45 followed by a loud bang.</source>
-        <translation>Als du nach deiner Waffe greifst, siehst du nur noch die Sonne auf Tonys verchromter .45 glitzern, dann einen lauten Knall.</translation>
+        <translation>Als du nach deiner Waffe greifst, siehst du nur noch die Sonne auf Tonys verchromter .45 glitzern – dann knallt’s.</translation>
     </message>
 </context>
 <context>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Not much speed available on the market...</source>
-        <translation>Kaum Speed auf dem Markt...</translation>
+        <translation>Kaum Speed auf dem Markt …</translation>
     </message>
     <message>
         <source>DEA seizes $40 million in hashish from LA drug kingpin. Prices rise.</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>Accuracy:</source>
-        <translation>Präzision:</translation>
+        <translation>Genauigkeit:</translation>
     </message>
     <message>
         <source> New Gun Specs </source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source> Old Gun Specs </source>
-        <translation> Alte Waffe </translation>
+        <translation> Deine Waffe </translation>
     </message>
     <message>
         <source>Sell Gun</source>
@@ -527,11 +527,11 @@
     </message>
     <message>
         <source>Leave</source>
-        <translation>Gehen</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Seats:</source>
-        <translation>Sitze:</translation>
+        <translation>Sitzplätze:</translation>
     </message>
     <message>
         <source>Trunk Space:</source>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source> Old Car Specs </source>
-        <translation> Altes Auto </translation>
+        <translation> Dein Auto </translation>
     </message>
     <message>
         <source>Sell Car</source>
@@ -574,7 +574,7 @@ killed your mother?
 There is only one way to find out.
 Post your bid and watch the outcome.</source>
         <translation>Deine Zeit ist um. Du musst jetzt dein Gebot abgeben.
-Du hast hart gearbeitet, um überhaupt hierher zu kommen, und jetzt wird abgerechnet.
+Du hast hart gearbeitet, um überhaupt hierherzukommen, und jetzt wird abgerechnet.
 
 Hast du genug Geld, um ein Kopfgeld auf den Mann auszusetzen, der deine Mutter getötet hat?
 
@@ -740,7 +740,7 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>Seat Space (avail)</source>
-        <translation>Sitze (frei)</translation>
+        <translation>Sitzplätze (frei)</translation>
     </message>
     <message>
         <source>Visit a Hospital</source>
@@ -772,7 +772,7 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>&amp;Tutorial</source>
-        <translation>&amp;Anleitung</translation>
+        <translation>&amp;Tutorial</translation>
     </message>
     <message>
         <source>Market</source>
@@ -796,7 +796,7 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation>Bargeld</translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Bank</source>
@@ -895,7 +895,7 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>Tony the loan shark</source>
-        <translation>Tony, der Kredithai</translation>
+        <translation>Tony der Kredithai</translation>
     </message>
 </context>
 <context>
@@ -914,7 +914,7 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>Tutorial</source>
-        <translation>Anleitung</translation>
+        <translation>Tutorial</translation>
     </message>
     <message>
         <source>Website</source>
@@ -934,11 +934,11 @@ Viel Glück.</translation>
     </message>
     <message>
         <source>Loading...</source>
-        <translation>Lädt...</translation>
+        <translation>Wird geladen …</translation>
     </message>
     <message>
         <source>Loading</source>
-        <translation>Laden</translation>
+        <translation>Wird geladen</translation>
     </message>
 </context>
 </TS>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Day</source>
-        <translation>Día</translation>
+        <translation>Tarde</translation>
     </message>
     <message>
         <source>Night</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Oh look, pink elephants!</source>
-        <translation>¡Mira, elefantes rosas!</translation>
+        <translation>¡Uy, mira, elefantes rosas!</translation>
     </message>
     <message>
         <source>Cocaine</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>This sure isn&apos;t Coca-Cola Classic.</source>
-        <translation>Esto seguro que no es Coca-Cola Clásica.</translation>
+        <translation>Esto de seguro no es Coca-Cola Clásica.</translation>
     </message>
     <message>
         <source>Crack</source>
@@ -103,7 +103,7 @@
     </message>
     <message>
         <source>No, I didn&apos;t say Crack Whore... this is the finest powder you can buy.</source>
-        <translation>No, no dije puta del crack... es el mejor polvo que puedes comprar.</translation>
+        <translation>No, no dije «puta del crack»... es el polvo más fino que puedes comprar.</translation>
     </message>
     <message>
         <source>Ecstasy</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>Often shipped from Europe, comes in pill form.</source>
-        <translation>Suele llegar de Europa, viene en pastillas.</translation>
+        <translation>Casi siempre llega de Europa y viene en pastillas.</translation>
     </message>
     <message>
         <source>Hashish</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Straight from the Middle East. Best shit available.</source>
-        <translation>Directo de Oriente Medio. La mejor mierda que hay.</translation>
+        <translation>Directo de Medio Oriente. La mejor mierda que hay.</translation>
     </message>
     <message>
         <source>Heroin</source>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Addicts will always pay your price for this low-class street shit.</source>
-        <translation>Los adictos siempre pagan lo que pidas por esta mierda callejera.</translation>
+        <translation>Los adictos siempre pagan lo que pidas por esta mierda de quinta.</translation>
     </message>
     <message>
         <source>Opium</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>So this is the shit Pokemon has been smokin...</source>
-        <translation>Así que esta es la mierda que fumaba Pokémon...</translation>
+        <translation>Así que esto es lo que se fumaban los de Pokémon...</translation>
     </message>
     <message>
         <source>PCP</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Smoke it or make some tea, either way it will be a wild ride.</source>
-        <translation>Fúmalo o hazte un té: de cualquier forma será un viaje salvaje.</translation>
+        <translation>Fúmalo o hazte un té: de cualquier forma te vas a dar un viajazo.</translation>
     </message>
     <message>
         <source>Shrooms</source>
@@ -159,15 +159,15 @@
     </message>
     <message>
         <source>These arent the same ones your momma put in that soup.... well... maybe.</source>
-        <translation>No son los que tu mamá le echa a la sopa.... bueno... quizá.</translation>
+        <translation>No son los que tu mamá le echa a la sopa... bueno... a lo mejor.</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation>Anfetas</translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>Snort some of this shit and this game gets even wilder!</source>
-        <translation>¡Métete un poco de esta mierda y el juego se pone más loco!</translation>
+        <translation>¡Métete un pase de esta madre y el juego se pone todavía más loco!</translation>
     </message>
     <message>
         <source>Weed</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>The greatest dope, straight from Cali.</source>
-        <translation>La mejor mota, directo de Cali.</translation>
+        <translation>La mejor mota, directo de California.</translation>
     </message>
     <message>
         <source>Whore</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Big Shotgun</source>
-        <translation>Escopetón</translation>
+        <translation>Escopetota</translation>
     </message>
     <message>
         <source>Machinegun</source>
@@ -237,31 +237,31 @@
     </message>
     <message>
         <source>Do I look like an ATM machine to you? Bring me CASH!</source>
-        <translation>¿Tengo cara de cajero automático? ¡Tráeme EFECTIVO!</translation>
+        <translation>¿Qué, tengo cara de cajero automático? ¡Tráeme LANA!</translation>
     </message>
     <message>
         <source>What do we look like, a free clinic? Get some cash and come back.</source>
-        <translation>¿Qué te crees que somos, una clínica gratis? Consigue dinero y vuelve.</translation>
+        <translation>¿Qué parecemos, clínica gratis? Consigue lana y regresa.</translation>
     </message>
     <message>
         <source>Get medical help for $3000?</source>
-        <translation>¿Recibir atención médica por $3000?</translation>
+        <translation>¿Pagas 3000 dólares para que te curen?</translation>
     </message>
     <message>
         <source>Why in the world would you want to pay Tony more than you owe him?!</source>
-        <translation>¡¿Por qué demonios querrías pagarle a Tony más de lo que le debes?!</translation>
+        <translation>¡¿Por qué diablos querrías pagarle a Tony más de lo que le debes?!</translation>
     </message>
     <message>
         <source>Insufficient Funds.</source>
-        <translation>No te alcanza el dinero.</translation>
+        <translation>No te alcanza la lana.</translation>
     </message>
     <message>
         <source>You must sell your existing car first.</source>
-        <translation>Primero tienes que vender el auto que tienes.</translation>
+        <translation>Primero tienes que vender tu auto.</translation>
     </message>
     <message>
         <source>You must first empty your trunk and seats.</source>
-        <translation>Primero tienes que vaciar el maletero y los asientos.</translation>
+        <translation>Primero tienes que vaciar la cajuela y los asientos.</translation>
     </message>
     <message>
         <source>You were mugged at a stoplight.</source>
@@ -277,23 +277,23 @@
     </message>
     <message>
         <source>Two ladies who appreciate a hard-working drug dealer decide to come hang out with you for a while.</source>
-        <translation>Dos damas que saben apreciar a un narco trabajador deciden pasar un rato contigo.</translation>
+        <translation>Dos damas que saben apreciar a un dealer tan chambeador deciden pasar un rato contigo.</translation>
     </message>
     <message>
         <source>A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over the border!! Will you accept?</source>
-        <translation>¡¡Una familia de 4 te ofrece 100,000 pesos (10,000 dólares) por cruzarlos al otro lado!! ¿Aceptas?</translation>
+        <translation>¡¡Una familia de 4 te ofrece 100,000 pesos (10,000 dólares) por pasarlos al otro lado!! ¿Le entras?</translation>
     </message>
     <message>
         <source>The family you were transporting bails on you.</source>
-        <translation>La familia que llevabas se te escapa.</translation>
+        <translation>La familia que llevabas se te pela.</translation>
     </message>
     <message>
         <source>The family thanks you with prompt payment.</source>
-        <translation>La familia te lo agradece y te paga en el acto.</translation>
+        <translation>La familia te da las gracias y te paga luego luego.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>
-        <translation>&apos;%1&apos; no es un número entero válido.</translation>
+        <translation>«%1» no es un número entero válido.</translation>
     </message>
     <message>
         <source>Cheaters never prosper.</source>
@@ -301,11 +301,11 @@
     </message>
     <message>
         <source>Insufficient Seat Space</source>
-        <translation>No hay asientos suficientes</translation>
+        <translation>No te alcanzan los asientos</translation>
     </message>
     <message>
         <source>Insufficient Trunk Space</source>
-        <translation>No cabe en el maletero</translation>
+        <translation>No cabe en la cajuela</translation>
     </message>
     <message>
         <source>Invalid Purchase Amount Entered</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Insufficient Funds</source>
-        <translation>No te alcanza el dinero</translation>
+        <translation>No te alcanza la lana</translation>
     </message>
     <message>
         <source>You do not have that much inventory!</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>The Cops are after you.</source>
-        <translation>La poli va tras de ti.</translation>
+        <translation>La chota va tras de ti.</translation>
     </message>
     <message>
         <source>Tony thanks you for your prompt payment. Have a nice day.</source>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>You successfully escape from Tony. But he&apos;ll be back!.</source>
-        <translation>Logras escapar de Tony. ¡Pero volverá!</translation>
+        <translation>Logras escapar de Tony. ¡Pero va a regresar!</translation>
     </message>
     <message>
         <source>This is your lucky day junior. You got away.</source>
@@ -391,15 +391,15 @@
     </message>
     <message>
         <source>As you run like a little bitch, a loud bang followed by a pain in your shoulder lets you know that Tony means business.</source>
-        <translation>Mientras corres como una nenita, un fuerte estruendo y un dolor en el hombro te dejan claro que Tony va en serio.</translation>
+        <translation>Mientras corres como niñita, se oye un ¡BANG! y sientes un dolor en el hombro: Tony no anda jugando.</translation>
     </message>
     <message>
         <source>You got shot in the ass.</source>
-        <translation>Te dieron un balazo en el culo.</translation>
+        <translation>Te dieron un balazo en las nalgas.</translation>
     </message>
     <message>
         <source>Your blood slowly leaves you and you are left to die.</source>
-        <translation>Te desangras poco a poco y te dejan morir.</translation>
+        <translation>Te desangras poco a poco y te dejan ahí para que te mueras.</translation>
     </message>
     <message>
         <source>GAME OVER.</source>
@@ -423,26 +423,26 @@
     </message>
     <message>
         <source>Looks like is bacon for breakfast.</source>
-        <translation>Parece que hay tocino para desayunar.</translation>
+        <translation>Parece que hoy hay chicharrón de puerco para desayunar.</translation>
     </message>
     <message>
         <source>The cops outnumbered you.</source>
-        <translation>La poli te superaba en número.</translation>
+        <translation>La chota te superaba en número.</translation>
     </message>
     <message>
         <source>Your hand is quicker than Tony&apos;s, as you pull out your gun and stop him dead in his tracks.</source>
-        <translation>Tu mano es más rápida que la de Tony: sacas el arma y lo dejas tieso en el sitio.</translation>
+        <translation>Tu mano es más rápida que la de Tony: sacas el arma y lo dejas tieso ahí mismo.</translation>
     </message>
     <message>
         <source>As you move for your gun, all you see is the glistening sunlight off Tony&apos;s chrome .45 followed by a loud bang.</source>
-        <translation>Cuando vas por tu arma, solo ves el sol brillar en la .45 cromada de Tony, y luego un fuerte estruendo.</translation>
+        <translation>Cuando vas por tu arma, solo alcanzas a ver el sol brillando en la .45 cromada de Tony... y luego, ¡BANG!</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>New area labs are producing cheap acid.</source>
-        <translation>Nuevos laboratorios de la zona producen ácido barato.</translation>
+        <translation>Nuevos laboratorios de la zona están sacando ácido barato.</translation>
     </message>
     <message>
         <source>Acid prices are insane!</source>
@@ -458,15 +458,15 @@
     </message>
     <message>
         <source>Not much speed available on the market...</source>
-        <translation>Hay pocas anfetas en el mercado...</translation>
+        <translation>Hay poco speed en el mercado...</translation>
     </message>
     <message>
         <source>DEA seizes $40 million in hashish from LA drug kingpin. Prices rise.</source>
-        <translation>La DEA incauta $40 millones en hachís a un capo de LA. Suben los precios.</translation>
+        <translation>La DEA incauta 40 millones de dólares en hachís a un capo de LA. Suben los precios.</translation>
     </message>
     <message>
         <source>LA smog and no sun lead to a weed shortage.</source>
-        <translation>El smog de LA y la falta de sol dejan la mota escasa.</translation>
+        <translation>Con el smog de LA y sin sol, escasea la mota.</translation>
     </message>
     <message>
         <source>A few trucks made it over the Mexican border.</source>
@@ -496,7 +496,7 @@
     <name>quillmere::CarDealerScreen</name>
     <message>
         <source>Car Dealer</source>
-        <translation>Concesionario</translation>
+        <translation>Lote de autos</translation>
     </message>
 </context>
 <context>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source> Old Gun Specs </source>
-        <translation> Arma actual </translation>
+        <translation> Tu arma </translation>
     </message>
     <message>
         <source>Sell Gun</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Leave</source>
-        <translation>Salir</translation>
+        <translation>Regresar</translation>
     </message>
     <message>
         <source>Seats:</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Trunk Space:</source>
-        <translation>Maletero:</translation>
+        <translation>Cajuela:</translation>
     </message>
     <message>
         <source> New Car Specs </source>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source> Old Car Specs </source>
-        <translation> Auto actual </translation>
+        <translation> Tu auto </translation>
     </message>
     <message>
         <source>Sell Car</source>
@@ -555,14 +555,14 @@
     </message>
     <message>
         <source> Cash </source>
-        <translation> Plata </translation>
+        <translation> Lana </translation>
     </message>
 </context>
 <context>
     <name>quillmere::EndScreen</name>
     <message>
         <source>Your time has come.</source>
-        <translation>Te ha llegado la hora.</translation>
+        <translation>Te llegó la hora.</translation>
     </message>
     <message>
         <source>You&apos;re out of time. You must make a bid now.
@@ -574,12 +574,12 @@ killed your mother?
 There is only one way to find out.
 Post your bid and watch the outcome.</source>
         <translation>Se te acabó el tiempo. Tienes que pujar ya.
-Te ha costado mucho llegar hasta aquí, y ahora toca cobrar.
+Te costó mucho trabajo llegar hasta aquí, y ahora toca cobrar.
 
-¿Tienes suficiente dinero para ponerle precio a la vida del hombre que mató a tu madre?
+¿Tienes suficiente lana para ponerle precio a la cabeza del hombre que mató a tu madre?
 
 Solo hay una forma de averiguarlo.
-Haz tu puja y mira qué pasa.</translation>
+Haz tu puja y a ver qué pasa.</translation>
     </message>
     <message>
         <source>The end of the game</source>
@@ -607,7 +607,7 @@ Haz tu puja y mira qué pasa.</translation>
     </message>
     <message>
         <source>Visit website and post your bid</source>
-        <translation>Visitar la web y publicar tu puja</translation>
+        <translation>Ir al sitio web y hacer tu puja</translation>
     </message>
     <message>
         <source>Retire</source>
@@ -625,7 +625,7 @@ Log in as a bidder or create a new account.
 Paste your encrypted bid into your account by pressing Ctrl+V.
 
 Good Luck.</source>
-        <translation>Visita nuestra web
+        <translation>Visita nuestro sitio web
 %1
 
 Entra como postor o crea una cuenta nueva.
@@ -646,7 +646,7 @@ Buena suerte.</translation>
     </message>
     <message>
         <source>Cash:</source>
-        <translation>Plata:</translation>
+        <translation>Lana:</translation>
     </message>
 </context>
 <context>
@@ -724,7 +724,7 @@ Buena suerte.</translation>
     </message>
     <message>
         <source>Car Dealer</source>
-        <translation>Autos</translation>
+        <translation>Lote de autos</translation>
     </message>
     <message>
         <source>Car</source>
@@ -736,7 +736,7 @@ Buena suerte.</translation>
     </message>
     <message>
         <source>Trunk Space (avail)</source>
-        <translation>Maletero (libre)</translation>
+        <translation>Cajuela (libre)</translation>
     </message>
     <message>
         <source>Seat Space (avail)</source>
@@ -764,7 +764,7 @@ Buena suerte.</translation>
     </message>
     <message>
         <source>&amp;Visit Our Website</source>
-        <translation>&amp;Visitar nuestra web</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>&amp;Introduction</source>
@@ -796,7 +796,7 @@ Buena suerte.</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation>Efectivo</translation>
+        <translation>Lana</translation>
     </message>
     <message>
         <source>Bank</source>
@@ -895,14 +895,14 @@ Buena suerte.</translation>
     </message>
     <message>
         <source>Tony the loan shark</source>
-        <translation>Tony, el usurero</translation>
+        <translation>Tony el Usurero</translation>
     </message>
 </context>
 <context>
     <name>quillmere::StartScreen</name>
     <message>
         <source>quillmere, a night street in the city</source>
-        <translation>quillmere, una calle de noche en la ciudad</translation>
+        <translation>quillmere, una calle de la ciudad de noche</translation>
     </message>
     <message>
         <source>Close</source>

@@ -4,6 +4,7 @@
 #include <QAtomicInteger>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -13,6 +14,8 @@
 #include <QUrl>
 #include <QUuid>
 #include <stdexcept>
+
+#include <unistd.h>
 
 #include "game/bidcode.h"
 #include "game/random.h"
@@ -94,6 +97,7 @@ HttpResponse Client::remember(HttpResponse response) {
 HttpResponse Client::get(const QByteArray& path) {
   QByteArray request = "GET /quillmere/" + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
   if (!cookie.isEmpty()) request += "Cookie: qm=" + cookie + "\r\n";
+  if (!forwardedFor.isEmpty()) request += "X-Forwarded-For: " + forwardedFor + "\r\n";
   return remember(Exchange(m_port, request + "Connection: close\r\n\r\n"));
 }
 
@@ -108,7 +112,12 @@ HttpResponse Client::post(const QByteArray& path, std::map<QByteArray, QByteArra
                        "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
                        QByteArray::number(body.size()) + "\r\n";
   if (!cookie.isEmpty()) request += "Cookie: qm=" + cookie + "\r\n";
-  return remember(Exchange(m_port, request + "Connection: close\r\n\r\n" + body));
+  if (!forwardedFor.isEmpty()) request += "X-Forwarded-For: " + forwardedFor + "\r\n";
+  HttpResponse response = remember(Exchange(m_port, request + "Connection: close\r\n\r\n" + body));
+  const QByteArray location = response.header("location");
+  if (response.status == 303 && location.startsWith("/quillmere/"))
+    return get(location.mid(qsizetype(sizeof("/quillmere/") - 1)));
+  return response;
 }
 
 HttpResponse Client::signup(const QByteArray& name, const QByteArray& password) {
@@ -163,10 +172,13 @@ Database::~Database() {
   QSqlDatabase::removeDatabase(m_name + "_drop");
 }
 
-BoardProcess::BoardProcess(const QString& databaseUrl) : m_process(std::make_unique<QProcess>()) {
+BoardProcess::BoardProcess(const QString& databaseUrl, const QStringList& options)
+    : m_process(std::make_unique<QProcess>()) {
   m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  m_process->start(QUILLMERE_BOARD_PROGRAM, {"serve", "--listen", "127.0.0.1:0", "--database",
-                                             databaseUrl, "--site", QUILLMERE_SITE});
+  m_process->start(QUILLMERE_BOARD_PROGRAM,
+                   QStringList{"serve", "--listen", "127.0.0.1:0", "--database", databaseUrl,
+                               "--site", QUILLMERE_SITE} +
+                       options);
   static const QRegularExpression serving("serving http://127.0.0.1:(\\d+)/");
   QByteArray output;
   QElapsedTimer timer;
@@ -187,6 +199,24 @@ BoardProcess::~BoardProcess() {
   if (m_process->state() == QProcess::NotRunning) return;
   m_process->terminate();
   if (!m_process->waitForFinished(5000)) kill();
+}
+
+qint64 BoardProcess::residentKb() const {
+  QFile status(QStringLiteral("/proc/%1/status").arg(pid()));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLongLong();
+  return -1;
+}
+
+qint64 BoardProcess::cpuMs() const {
+  QFile stat(QStringLiteral("/proc/%1/stat").arg(pid()));
+  if (!stat.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray text = stat.readAll();
+  // The fields after the program's name (which is in parentheses): utime is the 14th field.
+  const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+  const qint64 ticks = fields.value(11).toLongLong() + fields.value(12).toLongLong();
+  return ticks * 1000 / sysconf(_SC_CLK_TCK);
 }
 
 void BoardProcess::kill() {

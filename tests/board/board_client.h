@@ -27,7 +27,8 @@ class Client {
  public:
   explicit Client(quint16 port) : m_port(port) {}
   HttpResponse get(const QByteArray& path);
-  // Posts a form with the csrf token of the last page this client saw (unless the form has one).
+  // Posts a form with the csrf token of the last page this client saw (unless the form has one),
+  // and follows a redirect as a browser does.
   HttpResponse post(const QByteArray& path, std::map<QByteArray, QByteArray> form);
   HttpResponse signup(const QByteArray& name, const QByteArray& password);
   HttpResponse login(const QByteArray& name, const QByteArray& password);
@@ -35,6 +36,7 @@ class Client {
 
   QByteArray cookie;
   QByteArray csrf;
+  QByteArray forwardedFor;  // sent as X-Forwarded-For, for a board behind a trusted proxy
   quint16 m_port;
 
  private:
@@ -56,10 +58,14 @@ class Database {
 
 class BoardProcess {
  public:
-  explicit BoardProcess(const QString& databaseUrl);
+  explicit BoardProcess(const QString& databaseUrl, const QStringList& options = {});
   ~BoardProcess();
   quint16 port() const { return m_port; }
-  void kill();  // SIGKILL, as a crash would
+  qint64 pid() const { return m_process->processId(); }
+  bool running() const { return m_process->state() == QProcess::Running; }
+  qint64 residentKb() const;  // VmRSS
+  qint64 cpuMs() const;       // user and system time so far
+  void kill();                // SIGKILL, as a crash would
   // Runs `quillmere-board <arguments> --database <url>`; returns its output and exit code.
   static std::pair<int, QString> Command(const QStringList& arguments, const QString& databaseUrl);
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "game/web.h"
@@ -59,6 +60,10 @@ class TestEnd : public QObject {
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[1], g.app.webAddress(kWebsitePage));
     QCOMPARE(child<QGroupBox>(end, "GroupBox1")->title(), QStringLiteral(" Instructions "));
+    // The arrows of the scroll bar on white text on grey stand out from the bar.
+    const QPalette bar = child<QPlainTextEdit>(end, "Memo1")->verticalScrollBar()->palette();
+    const int contrast = bar.windowText().color().lightness() - bar.button().color().lightness();
+    QVERIFY(qAbs(contrast) > 96);
   }
 
   void tabGoesThroughTheScreenInItsOrder() {

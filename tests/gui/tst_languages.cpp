@@ -1,4 +1,4 @@
-// The game in Spanish and German: every text the engine shows has a translation, and what
+// The game in every language it ships: every text the engine shows has a translation, and what
 // must not change with the language does not: numbers, the bid code and the clipboard.
 #include <QClipboard>
 #include <QLabel>
@@ -52,7 +52,7 @@ class TestLanguages : public QObject {
   // figures, the score and the code are the engine's, character for character.
   void numbersAndTheBidCodeDoNotChange() {
     QStringList english;
-    for (const char* language : {"en", "es", "de"}) {
+    for (const char* language : {"en", "es", "de", "fr", "pt_BR"}) {
       QLocale::setDefault(QLocale(QString::fromLatin1(language)));
       InstallTranslations(QLocale(QString::fromLatin1(language)));
       GuiGame g;
@@ -82,7 +82,7 @@ class TestLanguages : public QObject {
  private:
   static void languages() {
     QTest::addColumn<QString>("language");
-    for (const char* language : {"es", "de"})
+    for (const char* language : {"es", "de", "fr", "pt_BR"})
       QTest::newRow(language) << QString::fromLatin1(language);
   }
 };

@@ -55,6 +55,11 @@ struct MainGame : GuiGame {
     QTest::keyClicks(b, text);
   }
   bool enabled(const char* name) { return child(main, name)->isEnabled(); }
+  // The good the info panel names and the market row a screen reader hears as selected.
+  QString panelAndHighlight() {
+    auto* table = QAccessible::queryAccessibleInterface(grid("drug1"))->tableInterface();
+    return text("lblname") + ' ' + QString::number(table->selectedRows().value(0, -1));
+  }
 
   MainScreen* main = nullptr;
   BoxAnswerer boxes;
@@ -306,6 +311,31 @@ class TestMain : public QObject {
     QCOMPARE(g.boxes.texts(), QStringList());
   }
 
+  // A new market highlights the info panel's good, Acid, whatever was picked before.
+  void aTripHighlightsTheGoodThePanelShows() {
+    MainGame g;
+    g.clickRow("drug1", 10);
+    g.click("btnHollywood");
+    QCOMPARE(g.panelAndHighlight(), QStringLiteral("Acid 1"));
+  }
+
+  // A press on an empty row or the header leaves the highlight and the panel as they were; an
+  // arrow steps over the empty rows, and the panel follows it.
+  void emptyRowsAndHeadersTakeNoHighlight() {
+    MainGame g;
+    g.s.market[Cocaine].offered = g.s.market[Crack].offered = false;
+    g.s.market[Ecstasy].offered = true;
+    g.main->refresh();
+    QTableWidget* market = g.grid("drug1");
+    for (int row : {2, 0}) {
+      QTest::mousePress(market->viewport(), Qt::LeftButton, {},
+                        market->visualItemRect(market->item(row, 0)).center());
+      QCOMPARE(g.panelAndHighlight(), QStringLiteral("Acid 1"));
+    }
+    QTest::keyClick(market, Qt::Key_Down);
+    QCOMPARE(g.panelAndHighlight(), QStringLiteral("Ecstasy 4"));
+  }
+
   // The cheap acid news at a price of 0 shows 0 in the market and in the trade panel.
   void cheapAcidAtNothing() {
     MainGame g;
@@ -357,6 +387,17 @@ class TestMain : public QObject {
       child<QAction>(g.main, item)->trigger();
     QCOMPARE(g.openedUrls, g.addresses({kWebsitePage, kIntroductionPage, kTutorialPage}));
     for (const QString& url : g.openedUrls) QVERIFY2(pageExists(url), qPrintable(url));
+  }
+
+  // A burst opens a link once, however long it lasts; a second after its last click, again.
+  void aBurstOpensALinkOnce() {
+    using namespace std::chrono_literals;
+    MainGame g;
+    std::chrono::steady_clock::time_point now{};
+    g.app.linkClock = [&now] { return now; };
+    for (int i = 0; i < 20; ++i) now += 100ms, child<QAction>(g.main, "Tutorial1")->trigger();
+    now += 1s, child<QAction>(g.main, "Tutorial1")->trigger();
+    QCOMPARE(g.openedUrls, g.addresses({kTutorialPage, kTutorialPage}));
   }
 };
 

@@ -1,16 +1,19 @@
 // Bursts of clicks sent through a real X server: an impatient player clicks Buy Gun or the
 // loan dialog's OK many times at once. The clicks all wait in the X server's queue before the
 // game reads the first of them, so the rest arrive after the screen has closed; they must do
-// nothing. (The offscreen platform delivers clicks one at a time and never shows this.)
+// nothing. A burst on a web link opens one browser tab. (The offscreen platform delivers clicks
+// one at a time and never shows this.)
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
+#include "game/web.h"
 #include "gui/gui_helpers.h"
 #include "screens/GunDealerScreen.h"
 #include "screens/LoanScreen.h"
 #include "screens/MainScreen.h"
+#include "screens/StartScreen.h"
 
 using namespace quillmere;
 using namespace quillmere::testing;
@@ -90,6 +93,17 @@ class TestBursts : public QObject {
     QVERIFY(!g.app.loanScreen()->isVisible());
     QCOMPARE(g.money(), std::tuple(0, 0, 2000));
     QCOMPARE(g.boxes.texts(), QStringList());
+  }
+
+  // Twenty quick clicks on a link open one browser tab.
+  void aLinkOpensOnce() {
+    GuiGame g;
+    StartScreen* start = g.app.createSplash();
+    start->show();
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    Burst(child(start, "Button1"), 20);
+    QTest::qWait(500);
+    QCOMPARE(g.openedUrls, g.addresses({kTutorialPage}));
   }
 };
 
