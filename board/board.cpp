@@ -1,5 +1,7 @@
 // The board's routes and what each form does.
 #include "board/board.h"
+#include "board/proof.h"
+#include "game/settings.h"
 
 #include "board/form.h"
 #include "board/names.h"
@@ -56,8 +58,16 @@ std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
       return m_cache.view;
   }
   const qint64 builtAt = Now();
-  std::shared_ptr<const StandingsView> view =
+  std::shared_ptr<StandingsView> made =
       MakeStandingsView(store().standings(kStandingsShown), store().closedRounds());
+  if (made->standings.seed) {
+    const QString board = m_options.publicUrl.isEmpty()
+                              ? QStringLiteral("http://") + m_options.listen
+                              : m_options.publicUrl;
+    made->playLink = QString::fromStdString(PlayLinkText(
+        {board.toStdString(), std::to_string(made->standings.round), *made->standings.seed}));
+  }
+  std::shared_ptr<const StandingsView> view = std::move(made);
   QMutexLocker lock(&m_cacheLock);
   if (!m_cache.view || m_cache.writes <= writes) m_cache = {view, builtAt, writes};
   return view;
@@ -197,22 +207,39 @@ void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
       break;
   }
   if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
+  // The round's rule decides what a bid the board cannot prove comes to. A record sent with
+  // the post is checked like one the game sent, and kept if it proves the bid.
+  const OpenRound round = store().openRoundRule();
+  const QByteArray attached = Field(*ParseForm(request), "record");
+  const std::optional<QByteArray> record =
+      attached.isEmpty() ? store().recordFor(QString::fromLatin1(code)) : attached;
+  const Proof proof = ProveBid(ParseRoundRule(round.rule).value_or(RoundRule::Open), round.seed,
+                               record, code.toStdString());
+  if (!proof.refusal.isEmpty()) return reply(boardPage(400, visitor, proof.refusal, {}));
+  if (proof.verified && !attached.isEmpty())
+    store().putRecord(QString::fromLatin1(code), attached, Now());
+  NewBid fresh{visitor.account->id, QString::fromLatin1(code), reading.score, Now()};
+  fresh.verified = proof.verified;
+  fresh.round = round.id;
   // Answered as soon as the commit is done: stored, with a redirect to the board that says
   // where the bid stands; already there; or not stored.
-  m_writer->post(
-      NewBid{visitor.account->id, QString::fromLatin1(code), reading.score, Now()},
-      [this, visitor = std::move(visitor), reply](std::optional<NewBid> bid, qint64, quint64) {
-        if (!bid) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
-        if (!bid->stored)
-          return reply(
-              boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
-        Response response;
-        response.status = 303;
-        response.body = {};
-        response.headers << "Location: /quillmere/?bid=" + QByteArray::number(bid->id)
-                         << "Cache-Control: no-store";
-        reply(std::move(response));
-      });
+  m_writer->post(std::move(fresh), [this, visitor = std::move(visitor), reply](
+                                       std::optional<NewBid> bid, qint64, quint64) {
+    if (!bid) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
+    if (bid->roundChanged)
+      return reply(boardPage(409, visitor,
+                             QStringLiteral("The round closed while your bid was on its way. "
+                                            "Post it again for the new round."),
+                             {}));
+    if (!bid->stored)
+      return reply(boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
+    Response response;
+    response.status = 303;
+    response.body = {};
+    response.headers << "Location: /quillmere/?bid=" + QByteArray::number(bid->id)
+                     << "Cache-Control: no-store";
+    reply(std::move(response));
+  });
 }
 
 // The notice on the board a bid's post redirects to: where the visitor's bid stands.
@@ -235,6 +262,24 @@ QString Board::bidNotice(qint64 account, const Request& request) {
       .arg(placed->best)
       .arg(Ordinal(placed->rank))
       .arg(placed->bidders);
+}
+
+void Board::record(const Request& request, Reply reply) {
+  const auto text = [](int status, const QString& message) {
+    Response response;
+    response.status = status;
+    response.contentType = "text/plain; charset=utf-8";
+    response.body = message.toUtf8() + '\n';
+    return response;
+  };
+  const Visitor visitor = m_sessions->visit(store(), request);
+  if (!m_sessions->bidAllowed(QStringLiteral("record ") + visitor.address))
+    return reply(text(429, QStringLiteral("Records are coming from your address faster than "
+                                          "games end. Wait a minute, then send again.")));
+  const RecordCheck check = CheckRecord(request.body);
+  if (!check.refusal.isEmpty()) return reply(text(422, check.refusal));
+  store().putRecord(QString::fromStdString(check.bidCode), request.body, Now());
+  reply(text(201, QStringLiteral("The board keeps this game's record for its bid.")));
 }
 
 void Board::changePassword(const Request& request, Visitor&& visitor, Reply reply) {
@@ -294,6 +339,10 @@ void Board::handle(Request&& request, Reply reply) {
       response.headers << "Location: /quillmere/";
       return reply(std::move(response));
     }
+    if (path == kRecordsPath)
+      return request.method == "POST"
+                 ? record(request, reply)
+                 : reply(errorPage(405, QStringLiteral("A game sends its record here.")));
     if (!path.startsWith("/quillmere/"))
       return reply(errorPage(404, QStringLiteral("There is no page at this address.")));
     if (!get && request.method != "POST")

@@ -51,6 +51,9 @@ class Board {
   void login(const Request& request, Visitor&& visitor, Reply reply);
   void logout(Visitor&& visitor, Reply reply);
   void bid(const Request& request, Visitor&& visitor, Reply reply);
+  // A game's record, sent by the game when its end screen comes up: kept by the bid code it
+  // plays to, for the bid that will claim it.
+  void record(const Request& request, Reply reply);
   QString bidNotice(qint64 account, const Request& request);
   void changePassword(const Request& request, Visitor&& visitor, Reply reply);
   void deleteAccount(const Request& request, Visitor&& visitor, Reply reply);

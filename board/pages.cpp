@@ -82,7 +82,8 @@ std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
   for (const StandingRow& row : cache->standings.top) {
     Html cells;
     cells << "<td class=\"num\">"_html << ++rank << "</td><th scope=\"row\">"_html << row.name
-          << "</th><td class=\"num\">"_html << row.score << "</td></tr>\n"_html;
+          << "</th><td class=\"num\">"_html << row.score << "</td><td>"_html
+          << (row.verified ? "verified"_html : "not verified"_html) << "</td></tr>\n"_html;
     cache->rows.emplace_back(row.account, std::move(cells));
   }
   Html table;
@@ -118,6 +119,19 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
     h << "<p class=\"notice\" role=\"status\">"_html << notice << "</p>\n"_html;
   h << "<p class=\"lead\">Round "_html << s.round << " is open since "_html << When(s.openedAt)
     << ". Each bidder's best bid counts; the highest bid when the round closes wins.</p>\n"_html;
+  if (s.rule == QLatin1String("verified")) {
+    h << "<p>This round takes only verified bids: the board plays your game again from the "
+         "record the game sends when it ends, and the game must give your code.</p>\n"_html;
+  } else if (s.rule == QLatin1String("seeded")) {
+    h << "<p>This round is played on its own luck: everyone who makes the same moves meets the "
+         "same markets, muggers and cops. Start your game from the round's link, "_html;
+    if (!view.playLink.isEmpty())
+      h << "<a href=\""_html << view.playLink << "\">play round "_html << s.round << "</a>"_html;
+    h << ", and post the code that game gives you.</p>\n"_html;
+  } else {
+    h << "<p>Every valid code counts. A bid whose game the board could play again is marked "
+         "verified.</p>\n"_html;
+  }
   if (!s.top.empty())
     h << "<p>Leading: <strong>"_html << s.top.front().name << "</strong> with a bid of "_html
       << s.top.front().score << ".</p>\n"_html;
@@ -128,7 +142,15 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
          "<textarea id=\"code\" name=\"code\" rows=\"4\" autocomplete=\"off\" "
          "spellcheck=\"false\" aria-describedby=\"code-hint\"></textarea>\n"
          "<p class=\"hint\" id=\"code-hint\">Paste the 224-character code that the game's end "
-         "screen copied (Ctrl+V).</p>\n<input type=\"hidden\" name=\"csrf\" value=\""_html
+         "screen copied (Ctrl+V).</p>\n"
+         "<details><summary>Add your game's record</summary>\n"
+         "<label for=\"record\">Your game's record</label>\n"
+         "<textarea id=\"record\" name=\"record\" rows=\"3\" autocomplete=\"off\" "
+         "spellcheck=\"false\" aria-describedby=\"record-hint\"></textarea>\n"
+         "<p class=\"hint\" id=\"record-hint\">The game sends its record to the board by "
+         "itself when the end screen comes up. If it could not, paste the record file from "
+         "the folder quillmere/games in your data folder (~/.local/share).</p>\n</details>\n"
+         "<input type=\"hidden\" name=\"csrf\" value=\""_html
       << visitor.csrf << "\">\n<button type=\"submit\">Post your bid</button>\n</form>\n"_html;
   } else {
     auto form = [&](Markup action, Markup heading, Markup prefix, Markup autocomplete,
@@ -156,8 +178,8 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
   } else {
     h << "<div class=\"table-wrap\"><table><caption>Standings of round "_html << s.round
       << "</caption>\n<thead><tr><th scope=\"col\" class=\"num\">Rank</th>"
-         "<th scope=\"col\">Bidder</th><th scope=\"col\" class=\"num\">Best bid</th></tr>"
-         "</thead>\n<tbody>\n"_html;
+         "<th scope=\"col\">Bidder</th><th scope=\"col\" class=\"num\">Best bid</th>"
+         "<th scope=\"col\">Proof</th></tr></thead>\n<tbody>\n"_html;
     bool first = true;
     for (const auto& [account, cells] : view.rows) {
       const bool mine = visitor.account && visitor.account->id == account;
@@ -190,11 +212,12 @@ Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBi
   } else {
     h << "<div class=\"table-wrap\"><table><caption>Your bids</caption>\n<thead><tr>"
          "<th scope=\"col\" class=\"num\">Bid number</th><th scope=\"col\" class=\"num\">Round"
-         "</th><th scope=\"col\">Posted</th><th scope=\"col\" class=\"num\">Bid</th></tr>"
-         "</thead>\n<tbody>\n"_html;
+         "</th><th scope=\"col\">Posted</th><th scope=\"col\" class=\"num\">Bid</th>"
+         "<th scope=\"col\">Proof</th></tr></thead>\n<tbody>\n"_html;
     for (const OwnBid& bid : bids)
       h << "<tr><td class=\"num\">"_html << bid.id << "</td><td class=\"num\">"_html << bid.round
         << "</td><td>"_html << When(bid.postedAt) << "</td><td class=\"num\">"_html << bid.score
+        << "</td><td>"_html << (bid.verified ? "verified"_html : "not verified"_html)
         << "</td></tr>\n"_html;
     h << "</tbody></table></div>\n"_html;
   }

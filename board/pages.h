@@ -26,6 +26,7 @@ struct StandingsView {
   std::vector<ClosedRound> closed;
   std::vector<std::pair<qint64, Html>> rows;  // each row's account and cells
   Html closedTable;
+  QString playLink;  // a seeded round's link that starts the game on its luck
 };
 std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
                                                  std::vector<ClosedRound> closed);

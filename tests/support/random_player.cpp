@@ -11,7 +11,9 @@ namespace {
 // A small, fully specified generator, so a seed plays the same game everywhere.
 class Dice {
  public:
-  explicit Dice(std::uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ULL + 1) {}
+  // The seed is stirred first: started from seed × the step, seed n + k would draw what seed n
+  // draws from its k-th throw on, and neighbouring seeds would play the same game.
+  explicit Dice(std::uint64_t seed) : m_state(seed) { m_state = next(); }
   std::uint64_t next() {
     std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
