@@ -51,6 +51,10 @@ App::App(Clock& clock)
 }
 
 App::~App() {
+  // A screen going away tells nobody: its field losing the focus is no action of the player.
+  QObject* const screens[] = {m_splash, m_main, m_busted, m_guns, m_cars, m_loan, m_end};
+  for (QObject* screen : screens)
+    if (screen) screen->blockSignals(true);
   delete m_box;
   // The end screen and the reused screens live until the program ends.
   delete m_end;
