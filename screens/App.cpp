@@ -157,17 +157,23 @@ void App::draw() {
 
 void App::showFront() {
   const Front front = m_game.front();
-  if (front == Front::Main && m_splash && m_splash->isVisible() && m_main) {
-    m_splash->hide();
+  // The main screen comes once the game's first day has begun, boxes and all.
+  if (front == Front::Main && m_main && !m_main->isVisible()) {
+    if (m_splash) m_splash->hide();
     m_main->show();
   }
   const std::pair<QDialog*, Front> modal[] = {{m_busted, Front::Pursuit},
                                               {m_guns, Front::GunDealer},
                                               {m_cars, Front::CarDealer},
                                               {m_loan, Front::Loan}};
+  // A pursuit that follows another on the same trip is a showing of its own.
+  const int encounter = m_game.pursuit().encounters();
+  const bool anotherPursuit = front == Front::Pursuit && encounter != m_shownEncounter;
+  if (front == Front::Pursuit) m_shownEncounter = encounter;
   for (const auto& [screen, its] : modal) {
     if (!screen) continue;
-    if (front != its && screen->isVisible()) screen->done(QDialog::Rejected);
+    if ((front != its || (anotherPursuit && its == Front::Pursuit)) && screen->isVisible())
+      screen->done(QDialog::Rejected);
   }
   for (const auto& [screen, its] : modal)
     if (screen && front == its && !screen->isVisible()) screen->open();

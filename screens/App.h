@@ -90,6 +90,8 @@ class App final : public QObject {
   QPointer<EndScreen> m_end;
   QPointer<QMessageBox> m_box;
   bool m_terminated = false;
+  // The pursuit the pursuit screen shows.
+  int m_shownEncounter = 0;
   bool m_refreshing = false;
   bool m_again = false;
 };
