@@ -25,8 +25,9 @@ struct LoanGame : GuiGame {
     app.refresh();
     main = app.mainScreen();
     loan = app.loanScreen();
-    QObject::connect(loan, &LoanScreen::acted, loan,
-                     [this](const Action& action) { sent << QString::fromStdString(Describe(action)); });
+    QObject::connect(loan, &LoanScreen::acted, loan, [this](const Action& action) {
+      sent << QString::fromStdString(Describe(action));
+    });
     QTest::mouseClick(child<QPushButton>(main, "btntonysome"), Qt::LeftButton);
     Settle();
   }
@@ -80,14 +81,22 @@ class TestLoan : public QObject {
   void everyControlSendsItsAction_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("action");
-    QTest::newRow("typing") << "7" << "SetPayment 20007";  // after the proposal
-    QTest::newRow("the up arrow") << "Up" << "StepPayment 1";
-    QTest::newRow("the down arrow") << "Down" << "StepPayment -1";
-    QTest::newRow("leaving the field") << "leave" << "LeavePaymentField";
-    QTest::newRow("OK") << "Button1" << "ConfirmPayment";
-    QTest::newRow("Enter in the field") << "Return" << "ConfirmPayment";
-    QTest::newRow("Cancel") << "Button2" << "CancelPayment";
-    QTest::newRow("Escape") << "Escape" << "CancelPayment";
+    QTest::newRow("typing") << "7"
+                            << "SetPayment 20007";  // after the proposal
+    QTest::newRow("the up arrow") << "Up"
+                                  << "StepPayment 1";
+    QTest::newRow("the down arrow") << "Down"
+                                    << "StepPayment -1";
+    QTest::newRow("leaving the field") << "leave"
+                                       << "LeavePaymentField";
+    QTest::newRow("OK") << "Button1"
+                        << "ConfirmPayment";
+    QTest::newRow("Enter in the field") << "Return"
+                                        << "ConfirmPayment";
+    QTest::newRow("Cancel") << "Button2"
+                            << "CancelPayment";
+    QTest::newRow("Escape") << "Escape"
+                            << "CancelPayment";
   }
   void everyControlSendsItsAction() {
     QFETCH(QString, control);
@@ -95,9 +104,10 @@ class TestLoan : public QObject {
     LoanGame g;
     QVERIFY(QTest::qWaitForWindowActive(g.loan));
     g.sent.clear();
-    const std::pair<const char*, Qt::Key> keys[] = {
-        {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"Return", Qt::Key_Return},
-        {"Escape", Qt::Key_Escape}};
+    const std::pair<const char*, Qt::Key> keys[] = {{"Up", Qt::Key_Up},
+                                                    {"Down", Qt::Key_Down},
+                                                    {"Return", Qt::Key_Return},
+                                                    {"Escape", Qt::Key_Escape}};
     bool pressed = false;
     for (const auto& [name, key] : keys) {
       if (control != QLatin1String(name)) continue;
@@ -124,7 +134,8 @@ class TestLoan : public QObject {
     QTest::newRow("more than owed")
         << "2500"
         << "Information: Why in the world would you want to pay Tony more than you owe him?!";
-    QTest::newRow("a fraction") << "1.5" << "quillmere: '1.5' is not a valid integer value.";
+    QTest::newRow("a fraction") << "1.5"
+                                << "quillmere: '1.5' is not a valid integer value.";
   }
   void aRefusalKeepsTheDialogUnderItsBox() {
     QFETCH(QString, typed);
