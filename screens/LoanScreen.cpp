@@ -51,6 +51,11 @@ LoanScreen::LoanScreen(const Game& game, QWidget* parent) : QDialog(parent), m_g
   SendOnClick(FindControl<QPushButton>(*this, "Button2"), this, CancelPayment{});
 }
 
+LoanScreen::~LoanScreen() {
+  // The field loses the focus as the dialog goes: that is no action of the player's.
+  m_edtPay->disconnect(this);
+}
+
 void LoanScreen::refresh() {
   // The game's own text comes back to the field without being sent again.
   const QSignalBlocker quiet(m_edtPay);

@@ -15,6 +15,7 @@ class LoanScreen : public QDialog {
 
  public:
   explicit LoanScreen(const Game& game, QWidget* parent = nullptr);
+  ~LoanScreen() override;
   // Redraws the screen from the game's state.
   void refresh();
 
