@@ -12,6 +12,7 @@ template <class... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+// Spelled out for compilers without deduction for aggregates (clang 14).
 template <class... F>
 Overloaded(F...) -> Overloaded<F...>;
 

@@ -14,6 +14,7 @@ bool ChasedByTony(const GameContext& game) { return game.state().pursuerKind == 
 
 void Pursuit::Begin() {
   const GameState& s = m_game.state();
+  ++m_encounters;
   m_runEnabled = m_fightEnabled = true;
   // Every encounter opens with a real choice: a Close or Close Game left over from the
   // last one would let the player walk away or quit before anything happened.

@@ -26,6 +26,8 @@ class Pursuit {
   // A close through the window system: the screen always closes, with the cheating penalty.
   Task<> CloseWindow();
 
+  // How many encounters have begun: a new one is a new showing of the screen.
+  int encounters() const { return m_encounters; }
   const std::vector<std::string>& log() const { return m_log; }
   PursuitPicture picture() const { return m_picture; }
   bool payVisible() const { return m_payVisible; }
@@ -46,6 +48,7 @@ class Pursuit {
   void Die();
 
   GameContext& m_game;
+  int m_encounters = 0;
   std::vector<std::string> m_log;
   PursuitPicture m_picture = PursuitPicture::None;
   bool m_payVisible = true;
