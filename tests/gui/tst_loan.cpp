@@ -82,7 +82,7 @@ class TestLoan : public QObject {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("action");
     QTest::newRow("typing") << "7"
-                            << "SetPayment 20007";  // after the proposal
+                            << "SetPayment '20007";  // after the proposal
     QTest::newRow("the up arrow") << "Up"
                                   << "StepPayment 1";
     QTest::newRow("the down arrow") << "Down"
