@@ -7,25 +7,27 @@
 namespace quillmere {
 namespace {
 
-// Travels, fights its way out of every pursuit and answers Yes to every question.
-class BenchPlayer final : public Player {
- public:
-  bool MessageDialog(const std::string&, DialogKind, DialogButtons) override { return true; }
-  void ConversionError(const std::string&) override {}
-  void ShowPursuit() override {
-    Pursuit& p = game->busted();
-    if (p.payVisible() && p.payEnabled()) {
-      p.btn1Click();
+// Answers Yes to every question and pays or runs its way out of every pursuit, closing
+// the window when it cannot leave otherwise.
+void Settle(Game& game) {
+  for (int step = 0; step < 20; ++step) {
+    if (game.question()) {
+      game.Act(Answer{true});
+    } else if (game.front() == Front::Pursuit) {
+      const Pursuit& p = game.pursuit();
+      if (p.payVisible() && p.payEnabled())
+        game.Act(PayOff{});
+      else if (p.runEnabled())
+        game.Act(Run{});
+      else if (p.closeVisible())
+        game.Act(ClosePursuit{});
+      else
+        game.Act(ClosePursuitWindow{});
     } else {
-      p.btn2Click();
+      return;
     }
-    if (p.closeVisible()) p.btnCloseClick();
-    p.FormCloseQuery();
   }
-  void ShowEndScreen() override {}
-  void Terminate() override {}
-  Game* game = nullptr;
-};
+}
 
 // One game from the start to the end screen: one-period trips round the five city places,
 // three a day for thirty days, then the click that ends it.
@@ -34,16 +36,16 @@ void BM_WholeGame(benchmark::State& state) {
   std::int64_t trips = 0;
   for (auto _ : state) {
     FixedClock clock(ms);
-    BenchPlayer player;
-    Game game(clock, player);
-    player.game = &game;
-    game.NewGame();
+    Game game(clock);
+    game.Act(StartGame{});
+    Settle(game);
     for (std::uint32_t trip = 0; !game.finished() && trip < 200; ++trip) {
       clock.set(ms = (ms * 7919 + trip) % 86400000);
       // Wear takes the Civic's last dollar after 68 trips and a worthless car may not drive
       // in the city; kept on the road, it lasts all ninety one-period trips to the end.
       if (game.state().carValue == 0) game.state().carValue = 7000;
-      game.Travel(static_cast<Place>(trip % 5));
+      game.Act(Travel{static_cast<Place>(trip % 5)});
+      Settle(game);
       ++trips;
     }
     benchmark::DoNotOptimize(game.result().bidCode.data());

@@ -3,6 +3,8 @@
 // suspending the connection when the answer is not ready yet.
 #include "board/http.h"
 
+#include <atomic>
+
 #include <microhttpd.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
@@ -41,7 +43,19 @@ struct HttpServer::Exchange {
   std::mutex lock;
   std::optional<Response> response;
   bool suspended = false;
+  qsizetype bodyCap = kMaxBodyBytes;
+  // What this exchange holds of the bodies larger than a form, which all connections share a
+  // budget for, so many large sends at once cannot take the board's memory.
+  qsizetype largeHeld = 0;
+  ~Exchange();
 };
+
+namespace {
+constexpr qsizetype kLargeBodiesBudget = 64 * 1024 * 1024;
+std::atomic<qsizetype> g_largeBodies{0};
+}  // namespace
+
+HttpServer::Exchange::~Exchange() { g_largeBodies -= largeHeld; }
 
 namespace {
 
@@ -141,13 +155,18 @@ MHD_Result Access(void* cls, MHD_Connection* connection, const char* url, const 
     }
     const char* length =
         MHD_lookup_connection_value(connection, MHD_HEADER_KIND, MHD_HTTP_HEADER_CONTENT_LENGTH);
-    if (length && std::strtoull(length, nullptr, 10) > kMaxBodyBytes) {
+    const QByteArray target = QByteArray::fromPercentEncoding(url);
+    const qsizetype cap =
+        target == kRecordsPath || target == kBidPath ? kMaxRecordBodyBytes : kMaxBodyBytes;
+    if (length && std::strtoull(length, nullptr, 10) > std::uint64_t(cap)) {
       Response refusal = server->errorPage()(
-          413, QStringLiteral("What you sent is larger than this board accepts (64 KB)."));
+          413, QStringLiteral("What you sent is larger than this board accepts (%1 KB).")
+                   .arg(cap / 1024));
       refusal.close = true;
       return Queue(connection, std::move(refusal));
     }
     auto exchange = std::make_shared<HttpServer::Exchange>();
+    exchange->bodyCap = cap;
     exchange->server = server;
     exchange->connection = connection;
     *context = new Holder(std::move(exchange));
@@ -157,7 +176,15 @@ MHD_Result Access(void* cls, MHD_Connection* connection, const char* url, const 
   if (*uploadSize) {
     // A body sent in chunks has no length to refuse up front: past the cap, the connection
     // is closed.
-    if (exchange.request.body.size() + qsizetype(*uploadSize) > kMaxBodyBytes) return MHD_NO;
+    if (exchange.request.body.size() + qsizetype(*uploadSize) > exchange.bodyCap) return MHD_NO;
+    if (exchange.bodyCap > kMaxBodyBytes) {
+      const auto bytes = qsizetype(*uploadSize);
+      if (g_largeBodies.fetch_add(bytes) + bytes > kLargeBodiesBudget) {
+        g_largeBodies -= bytes;
+        return MHD_NO;
+      }
+      exchange.largeHeld += bytes;
+    }
     exchange.request.body.append(upload, qsizetype(*uploadSize));
     *uploadSize = 0;
     return MHD_YES;

@@ -16,6 +16,11 @@ namespace quillmere::board {
 
 inline constexpr int kMaxHeadBytes = 8 * 1024;
 inline constexpr int kMaxBodyBytes = 64 * 1024;
+// A game's record is sent whole to its own address, or pasted beside a bid, and may be larger
+// than a form.
+inline constexpr char kRecordsPath[] = "/quillmere/records";
+inline constexpr char kBidPath[] = "/quillmere/bid";
+inline constexpr int kMaxRecordBodyBytes = 1024 * 1024;
 
 struct Request {
   QByteArray method;

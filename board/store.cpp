@@ -55,7 +55,20 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "DROP TABLE throttle",
         "CREATE INDEX accounts_name ON accounts(name)",
     },
+    // Bids the board can prove: the games' records by their bid code, whether a bid was
+    // proven, and each round's rule for the bids it cannot prove (with a seeded round's seed,
+    // as text, since it may pass a signed 64-bit number).
+    {
+        "CREATE TABLE records (code TEXT PRIMARY KEY, record TEXT NOT NULL, "
+        "uploaded_at BIGINT NOT NULL)",
+        "CREATE INDEX records_age ON records(uploaded_at)",
+        "ALTER TABLE bids ADD COLUMN verified BOOLEAN NOT NULL DEFAULT FALSE",
+        "ALTER TABLE rounds ADD COLUMN rule TEXT NOT NULL DEFAULT 'open'",
+        "ALTER TABLE rounds ADD COLUMN seed TEXT",
+    },
 };
+
+constexpr qint64 kRecordKeptMs = 30LL * 24 * 3600 * 1000;
 
 // The open round's count of bidders, after bids left it.
 const char* kRecount =
@@ -127,7 +140,16 @@ Store::Store(const QString& url) {
     exec("SET statement_timeout = '10s'");
   } else {
     // WAL lets reads go on while a write waits; FULL makes every answered commit durable.
-    QSqlQuery(db).exec("PRAGMA journal_mode = WAL");
+    // The answer is the mode the file is in: a file system that cannot share memory between
+    // processes keeps the old journal, which works but makes reads wait for every write.
+    QSqlQuery wal(db);
+    const QString mode = wal.exec("PRAGMA journal_mode = WAL") && wal.next()
+                             ? wal.value(0).toString().toLower()
+                             : wal.lastError().text();
+    wal.finish();
+    if (mode != "wal")
+      qWarning("quillmere-board: %s is not in WAL mode (%s): reads wait for every write",
+               qPrintable(target), qPrintable(mode));
     exec("PRAGMA synchronous = FULL");
     exec("PRAGMA foreign_keys = ON");
   }
@@ -136,8 +158,20 @@ Store::Store(const QString& url) {
 Store::~Store() {
   qDeleteAll(m_queries);
   m_queries.clear();
-  QSqlDatabase::database(m_connection, false).close();
+  // The driver closes its connection as it goes, from whichever thread ends the store.
   QSqlDatabase::removeDatabase(m_connection);
+}
+
+StorePool::StorePool(QString url) : m_url(std::move(url)) {}
+
+StorePool::~StorePool() = default;
+
+Store& StorePool::local() {
+  const std::thread::id thread = std::this_thread::get_id();
+  std::lock_guard lock(m_lock);
+  std::unique_ptr<Store>& store = m_stores[thread];
+  if (!store) store = std::make_unique<Store>(m_url);
+  return *store;
 }
 
 void Store::exec(const QString& sql) {
@@ -362,12 +396,17 @@ qint64 Store::postBids(std::vector<NewBid>& bids) {
   // Locked for writing, so another process's posts cannot count the same new bidder.
   const qint64 round = openRound(true);
   for (NewBid& bid : bids) {
+    // Judged by another round's rule: the board says so rather than store it under this one.
+    if (bid.round != 0 && bid.round != round) {
+      bid.roundChanged = true;
+      continue;
+    }
     exec("SAVEPOINT bid");
     try {
-      Rows q = run(
-          "INSERT INTO bids (round_id, account_id, code, score, posted_at) VALUES (?, ?, ?, ?, ?) "
-          "RETURNING id",
-          {round, bid.account, bid.code, bid.score, bid.postedAt});
+      Rows q =
+          run("INSERT INTO bids (round_id, account_id, code, score, posted_at, verified) "
+              "VALUES (?, ?, ?, ?, ?, ?) RETURNING id",
+              {round, bid.account, bid.code, bid.score, bid.postedAt, bid.verified});
       if (!q.next()) throw StoreError("the new bid has no number");
       bid.id = q.value(0).toLongLong();
       Rows had =
@@ -415,18 +454,25 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
 
 Standings Store::standings(int limit) {
   Standings s;
-  Rows round = run(
-      "SELECT id, opened_at, bidders FROM rounds WHERE closed_at IS NULL ORDER BY id DESC LIMIT 1");
+  Rows round =
+      run("SELECT id, opened_at, bidders, rule, seed FROM rounds WHERE closed_at IS NULL "
+          "ORDER BY id DESC LIMIT 1");
   if (!round.next()) throw StoreError("no round is open");
   s.round = round.value(0).toLongLong();
   s.openedAt = round.value(1).toLongLong();
   s.bidders = round.value(2).toLongLong();
+  s.rule = round.value(3).toString();
+  bool number = false;
+  const quint64 seed = round.value(4).toString().toULongLong(&number);
+  if (number) s.seed = seed;
   Rows q =
-      run("SELECT b.account_id, a.name, b.score FROM best b JOIN accounts a ON a.id = b.account_id "
+      run("SELECT b.account_id, a.name, b.score, d.verified FROM best b "
+          "JOIN accounts a ON a.id = b.account_id JOIN bids d ON d.id = b.bid_id "
           "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT ?",
           {s.round, limit});
   while (q.next())
-    s.top.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong()});
+    s.top.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong(),
+                     q.value(3).toBool()});
   return s;
 }
 
@@ -444,15 +490,17 @@ std::vector<ClosedRound> Store::closedRounds() {
 std::vector<OwnBid> Store::ownBids(qint64 account) {
   std::vector<OwnBid> bids;
   Rows q =
-      run("SELECT id, round_id, score, posted_at FROM bids WHERE account_id = ? ORDER BY id DESC",
+      run("SELECT id, round_id, score, posted_at, verified FROM bids WHERE account_id = ? "
+          "ORDER BY id DESC",
           {account});
   while (q.next())
     bids.push_back({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong(),
-                    q.value(3).toLongLong()});
+                    q.value(3).toLongLong(), q.value(4).toBool()});
   return bids;
 }
 
-ClosedRound Store::closeRound(qint64 now) {
+ClosedRound Store::closeRound(qint64 now, const QString& nextRule,
+                              std::optional<quint64> nextSeed) {
   Transaction transaction(*this);
   ClosedRound closed;
   closed.round = openRound(true);
@@ -470,9 +518,71 @@ ClosedRound Store::closeRound(qint64 now) {
       {now, any ? QVariant(closed.winner) : QVariant(QMetaType(QMetaType::QString)),
        any ? QVariant(closed.score) : QVariant(QMetaType(QMetaType::LongLong)), closed.bidders,
        closed.round});
-  run("INSERT INTO rounds (opened_at, bidders) VALUES (?, 0)", {now});
+  run("INSERT INTO rounds (opened_at, bidders, rule, seed) VALUES (?, 0, ?, ?)",
+      {now, nextRule,
+       nextSeed ? QVariant(QString::number(*nextSeed)) : QVariant(QMetaType(QMetaType::QString))});
   transaction.commit();
   return closed;
+}
+
+OpenRound Store::openRoundRule() {
+  Rows q = run("SELECT id, rule, seed FROM rounds WHERE closed_at IS NULL");
+  if (!q.next()) throw StoreError("no round is open");
+  OpenRound round{q.value(0).toLongLong(), q.value(1).toString(), std::nullopt};
+  bool number = false;
+  const quint64 seed = q.value(2).toString().toULongLong(&number);
+  if (number) round.seed = seed;
+  return round;
+}
+
+bool Store::setRule(const QString& rule, std::optional<quint64> seed) {
+  Transaction transaction(*this);
+  const qint64 round = openRound(true);
+  Rows bids = run("SELECT 1 FROM bids WHERE round_id = ? LIMIT 1", {round});
+  if (bids.next()) return false;
+  run("UPDATE rounds SET rule = ?, seed = ? WHERE id = ?",
+      {rule, seed ? QVariant(QString::number(*seed)) : QVariant(QMetaType(QMetaType::QString)),
+       round});
+  transaction.commit();
+  return true;
+}
+
+std::vector<ListedBid> Store::listBids(const QString& name, qint64 round) {
+  std::vector<ListedBid> bids;
+  static const char* const kList[] = {
+      "SELECT b.id, b.round_id, a.name, b.score, b.posted_at, b.verified FROM bids b "
+      "JOIN accounts a ON a.id = b.account_id ORDER BY b.id DESC",
+      "SELECT b.id, b.round_id, a.name, b.score, b.posted_at, b.verified FROM bids b "
+      "JOIN accounts a ON a.id = b.account_id WHERE a.name = ? ORDER BY b.id DESC",
+      "SELECT b.id, b.round_id, a.name, b.score, b.posted_at, b.verified FROM bids b "
+      "JOIN accounts a ON a.id = b.account_id WHERE b.round_id = ? ORDER BY b.id DESC",
+      "SELECT b.id, b.round_id, a.name, b.score, b.posted_at, b.verified FROM bids b "
+      "JOIN accounts a ON a.id = b.account_id WHERE a.name = ? AND b.round_id = ? "
+      "ORDER BY b.id DESC"};
+  QVariantList values;
+  if (!name.isEmpty()) values << name;
+  if (round != 0) values << round;
+  Rows q = run(kList[(name.isEmpty() ? 0 : 1) + (round != 0 ? 2 : 0)], values);
+  while (q.next())
+    bids.push_back({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toString(),
+                    q.value(3).toLongLong(), q.value(4).toLongLong(), q.value(5).toBool()});
+  return bids;
+}
+
+void Store::putRecord(const QString& code, const QByteArray& record, qint64 now) {
+  Transaction transaction(*this);
+  run("DELETE FROM records WHERE uploaded_at < ? AND code NOT IN (SELECT code FROM bids)",
+      {now - kRecordKeptMs});
+  run("INSERT INTO records (code, record, uploaded_at) VALUES (?, ?, ?) "
+      "ON CONFLICT (code) DO NOTHING",
+      {code, QString::fromLatin1(record), now});
+  transaction.commit();
+}
+
+std::optional<QByteArray> Store::recordFor(const QString& code) {
+  Rows q = run("SELECT record FROM records WHERE code = ?", {code});
+  if (!q.next()) return std::nullopt;
+  return q.value(0).toString().toLatin1();
 }
 
 void Store::refreshBest(qint64 round, qint64 account) {

@@ -7,8 +7,12 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 class QSqlQuery;
@@ -36,21 +40,45 @@ struct NewBid {
   QString code;
   qint64 score = 0;
   qint64 postedAt = 0;
-  bool stored = false;  // set by postBids: false when the code was already posted
-  qint64 id = 0;        // set by postBids when stored
+  bool verified = false;      // its game's record played again to this code
+  qint64 round = 0;           // the round whose rule it was judged by
+  bool stored = false;        // set by postBids: false when the code was already posted
+  bool roundChanged = false;  // set by postBids: the round closed before the bid was stored
+  qint64 id = 0;              // set by postBids when stored
+};
+
+// The open round and its rule for bids the board cannot prove ("open", "verified" or
+// "seeded"), with the seed of a seeded round.
+struct OpenRound {
+  qint64 id = 0;
+  QString rule = QStringLiteral("open");
+  std::optional<quint64> seed;
+};
+
+// A bid as the operator lists it.
+struct ListedBid {
+  qint64 id = 0;
+  qint64 round = 0;
+  QString name;
+  qint64 score = 0;
+  qint64 postedAt = 0;
+  bool verified = false;
 };
 
 struct StandingRow {
   qint64 account = 0;
   QString name;
   qint64 score = 0;
+  bool verified = false;
 };
 
 struct Standings {
   qint64 round = 0;
   qint64 openedAt = 0;
   qint64 bidders = 0;
-  std::vector<StandingRow> top;  // best bid first; ties go to the earlier bid
+  QString rule = QStringLiteral("open");  // the round's rule for bids it cannot prove
+  std::optional<quint64> seed;            // a seeded round's
+  std::vector<StandingRow> top;           // best bid first; ties go to the earlier bid
 };
 
 struct ClosedRound {
@@ -66,6 +94,7 @@ struct OwnBid {
   qint64 round = 0;
   qint64 score = 0;
   qint64 postedAt = 0;
+  bool verified = false;
 };
 
 // The rows a statement gave, read like a query.
@@ -141,8 +170,22 @@ class Store {
   std::vector<ClosedRound> closedRounds();
   std::vector<OwnBid> ownBids(qint64 account);
 
-  ClosedRound closeRound(qint64 now);
+  // Closes the open round and opens the next under a rule (and, for "seeded", a seed).
+  ClosedRound closeRound(qint64 now, const QString& nextRule = QStringLiteral("open"),
+                         std::optional<quint64> nextSeed = std::nullopt);
   bool removeBid(qint64 bid);
+
+  OpenRound openRoundRule();
+  // Changes the open round's rule; false when it has bids already, whose standing it would
+  // change.
+  bool setRule(const QString& rule, std::optional<quint64> seed);
+  // Bids for the operator, newest first: of one account's name, of one round, or all.
+  std::vector<ListedBid> listBids(const QString& name, qint64 round);
+
+  // Games' records, kept by the bid code their replay ends with until a bid claims them; one
+  // nobody claims goes after 30 days. The first record of a code is the one kept.
+  void putRecord(const QString& code, const QByteArray& record, qint64 now);
+  std::optional<QByteArray> recordFor(const QString& code);
 
  private:
   class Transaction;
@@ -155,6 +198,20 @@ class Store {
   QString m_connection;
   bool m_postgres = false;
   QHash<const char*, QSqlQuery*> m_queries;
+};
+
+// A board's connections to its database: one for each thread that asks, opened on first use
+// and closed with the pool. The threads that ask must outlive it.
+class StorePool {
+ public:
+  explicit StorePool(QString url);
+  ~StorePool();
+  Store& local();  // the calling thread's
+
+ private:
+  QString m_url;
+  std::mutex m_lock;
+  std::map<std::thread::id, std::unique_ptr<Store>> m_stores;
 };
 
 }  // namespace quillmere::board

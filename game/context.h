@@ -1,9 +1,14 @@
 // What the game's reused dialogs (the pursuit, the dealers, the loan dialog) may reach of the
-// game: its state, its random generator, the player, and the end of the game. Game is one;
-// each dialog holds only this, so no dialog depends on Game.
+// game: its state, its random generator, the screen in front, the message box it waits on,
+// and the end of the game. Game is one; each dialog holds only this, so no dialog depends on
+// Game.
 #pragma once
 
-#include "game/player.h"
+#include <coroutine>
+#include <optional>
+#include <utility>
+
+#include "game/question.h"
 #include "game/random.h"
 #include "game/state.h"
 
@@ -11,35 +16,70 @@ namespace quillmere {
 
 class GameContext {
  public:
-  GameContext(Clock& clock, Player& player) : m_random(clock), m_player(player) {}
+  explicit GameContext(Clock& clock) : m_random(clock) {}
   GameContext(const GameContext&) = delete;
   GameContext& operator=(const GameContext&) = delete;
 
   GameState& state() { return m_state; }
   const GameState& state() const { return m_state; }
   Random& random() { return m_random; }
-  Player& player() { return m_player; }
+
+  Front front() const { return m_front; }
+  // The message box the game waits on, if any: until it is answered, the game takes no
+  // other action.
+  const std::optional<Question>& question() const { return m_question; }
 
   // True once the game is over (the end screen is up) or the program is ending. From then on
-  // every handler of the game and of its dialogs that would change the game does nothing.
+  // every action that would change the game does nothing.
   bool finished() const { return m_finished; }
-  // Ends the program through the player, once.
+  // The program is to end.
   void Terminate() {
-    if (m_terminated) return;
-    m_terminated = m_finished = true;
-    m_player.Terminate();
+    m_finished = true;
+    m_front = Front::Closed;
+    m_question.reset();
+  }
+
+  // Awaited by a rule: the game stops until the player answers the box; true for Yes or OK.
+  struct Asking {
+    GameContext& game;
+    Question question;
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> rule) {
+      game.m_question = std::move(question);
+      game.m_onAnswer = rule;
+    }
+    bool await_resume() const noexcept { return game.m_answer; }
+  };
+  Asking Ask(std::string text, DialogKind kind, DialogButtons buttons) {
+    return {*this, Question{std::move(text), kind, buttons, false}};
+  }
+  Asking Tell(std::string text, DialogKind kind = DialogKind::Information) {
+    return Ask(std::move(text), kind, DialogButtons::Ok);
+  }
+  Asking ConversionError(std::string text) {
+    return {*this, Question{std::move(text), DialogKind::Error, DialogButtons::Ok, true}};
   }
 
  protected:
   ~GameContext() = default;
 
+  // The player answered: the rule that asked goes on.
+  void answer(bool yes) {
+    if (!m_question) return;
+    m_question.reset();
+    m_answer = yes;
+    std::exchange(m_onAnswer, {}).resume();
+  }
+
   GameState m_state;
   Random m_random;
-  Player& m_player;
+  Front m_front = Front::Start;
   bool m_finished = false;
 
  private:
-  bool m_terminated = false;
+  std::optional<Question> m_question;
+  std::coroutine_handle<> m_onAnswer;
+  bool m_answer = false;
 };
 
 }  // namespace quillmere

@@ -17,26 +17,22 @@ Money EmptyBankIntoCash(GameState& s) {
 }  // namespace
 
 void Dealer::select(int kind) {
-  if (m_game.finished()) return;
-  if (kind == m_selected) return;
+  if (kind == m_selected || kind < 1 || kind > m_kinds) return;
   m_selected = kind;
   // Judged on the dealer's own copy of the cash, not counting a trade-in.
-  m_buyEnabled = m_cash >= lblNewPrice();
+  m_buyEnabled = m_cash >= newPrice();
 }
 
 // ---- Gun dealer ----
 
 GunDealer::GunDealer(GameContext& game)
-    : Dealer(game, [](int kind) { return GunOfKind(kind).price; }) {}
+    : Dealer(game, kGunCount, [](int kind) { return GunOfKind(kind).price; }) {}
 
-std::string GunDealer::lblNewAccuracy() const {
-  return std::string(GunOfKind(m_selected).accuracy);
-}
+std::string GunDealer::newAccuracy() const { return std::string(GunOfKind(m_selected).accuracy); }
 
-std::string GunDealer::lblOldAccuracy() const { return ToText(m_oldKind) + "/10"; }
+std::string GunDealer::oldAccuracy() const { return ToText(m_oldKind) + "/10"; }
 
-void GunDealer::FormShow() {
-  if (m_game.finished()) return;
+void GunDealer::Open() {
   GameState& s = m_game.state();
   // A held gun can always be sold; FormShow never takes that away.
   if (s.gunKind != 0) m_sellEnabled = true;
@@ -49,7 +45,7 @@ void GunDealer::FormShow() {
   if (m_cash > 1000) m_buyEnabled = true;
   // Never offer a gun that cannot be paid for. Exactly 1000 on a first visit keeps Buy
   // disabled, as before: the button is only ever switched off here.
-  if (m_cash < lblNewPrice()) m_buyEnabled = false;
+  if (m_cash < newPrice()) m_buyEnabled = false;
 }
 
 void GunDealer::sell() {
@@ -67,22 +63,20 @@ void GunDealer::sell() {
   m_sellEnabled = false;
 }
 
-void GunDealer::btnSellClick() {
-  if (m_game.finished()) return;
+void GunDealer::Sell() {
   if (!m_sellEnabled) return;
   // Buy is left as it was: a sale only adds cash, so an enabled Buy stays affordable.
   sell();
 }
 
-bool GunDealer::btnBuyClick() {
-  if (m_game.finished()) return false;
+bool GunDealer::Buy() {
   if (!m_buyEnabled) return false;
   GameState& s = m_game.state();
   // Whatever the screen shows, the cash and the trade-in must cover the price.
-  if (std::int64_t{s.cash} + (s.gunKind != 0 ? s.gunValue : 0) < lblNewPrice()) return false;
+  if (std::int64_t{s.cash} + (s.gunKind != 0 ? s.gunValue : 0) < newPrice()) return false;
   // The held gun is traded in at its value before the new one is paid for.
   sell();
-  s.cash = SubMoney(s.cash, lblNewPrice());
+  s.cash = SubMoney(s.cash, newPrice());
   m_cash = s.cash;
   const GunInfo& gun = GunOfKind(m_selected);
   s.gunKind = m_selected;
@@ -94,13 +88,12 @@ bool GunDealer::btnBuyClick() {
 // ---- Car dealer ----
 
 CarDealer::CarDealer(GameContext& game)
-    : Dealer(game, [](int kind) { return CarOfKind(kind).price; }) {}
+    : Dealer(game, kCarCount, [](int kind) { return CarOfKind(kind).price; }) {}
 
-int CarDealer::lblNewSeats() const { return CarOfKind(m_selected).seats; }
-int CarDealer::lblNewTrunk() const { return CarOfKind(m_selected).trunk; }
+int CarDealer::newSeats() const { return CarOfKind(m_selected).seats; }
+int CarDealer::newTrunk() const { return CarOfKind(m_selected).trunk; }
 
-void CarDealer::FormShow() {
-  if (m_game.finished()) return;
+void CarDealer::Open() {
   GameState& s = m_game.state();
   // Buy is not re-judged after the bank is emptied: Buy tests the funds itself.
   select(1);
@@ -111,22 +104,18 @@ void CarDealer::FormShow() {
   m_sellEnabled = s.carKind != 0;
 }
 
-bool CarDealer::btnBuyClick() {
-  if (m_game.finished()) return false;
-  if (!m_buyEnabled) return false;
-  Player& player = m_game.player();
+Task<bool> CarDealer::Buy() {
+  if (!m_buyEnabled) co_return false;
   GameState& s = m_game.state();
   // Funds are tested before ownership, so an owner short of money hears only about money.
   // The cash is the game's own, whatever the screen's copy says.
-  if (lblNewPrice() > s.cash) {
-    player.MessageDialog(QUILLMERE_TEXT("Message", "Insufficient Funds."), DialogKind::Error,
-                         DialogButtons::Ok);
-    return false;
+  if (newPrice() > s.cash) {
+    co_await m_game.Tell(QUILLMERE_TEXT("Message", "Insufficient Funds."), DialogKind::Error);
+    co_return false;
   }
   if (s.carKind != 0) {
-    player.MessageDialog(QUILLMERE_TEXT("Message", "You must sell your existing car first."),
-                         DialogKind::Information, DialogButtons::Ok);
-    return false;
+    co_await m_game.Tell(QUILLMERE_TEXT("Message", "You must sell your existing car first."));
+    co_return false;
   }
   const CarInfo& car = CarOfKind(m_selected);
   s.carValue = CarValueAfterPurchase(car.price);
@@ -137,18 +126,15 @@ bool CarDealer::btnBuyClick() {
   m_cash = s.cash;
   s.carKind = m_selected;
   s.carName = std::string(car.name);
-  return true;
+  co_return true;
 }
 
-void CarDealer::btnSellClick() {
-  if (m_game.finished()) return;
-  if (!m_sellEnabled) return;
+Task<> CarDealer::Sell() {
+  if (!m_sellEnabled) co_return;
   GameState& s = m_game.state();
   if (s.seatsTotal != s.seatsFree || s.trunkTotal != s.trunkFree) {
-    m_game.player().MessageDialog(
-        QUILLMERE_TEXT("Message", "You must first empty your trunk and seats."),
-        DialogKind::Information, DialogButtons::Ok);
-    return;
+    co_await m_game.Tell(QUILLMERE_TEXT("Message", "You must first empty your trunk and seats."));
+    co_return;
   }
   s.cash = AddMoney(s.cash, m_oldPrice);
   s.carKind = 0;

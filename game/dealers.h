@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/money.h"
+#include "game/task.h"
 
 namespace quillmere {
 
@@ -14,24 +15,25 @@ class GameContext;  // game/context.h
 // figures of the item held, which buttons are enabled, and Leave.
 class Dealer {
  public:
-  // The selection handler of item kind: runs only when that item becomes the selected one,
-  // like an option button that was not already checked.
+  // Picks item kind: runs only when that item becomes the selected one, like an option
+  // button that was not already checked. A kind the dealer does not sell is no choice.
   void select(int kind);
-  // Leave (and a close through the window system): returns true, the screen closes.
-  bool btnCloseClick() { return true; }
 
   int selected() const { return m_selected; }
-  Money lblCash() const { return m_cash; }
-  Money lblNewPrice() const { return m_priceOf(m_selected); }
-  Money lblOldPrice() const { return m_oldPrice; }
+  // The dealer's own copy of the cash, the selected item's price and the held one's.
+  Money cash() const { return m_cash; }
+  Money newPrice() const { return m_priceOf(m_selected); }
+  Money oldPrice() const { return m_oldPrice; }
   bool buyEnabled() const { return m_buyEnabled; }
   bool sellEnabled() const { return m_sellEnabled; }
 
  protected:
-  Dealer(GameContext& game, Money (*priceOf)(int kind)) : m_game(game), m_priceOf(priceOf) {}
+  Dealer(GameContext& game, int kinds, Money (*priceOf)(int kind))
+      : m_game(game), m_kinds(kinds), m_priceOf(priceOf) {}
   ~Dealer() = default;
 
   GameContext& m_game;
+  int m_kinds;
   Money (*m_priceOf)(int kind);
   int m_selected = 1;
   Money m_cash = 0;
@@ -44,14 +46,14 @@ class GunDealer : public Dealer {
  public:
   explicit GunDealer(GameContext& game);
 
-  // Run by the main screen before each visit. Guns are kinds 1..9.
-  void FormShow();
-  // Buy: returns true when the screen closes (a purchase); false when the button is disabled.
-  bool btnBuyClick();
-  void btnSellClick();
+  // The start of each visit. Guns are kinds 1..9.
+  void Open();
+  // Buy: true when the screen closes (a purchase); false when Buy is disabled.
+  bool Buy();
+  void Sell();
 
-  std::string lblNewAccuracy() const;
-  std::string lblOldAccuracy() const;
+  std::string newAccuracy() const;
+  std::string oldAccuracy() const;
 
  private:
   // Sells the held gun, if any; the trade-in step of Buy.
@@ -64,17 +66,17 @@ class CarDealer : public Dealer {
  public:
   explicit CarDealer(GameContext& game);
 
-  // Run by the main screen before each visit. Cars are kinds 1..10.
-  void FormShow();
-  // Buy: returns true when the screen closes (a purchase); false after a refusal or when the
-  // button is disabled.
-  bool btnBuyClick();
-  void btnSellClick();
+  // The start of each visit. Cars are kinds 1..10.
+  void Open();
+  // Buy: true when the screen closes (a purchase); false after a refusal or when Buy is
+  // disabled.
+  Task<bool> Buy();
+  Task<> Sell();
 
-  int lblNewSeats() const;
-  int lblNewTrunk() const;
-  int lblOldSeats() const { return m_oldSeats; }
-  int lblOldTrunk() const { return m_oldTrunk; }
+  int newSeats() const;
+  int newTrunk() const;
+  int oldSeats() const { return m_oldSeats; }
+  int oldTrunk() const { return m_oldTrunk; }
 
  private:
   int m_oldSeats = 0;

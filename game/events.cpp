@@ -33,33 +33,32 @@ constexpr News kWeedTrucks{
     {Weed, 0, 200, false},
     QUILLMERE_TEXT("Status", "A few trucks made it over the Mexican border.")};
 
-// What a roll of kind "misc" brings: each entry covers the rolls up to and including
-// `last`; an entry with neither news nor an encounter brings nothing.
-struct Outcome {
-  std::uint32_t last;
-  const News* news;
-  void (Game::*encounter)();
-};
-
-constexpr Outcome kOutcomes[] = {
-    {0, &kCheapAcid, nullptr},    {1, &kAcidInsane, nullptr},    {3, &kCocaine, nullptr},
-    {4, nullptr, nullptr},        {6, &kHeroin, nullptr},        {7, &kSpeed, nullptr},
-    {9, &kHashish, nullptr},      {10, nullptr, nullptr},        {12, &kWeedShortage, nullptr},
-    {15, &kWeedTrucks, nullptr},  {18, nullptr, &Game::mugging}, {21, nullptr, &Game::copchase},
-    {22, nullptr, &Game::ladies}, {44, nullptr, nullptr},
-};
-
 }  // namespace
 
-void Game::streetevents(EventKind kind) {
+// What a roll of kind "misc" brings: each entry covers the rolls up to and including
+// `last`; an entry with neither news nor an encounter brings nothing.
+struct Game::Outcome {
+  std::uint32_t last;
+  const News* news;
+  Task<> (Game::*encounter)();
+};
+
+Task<> Game::streetevents(EventKind kind) {
+  static constexpr Outcome kOutcomes[] = {
+      {0, &kCheapAcid, nullptr},    {1, &kAcidInsane, nullptr},    {3, &kCocaine, nullptr},
+      {4, nullptr, nullptr},        {6, &kHeroin, nullptr},        {7, &kSpeed, nullptr},
+      {9, &kHashish, nullptr},      {10, nullptr, nullptr},        {12, &kWeedShortage, nullptr},
+      {15, &kWeedTrucks, nullptr},  {18, nullptr, &Game::mugging}, {21, nullptr, &Game::copchase},
+      {22, nullptr, &Game::ladies}, {44, nullptr, nullptr},
+  };
   m_random.ReseedFromClock();
   const std::uint32_t r = m_random.RandomBelow(45);
   m_state.statusText.clear();
   if (kind == EventKind::Misc) {
     // Coming back from Tijuana, the border is the only thing that can happen.
     if (m_state.wasInTijuana) {
-      borderreturn();
-      return;
+      co_await borderreturn();
+      co_return;
     }
     for (const Outcome& outcome : kOutcomes) {
       if (r > outcome.last) continue;
@@ -67,32 +66,30 @@ void Game::streetevents(EventKind kind) {
         ApplyPriceOverride(m_state, m_random, outcome.news->price);
         m_state.statusText = outcome.news->text;
       }
-      if (outcome.encounter) (this->*outcome.encounter)();
-      return;
+      if (outcome.encounter) co_await (this->*outcome.encounter)();
+      co_return;
     }
   } else {
     const std::uint32_t t = m_random.RandomBelow(6);
     m_state.wasInTijuana = true;
-    if (t == 0) familyoffer();
+    if (t == 0) co_await familyoffer();
   }
 }
 
-void Game::mugging() {
-  if (m_state.gunKind != 0) return;
+Task<> Game::mugging() {
+  if (m_state.gunKind != 0) co_return;
   m_random.ReseedFromClock();
   if (m_state.cash >= 3) {
     m_state.cash = ScaleTruncate(m_state.cash, Factor::Mugging);
-    m_player.MessageDialog(QUILLMERE_TEXT("Message", "You were mugged at a stoplight."),
-                           DialogKind::Information, DialogButtons::Ok);
-    return;
+    co_await Tell(QUILLMERE_TEXT("Message", "You were mugged at a stoplight."));
+    co_return;
   }
   // With next to no cash the thief goes for the first lot, and never for what rides in the
   // seats (the ladies).
   auto& lots = m_state.possession;
   if (lots.empty() || lots.front().empty() || GoodAt(lots.front().good).inSeats) {
-    m_player.MessageDialog(QUILLMERE_TEXT("Message", "You were mugged- nothing was taken."),
-                           DialogKind::Information, DialogButtons::Ok);
-    return;
+    co_await Tell(QUILLMERE_TEXT("Message", "You were mugged- nothing was taken."));
+    co_return;
   }
   Lot& lot = lots.front();
   const std::int32_t held = lot.count;
@@ -105,63 +102,57 @@ void Game::mugging() {
     space -= 1;
   }
   lot.count = keep;
-  m_player.MessageDialog(
-      QUILLMERE_TEXT("Message", "Some drugs were stolen from you in the streets."),
-      DialogKind::Information, DialogButtons::Ok);
+  co_await Tell(QUILLMERE_TEXT("Message", "Some drugs were stolen from you in the streets."));
 }
 
-void Game::copchase() {
+Task<> Game::copchase() {
   // The cops leave alone a player who still holds exactly the starting cash.
-  if (m_state.cash != kStartingCash) pursue(Pursuer::Cops);
+  if (m_state.cash != kStartingCash) co_await pursue(Pursuer::Cops);
 }
 
-void Game::ladies() {
+Task<> Game::ladies() {
   if (m_state.seatsFree < 2) {
     m_state.statusText = QUILLMERE_TEXT("Status", "You need more seats man!");
-    return;
+    co_return;
   }
   const int row = freeLotRow();
   m_state.possession[static_cast<std::size_t>(row)] = Lot{Whore, 0, 2};
-  m_player.MessageDialog(
+  m_state.seatsFree -= 2;
+  co_await Tell(
       QUILLMERE_TEXT("Message",
                      "Two ladies who appreciate a hard-working drug dealer decide to come hang "
-                     "out with you for a while."),
-      DialogKind::Information, DialogButtons::Ok);
-  m_state.seatsFree -= 2;
+                     "out with you for a while."));
 }
 
-void Game::familyoffer() {
+Task<> Game::familyoffer() {
   // The family of four needs the whole back seat.
-  if (m_state.seatsFree != 4) return;
-  if (!m_player.MessageDialog(
-          QUILLMERE_TEXT("Message",
-                         "A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them "
-                         "over the border!! Will you accept?"),
-          DialogKind::Information, DialogButtons::YesNo))
-    return;
+  if (m_state.seatsFree != 4) co_return;
+  const bool yes = co_await Ask(
+      QUILLMERE_TEXT("Message",
+                     "A family of 4 offers you 100,000 Pesos (10,000 dolars) to take them over "
+                     "the border!! Will you accept?"),
+      DialogKind::Information, DialogButtons::YesNo);
+  if (!yes) co_return;
   m_state.familyAboard = true;
   m_state.seatsFree -= 4;
 }
 
-void Game::borderreturn() {
+Task<> Game::borderreturn() {
   if (!m_state.familyAboard) {
     const std::uint32_t b = m_random.RandomBelow(5);
     m_state.wasInTijuana = false;
-    if (b == 3) pursue(Pursuer::BorderPatrol);
-    return;
+    if (b == 3) co_await pursue(Pursuer::BorderPatrol);
+    co_return;
   }
   if (m_random.RandomBelow(2) == 1) {
     m_state.wasInTijuana = false;
-    m_player.MessageDialog(
-        QUILLMERE_TEXT("Message", "The family you were transporting bails on you."),
-        DialogKind::Information, DialogButtons::Ok);
+    co_await Tell(QUILLMERE_TEXT("Message", "The family you were transporting bails on you."));
     m_state.familyAboard = false;
     m_state.seatsFree += 4;
-    pursue(Pursuer::BorderPatrol);
-    return;
+    co_await pursue(Pursuer::BorderPatrol);
+    co_return;
   }
-  m_player.MessageDialog(QUILLMERE_TEXT("Message", "The family thanks you with prompt payment."),
-                         DialogKind::Information, DialogButtons::Ok);
+  co_await Tell(QUILLMERE_TEXT("Message", "The family thanks you with prompt payment."));
   m_state.familyAboard = false;
   m_state.wasInTijuana = false;
   // What the cash cannot hold of the payment goes to the bank.
@@ -172,10 +163,10 @@ void Game::borderreturn() {
   m_state.seatsFree += 4;
 }
 
-void Game::tonychase() {
-  if (m_state.day < 5 || m_state.debt <= 0) return;
+Task<> Game::tonychase() {
+  if (m_state.day < 5 || m_state.debt <= 0) co_return;
   m_random.ReseedFromClock();
-  if (m_random.RandomBelow(6) == 3) pursue(Pursuer::Tony);
+  if (m_random.RandomBelow(6) == 3) co_await pursue(Pursuer::Tony);
 }
 
 }  // namespace quillmere

@@ -1,99 +1,98 @@
 // The engine's front door: one game, its state, its random generator and every rule.
-// A screen calls the entry point named like its control's event and then redraws from
-// state(); anything the player must answer in the middle of a rule goes through Player.
+// Every move of the player reaches it as an Action through Act; where a rule needs the
+// player, the game stops and says what it waits for (question(), front()), and the answer
+// comes as an action too. A screen sends actions and redraws from state().
 #pragma once
 
-#include <functional>
+#include <vector>
 
+#include "game/action.h"
 #include "game/context.h"
 #include "game/dealers.h"
-#include "game/endscreen.h"
 #include "game/loan.h"
 #include "game/pursuit.h"
+#include "game/result.h"
+#include "game/task.h"
 
 namespace quillmere {
 
-// The two kinds of street-event roll: after a trip to Tijuana, and after any other.
-enum class EventKind { Misc, Tj };
-
 class Game : public GameContext {
  public:
-  Game(Clock& clock, Player& player);
+  explicit Game(Clock& clock);
 
-  // ---- Entry points: what the screens call, each named like its control's event. ----
+  // Takes one action of the player. An action that is not for the screen in front, or any
+  // but an Answer while a message box is up, does nothing.
+  void Act(const Action& action);
+  // Whether Act would take this action now.
+  bool Accepts(const Action& action) const;
 
-  // What "Continue" on the start screen does once the screens exist: day 1, the Honda
-  // Civic, no gun, startgame and the first street-event roll. progress hears 80, 96 and
-  // 100 as those steps are done.
-  void NewGame(const std::function<void(int percent)>& progress = {});
-
-  // Trading. Rows are grid rows: 0 is the header, -1 a point outside every cell.
-  void drug1MouseUp(int row);
-  void btnBuyClick();
-  void drug2MouseUp(int row);
-  void btnSellClick();
-  // The buy and sell boxes: the text the player put there, kept as it is, and an arrow that
-  // steps the number the box reads.
-  void edtBuyChange(std::string text);
-  void edtBuyStep(int delta);
-  void edtSellChange(std::string text);
-  void edtSellStep(int delta);
-
-  // Bank, Tony and the hospital. btntonysomeClick prepares the loan dialog, which the
-  // screen then shows modally.
-  void SpeedButton1Click();  // withdraw
-  void SpeedButton3Click();  // deposit
-  void btnTonyallClick();
-  void btntonysomeClick();
-  void btnHospitalClick();
-
-  // Travel: the eight travel buttons.
-  void Travel(Place place);
-
-  // The menu's Exit and the main screen's close: the program ends.
-  void Exit1Click();
-
-  // The reused screens' own state and handlers.
-  Pursuit& busted() { return m_busted; }
-  GunDealer& guns() { return m_guns; }
-  CarDealer& cars() { return m_cars; }
-  LoanDialog& loan() { return m_loan; }
+  // The reused screens' own state.
+  const Pursuit& pursuit() const { return m_pursuit; }
+  const GunDealer& gunDealer() const { return m_gunDealer; }
+  const CarDealer& carDealer() const { return m_carDealer; }
+  const LoanDialog& loan() const { return m_loan; }
   const GameResult& result() const { return m_result; }
 
-  // ---- The rules' own steps. The entry points above run them; they are public so that a
-  // test can run one step alone. No screen calls them. ----
+ private:
+  // The two kinds of street-event roll: after a trip to Tijuana, and after any other.
+  enum class EventKind { Misc, Tj };
+  struct Outcome;
+  friend struct Rules;  // the action table
 
-  // New game and market.
+  // One rule per action.
+  Task<> newGame();
+  Task<> pickGood(int row);
+  Task<> buy();
+  Task<> pickLot(int row);
+  Task<> sell();
+  Task<> payTonyAll();
+  Task<> payTonySome();
+  Task<> seeDoctor();
+  Task<> travel(Place place);
+  Task<> visitGunDealer();
+  Task<> visitCarDealer();
+  Task<> buyFromDealer();
+  Task<> confirmPayment();
+  Task<> closePursuitWindow();
+
+  // The rules' own steps.
   void startgame();
   void randomdrugs();
   void getinfo(int good, Money price);
-
-  // The day cycle.
   void NewDay(int periods);
   void dailygrind();
   void EndGame();
-
-  // Street events: the roll after every trip and the encounters it starts.
-  void streetevents(EventKind kind);
-  void mugging();
-  void copchase();
-  void ladies();
-  void familyoffer();
-  void borderreturn();
-  void tonychase();
-
+  Task<> streetevents(EventKind kind);
+  Task<> mugging();
+  Task<> copchase();
+  Task<> ladies();
+  Task<> familyoffer();
+  Task<> borderreturn();
+  Task<> tonychase();
   // The first possession row that is free for a new lot, added at the bottom when none is.
   int freeLotRow();
 
- private:
-  // Opens the pursuit screen for a pursuer and waits for it to close.
-  void pursue(Pursuer who);
+  // The pursuit screen comes to the front for a pursuer; the rule goes on once it closes.
+  struct Chasing {
+    Game& game;
+    bool await_ready() const noexcept { return game.finished(); }
+    void await_suspend(std::coroutine_handle<> rule) { game.m_onPursuitClosed = rule; }
+    void await_resume() const noexcept {}
+  };
+  Chasing pursue(Pursuer who);
+  // The pursuit screen closes and the rule that opened it goes on.
+  void endPursuit();
 
-  Pursuit m_busted{*this};
-  GunDealer m_guns{*this};
-  CarDealer m_cars{*this};
+  Pursuit m_pursuit{*this};
+  GunDealer m_gunDealer{*this};
+  CarDealer m_carDealer{*this};
   LoanDialog m_loan{*this};
   GameResult m_result;
+
+  // The rules that stopped for the player, kept until they end.
+  std::vector<Task<>> m_waiting;
+  std::coroutine_handle<> m_onPursuitClosed;
+  Front m_frontBeforePursuit = Front::Main;
 };
 
 }  // namespace quillmere

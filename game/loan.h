@@ -4,10 +4,15 @@
 #include <string>
 
 #include "game/money.h"
+#include "game/task.h"
 
 namespace quillmere {
 
 class GameContext;  // game/context.h
+struct GameState;
+
+// Pays Tony an amount from the cash.
+void PayTony(GameState& s, Money amount);
 
 class LoanDialog {
  public:
@@ -22,12 +27,10 @@ class LoanDialog {
   // The field's arrows: step the amount by delta within the range.
   void step(int delta);
   // Leaving the field clamps a number into the range.
-  void edtPayExit();
+  void leaveField();
 
-  // OK: returns true when the dialog closes.
-  bool Button1Click();
-  // Cancel: the dialog closes, nothing is paid.
-  bool Button2Click() { return true; }
+  // OK: true when the payment is made and the dialog closes.
+  Task<bool> Confirm();
 
   Money max() const { return m_max; }
 

@@ -12,10 +12,9 @@ bool ChasedByTony(const GameContext& game) { return game.state().pursuerKind == 
 
 }  // namespace
 
-void Pursuit::FormShow() {
-  if (m_game.finished()) return;
+void Pursuit::Begin() {
   const GameState& s = m_game.state();
-  m_closeAllowed = false;
+  ++m_encounters;
   m_runEnabled = m_fightEnabled = true;
   // Every encounter opens with a real choice: a Close or Close Game left over from the
   // last one would let the player walk away or quit before anything happened.
@@ -35,8 +34,7 @@ void Pursuit::FormShow() {
   }
 }
 
-void Pursuit::btn1Click() {
-  if (m_game.finished()) return;
+void Pursuit::Pay() {
   if (!m_payVisible || !m_payEnabled) return;
   GameState& s = m_game.state();
   // One sum, so that cash and bank together past the limit still leave the right change;
@@ -50,8 +48,7 @@ void Pursuit::btn1Click() {
   Survive();
 }
 
-void Pursuit::btn2Click() {
-  if (m_game.finished()) return;
+void Pursuit::Run() {
   if (!m_runEnabled) return;
   GameState& s = m_game.state();
   Random& random = m_game.random();
@@ -83,8 +80,7 @@ void Pursuit::btn2Click() {
   Survive();
 }
 
-void Pursuit::btn3Click() {
-  if (m_game.finished()) return;
+void Pursuit::Fight() {
   if (!m_fightEnabled) return;
   const GameState& s = m_game.state();
   Random& random = m_game.random();
@@ -105,18 +101,8 @@ void Pursuit::btn3Click() {
     won ? CopWin() : CopLose();
 }
 
-bool Pursuit::btnCloseClick() {
-  m_closeAllowed = true;
-  m_closeVisible = false;
-  return true;
-}
-
-void Pursuit::btnQuitClick() { m_game.Terminate(); }
-
-void Pursuit::FormCloseQuery() {
-  if (m_closeAllowed || m_game.finished()) return;
-  m_game.player().MessageDialog(QUILLMERE_TEXT("Message", "Cheaters never prosper."),
-                                DialogKind::Information, DialogButtons::Ok);
+Task<> Pursuit::CloseWindow() {
+  co_await m_game.Tell(QUILLMERE_TEXT("Message", "Cheaters never prosper."));
   GameState& s = m_game.state();
   s.cash = 0;
   s.health = 50;

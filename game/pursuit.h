@@ -1,10 +1,12 @@
 // The pursuit encounter: the cops, the border patrol or Tony, answered by paying, running
-// or fighting. One object serves every pursuit of the game, so what FormShow does not
-// reset carries over to the next encounter.
+// or fighting. One object serves every pursuit of the game, so what Begin does not reset
+// carries over to the next encounter.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "game/task.h"
 
 namespace quillmere {
 
@@ -16,19 +18,16 @@ class Pursuit {
  public:
   explicit Pursuit(GameContext& game) : m_game(game) {}
 
-  void FormShow();
-  void btn1Click();  // Pay
-  void btn2Click();  // Run
-  void btn3Click();  // Fight
-  // Close: returns true, the screen closes.
-  bool btnCloseClick();
-  // Close Game: ends the program.
-  void btnQuitClick();
-  // A request to close the window (the Close button's own, or the window system's):
-  // always lets it close, with the cheating penalty unless Close was pressed.
-  void FormCloseQuery();
+  // A new encounter with the pursuer the game has set.
+  void Begin();
+  void Pay();
+  void Run();
+  void Fight();
+  // A close through the window system: the screen always closes, with the cheating penalty.
+  Task<> CloseWindow();
 
-  bool closeAllowed() const { return m_closeAllowed; }
+  // How many encounters have begun: a new one is a new showing of the screen.
+  int encounters() const { return m_encounters; }
   const std::vector<std::string>& log() const { return m_log; }
   PursuitPicture picture() const { return m_picture; }
   bool payVisible() const { return m_payVisible; }
@@ -49,7 +48,7 @@ class Pursuit {
   void Die();
 
   GameContext& m_game;
-  bool m_closeAllowed = false;
+  int m_encounters = 0;
   std::vector<std::string> m_log;
   PursuitPicture m_picture = PursuitPicture::None;
   bool m_payVisible = true;

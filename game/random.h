@@ -34,6 +34,19 @@ class FixedClock final : public Clock {
   std::uint32_t m_ms;
 };
 
+// A round's clock: its i-th reading is a fixed function of the round's seed and i, so players
+// of the round who make the same moves meet the same markets, muggers and cops.
+class SeededClock final : public Clock {
+ public:
+  explicit SeededClock(std::uint64_t seed) : m_seed(seed) {}
+  std::uint32_t MillisecondsOfDay() override { return Reading(m_seed, m_next++); }
+  static std::uint32_t Reading(std::uint64_t seed, std::uint64_t i);
+
+ private:
+  std::uint64_t m_seed;
+  std::uint64_t m_next = 0;
+};
+
 class Random {
  public:
   explicit Random(Clock& clock) : m_clock(&clock) {}

@@ -29,6 +29,7 @@ std::string_view TimeOfDayText(TimeOfDay t);
 struct MarketRow {
   bool offered = false;
   Money price = 0;
+  bool operator==(const MarketRow&) const = default;
 };
 
 // One row of the possession list. A sold-out lot stays as an empty row to be reused.

@@ -8,15 +8,14 @@
 
 namespace quillmere {
 
-void Game::drug1MouseUp(int row) {
-  if (m_finished || row < 1 || row > kGoodCount) return;
+Task<> Game::pickGood(int row) {
+  if (row < 1 || row > kGoodCount) co_return;
   const int good = row - 1;
   const MarketRow& offer = m_state.market[static_cast<std::size_t>(good)];
   if (offer.offered) getinfo(good, offer.price);
 }
 
-void Game::btnBuyClick() {
-  if (m_finished) return;
+Task<> Game::buy() {
   const int good = m_state.infoGood;
   const Money price = m_state.infoPrice;
   const std::int32_t amount = ReadAmount(m_state.buyText);
@@ -35,8 +34,8 @@ void Game::btnBuyClick() {
   else if (cost > m_state.cash)
     refusal = QUILLMERE_TEXT("Message", "Insufficient Funds");
   if (refusal) {
-    m_player.MessageDialog(refusal, DialogKind::Error, DialogButtons::Ok);
-    return;
+    co_await Tell(refusal, DialogKind::Error);
+    co_return;
   }
 
   m_state.cash = Saturate(m_state.cash - cost);
@@ -48,37 +47,24 @@ void Game::btnBuyClick() {
   if (m_state.possession.size() != rowsBefore) m_state.sellText = ToText(0);
 }
 
-void Game::edtBuyChange(std::string text) {
-  if (!m_finished) m_state.buyText = std::move(text);
-}
-void Game::edtBuyStep(int delta) {
-  if (!m_finished) m_state.buyText = StepAmount(m_state.buyText, delta);
-}
-void Game::edtSellChange(std::string text) {
-  if (!m_finished) m_state.sellText = std::move(text);
-}
-void Game::edtSellStep(int delta) {
-  if (!m_finished) m_state.sellText = StepAmount(m_state.sellText, delta);
-}
-
-void Game::drug2MouseUp(int row) {
-  if (m_finished || row < 1 || std::size_t(row) > m_state.possession.size()) return;
+Task<> Game::pickLot(int row) {
+  if (row < 1 || std::size_t(row) > m_state.possession.size()) co_return;
   const Lot& lot = m_state.possession[std::size_t(row - 1)];
-  if (lot.empty()) return;
+  if (lot.empty()) co_return;
   m_state.sellSelection = SellSelection{lot.good, lot.price, lot.count, row - 1};
   m_state.sellText = ToText(lot.count);
   m_state.sellEnabled = true;
 }
 
-void Game::btnSellClick() {
-  if (m_finished || !m_state.sellEnabled || !m_state.sellSelection) return;
+Task<> Game::sell() {
+  if (!m_state.sellEnabled || !m_state.sellSelection) co_return;
   const SellSelection picked = *m_state.sellSelection;
   const MarketRow& offer = m_state.market[static_cast<std::size_t>(picked.good)];
   if (offer.offered) {
     const std::optional<std::int32_t> amount = ParseInt32(m_state.sellText);
     if (!amount) {
-      m_player.ConversionError(m_state.sellText);
-      return;
+      co_await ConversionError(m_state.sellText);
+      co_return;
     }
     // An encounter may have taken goods since the click: the lot as it is now bounds
     // the sale as well as the count the player was shown.
@@ -88,8 +74,8 @@ void Game::btnSellClick() {
     const bool sameGood = lot && lot->good == picked.good;
     const std::int32_t held = std::min(picked.count, sameGood ? lot->count : 0);
     if (*amount > held) {
-      m_player.MessageDialog(QUILLMERE_TEXT("Message", "You do not have that much inventory!"),
-                             DialogKind::Error, DialogButtons::Ok);
+      co_await Tell(QUILLMERE_TEXT("Message", "You do not have that much inventory!"),
+                    DialogKind::Error);
     } else if (*amount > 0) {
       // Only the units whose proceeds the cash can still hold are sold; the rest stay in
       // the lot. amount <= held implies the lot is still there with that good.

@@ -1,4 +1,4 @@
-// Trips between the places, the passing of time and the end of the game.
+// Trips between the places and the passing of time.
 #include <span>
 
 #include "game/game.h"
@@ -39,17 +39,16 @@ std::span<const PriceOverride> OwnPrices(Place place) {
 
 }  // namespace
 
-void Game::Travel(Place place) {
-  if (finished()) return;
+Task<> Game::travel(Place place) {
+  if (static_cast<int>(place) < 0 || static_cast<int>(place) >= kPlaceCount) co_return;
   if (m_state.day >= kLastDay) {
     EndGame();
-    return;
+    co_return;
   }
   const PlaceInfo& info = PlaceAt(place);
   if (info.needsCar && (m_state.carKind == 0 || m_state.carValue == 0)) {
-    m_player.MessageDialog(QUILLMERE_TEXT("Message", "You need a new car!"),
-                           DialogKind::Information, DialogButtons::Ok);
-    return;
+    co_await Tell(QUILLMERE_TEXT("Message", "You need a new car!"));
+    co_return;
   }
   NewDay(info.periods);
 
@@ -57,11 +56,11 @@ void Game::Travel(Place place) {
   if (!own.empty()) m_random.ReseedFromClock();
   for (const PriceOverride& rule : own) ApplyPriceOverride(m_state, m_random, rule);
 
-  streetevents(place == Place::Tijuana ? EventKind::Tj : EventKind::Misc);
+  co_await streetevents(place == Place::Tijuana ? EventKind::Tj : EventKind::Misc);
   // Close Game in a pursuit ends the program there and then.
-  if (finished()) return;
-  tonychase();
-  if (finished()) return;
+  if (finished()) co_return;
+  co_await tonychase();
+  if (finished()) co_return;
   m_state.currentPlace = place;
 }
 
@@ -88,14 +87,6 @@ void Game::dailygrind() {
   // A car or a gun is never worth less than nothing.
   if (m_state.carValue < 0) m_state.carValue = 0;
   if (m_state.gunValue < 0) m_state.gunValue = 0;
-}
-
-void Game::EndGame() {
-  m_result.shown = true;
-  m_result.score = ToText(AssetSum(m_state));
-  m_result.bidCode = EncryptString(m_result.score, m_random);
-  m_finished = true;
-  m_player.ShowEndScreen();
 }
 
 }  // namespace quillmere

@@ -1,4 +1,5 @@
-// The application object and the desktop side of the engine's Player.
+// The application object: the screens' actions to the game, and the game's front and
+// questions to the screens.
 #include "screens/App.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include "screens/GunDealerScreen.h"
 #include "screens/LoanScreen.h"
 #include "screens/MainScreen.h"
+#include "screens/MessageBox.h"
 #include "screens/Pictures.h"
 #include "screens/PursuitScreen.h"
 #include "screens/StartScreen.h"
@@ -43,20 +45,24 @@ std::string LocalSiteFolder() {
 }  // namespace
 
 App::App(Clock& clock)
-    : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }),
-      m_game(clock, *this) {
+    : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }), m_game(clock) {
   qApp->installEventFilter(this);
   if (BuiltWebsite().empty()) m_localSite = LocalSiteFolder();
 }
 
 App::~App() {
+  // A screen going away tells nobody: its field losing the focus is no action of the player.
+  QObject* const screens[] = {m_splash, m_main, m_busted, m_guns, m_cars, m_loan, m_end};
+  for (QObject* screen : screens)
+    if (screen) screen->blockSignals(true);
+  delete m_box;
   // The end screen and the reused screens live until the program ends.
   delete m_end;
-  delete m_main;
   delete m_loan;
   delete m_cars;
   delete m_guns;
   delete m_busted;
+  delete m_main;
   delete m_splash;
 }
 
@@ -67,20 +73,130 @@ GunDealerScreen* App::gunDealerScreen() const { return m_guns; }
 CarDealerScreen* App::carDealerScreen() const { return m_cars; }
 LoanScreen* App::loanScreen() const { return m_loan; }
 EndScreen* App::endScreen() const { return m_end; }
+QMessageBox* App::questionBox() const { return m_box; }
 
-StartScreen* App::createSplash() { return m_splash = new StartScreen(*this); }
-MainScreen* App::createMain() { return m_main = new MainScreen(*this); }
-PursuitScreen* App::createBusted() { return m_busted = new PursuitScreen(*this); }
-GunDealerScreen* App::createGuns() { return m_guns = new GunDealerScreen(*this); }
-CarDealerScreen* App::createCars() { return m_cars = new CarDealerScreen(*this); }
-LoanScreen* App::createLoan() { return m_loan = new LoanScreen(*this); }
+StartScreen* App::createSplash() {
+  m_splash = new StartScreen();
+  connect(m_splash, &StartScreen::acted, this, &App::act);
+  connect(m_splash, &StartScreen::pageRequested, this, &App::OpenInBrowser);
+  connect(m_splash, &StartScreen::continued, this, &App::startGame);
+  return m_splash;
+}
+
+void App::createScreens(const std::function<void(int percent)>& progress) {
+  const auto report = [&progress](int percent) {
+    if (progress) progress(percent);
+  };
+  const Game& game = m_game;
+  m_main = new MainScreen(game);
+  connect(m_main, &MainScreen::acted, this, &App::act);
+  connect(m_main, &MainScreen::pageRequested, this, &App::OpenInBrowser);
+  report(16);
+  // The modal screens stand over the main screen, which they block while they are up.
+  m_busted = new PursuitScreen(game, m_main);
+  connect(m_busted, &PursuitScreen::acted, this, &App::act);
+  report(32);
+  m_guns = new GunDealerScreen(game, m_main);
+  connect(m_guns, &GunDealerScreen::acted, this, &App::act);
+  report(48);
+  m_cars = new CarDealerScreen(game, m_main);
+  connect(m_cars, &CarDealerScreen::acted, this, &App::act);
+  report(64);
+  m_loan = new LoanScreen(game, m_main);
+  connect(m_loan, &LoanScreen::acted, this, &App::act);
+}
+
+void App::startGame() {
+  if (m_main) return;  // one game a run
+  const auto gauge = [this](int percent) {
+    if (m_splash) m_splash->setGauge(percent);
+  };
+  createScreens(gauge);
+  gauge(80);
+  act(StartGame{});
+  gauge(96);
+  gauge(100);
+}
+
+void App::act(const Action& action) {
+  if (m_terminated) return;
+  m_game.Act(action);
+  refresh();
+}
 
 void App::refresh() {
-  if (m_main) m_main->refresh();
-  if (m_busted && m_busted->isVisible()) m_busted->refresh();
-  if (m_guns && m_guns->isVisible()) m_guns->refresh();
-  if (m_cars && m_cars->isVisible()) m_cars->refresh();
-  if (m_loan && m_loan->isVisible()) m_loan->refresh();
+  // A screen may hear of its own redrawing (a field losing the focus as its screen goes):
+  // what that sends is drawn by one more round, never by a refresh inside a refresh.
+  if (m_refreshing) {
+    m_again = true;
+    return;
+  }
+  m_refreshing = true;
+  do {
+    m_again = false;
+    draw();
+  } while (m_again);
+  m_refreshing = false;
+}
+
+void App::draw() {
+  if (m_game.front() == Front::Closed) {
+    terminate();
+    return;
+  }
+  // Once the game is over the main screen is on its way out and has nothing left to show.
+  if (m_main && !m_game.finished()) m_main->refresh();
+  if (m_busted) m_busted->refresh();
+  if (m_guns) m_guns->refresh();
+  if (m_cars) m_cars->refresh();
+  if (m_loan) m_loan->refresh();
+  showFront();
+  // Whatever the rule changed before asking is on screen while the box is up.
+  if (m_game.question() && !m_box) ask(*m_game.question());
+}
+
+void App::showFront() {
+  const Front front = m_game.front();
+  // The main screen comes once the game's first day has begun, boxes and all.
+  if (front == Front::Main && m_main && !m_main->isVisible()) {
+    if (m_splash) m_splash->hide();
+    m_main->show();
+  }
+  const std::pair<QDialog*, Front> modal[] = {{m_busted, Front::Pursuit},
+                                              {m_guns, Front::GunDealer},
+                                              {m_cars, Front::CarDealer},
+                                              {m_loan, Front::Loan}};
+  // A pursuit that follows another on the same trip is a showing of its own.
+  const int encounter = m_game.pursuit().encounters();
+  const bool anotherPursuit = front == Front::Pursuit && encounter != m_shownEncounter;
+  if (front == Front::Pursuit) m_shownEncounter = encounter;
+  for (const auto& [screen, its] : modal) {
+    if (!screen) continue;
+    if ((front != its || (anotherPursuit && its == Front::Pursuit)) && screen->isVisible())
+      screen->done(QDialog::Rejected);
+  }
+  for (const auto& [screen, its] : modal)
+    if (screen && front == its && !screen->isVisible()) screen->open();
+  if (front == Front::End && !m_end) {
+    m_end = new EndScreen(m_game, webAddress(kWebsitePage));
+    connect(m_end, &EndScreen::acted, this, &App::act);
+    connect(m_end, &EndScreen::pageRequested, this, &App::OpenInBrowser);
+    m_end->show();
+    m_end->activateWindow();
+    m_end->setFocus();
+    // The main screen goes once the click that ended the game has returned.
+    if (m_main) {
+      m_main->hide();
+      m_main->deleteLater();
+    }
+  }
+}
+
+void App::ask(const Question& question) {
+  m_box = OpenQuestion(dialogParent(), question, [this](bool yes) {
+    m_box = nullptr;
+    act(Answer{yes});
+  });
 }
 
 QString App::webAddress(std::string_view path) const {
@@ -105,85 +221,10 @@ QWidget* App::dialogParent() const {
   return QApplication::activeWindow();
 }
 
-bool App::MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) {
-  if (m_terminated) return false;
-  // Whatever the rule changed before asking is on screen while the box is up.
-  refresh();
-  QMessageBox box(dialogParent());
-  box.setWindowTitle(Translated("Caption", DialogCaption(kind)));
-  box.setTextFormat(Qt::PlainText);
-  box.setText(Translated("Message", text));
-  switch (kind) {
-    case DialogKind::Information:
-      box.setIcon(QMessageBox::Information);
-      break;
-    case DialogKind::Error:
-      box.setIcon(QMessageBox::Critical);
-      break;
-    case DialogKind::Confirmation:
-      box.setIcon(QMessageBox::Question);
-      break;
-    case DialogKind::Warning:
-      box.setIcon(QMessageBox::Warning);
-      break;
-  }
-  QPushButton* yes = nullptr;
-  if (buttons == DialogButtons::YesNo) {
-    yes = box.addButton(tr("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(tr("&No"), QMessageBox::NoRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-  } else {
-    yes = box.addButton(tr("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(yes);
-    box.setEscapeButton(yes);
-  }
-  box.exec();
-  const bool answer = box.clickedButton() == yes;
-  refresh();
-  return answer;
-}
-
-void App::ConversionError(const std::string& text) {
-  if (m_terminated) return;
-  refresh();
-  QMessageBox box(dialogParent());
-  box.setWindowTitle(QStringLiteral("quillmere"));
-  box.setIcon(QMessageBox::Critical);
-  // The player's own text is shown as typed, never read as markup.
-  box.setTextFormat(Qt::PlainText);
-  box.setText(Translated("Message", kConversionError).arg(QString::fromStdString(text)));
-  QPushButton* ok = box.addButton(tr("OK"), QMessageBox::AcceptRole);
-  box.setDefaultButton(ok);
-  box.setEscapeButton(ok);
-  box.exec();
-}
-
-void App::ShowPursuit() {
-  if (m_terminated || !m_busted) return;
-  refresh();
-  m_busted->refresh();
-  m_busted->exec();
-  refresh();
-}
-
-void App::ShowEndScreen() {
-  if (m_terminated) return;
-  m_end = new EndScreen(*this);
-  m_end->show();
-  m_end->activateWindow();
-  m_end->setFocus();
-  // The main screen goes once the click that ended the game has returned.
-  if (m_main) {
-    m_main->hide();
-    m_main->deleteLater();
-  }
-}
-
-void App::Terminate() {
+void App::terminate() {
   if (m_terminated) return;
   m_terminated = true;
-  // Leaves every running event loop, the modal ones included.
+  if (m_box) m_box->hide();
   QCoreApplication::exit(0);
 }
 

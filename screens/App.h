@@ -1,6 +1,7 @@
-// The application object: it owns the game engine and every screen, reaches each screen
-// through one reference, and is the engine's Player on the desktop (message boxes, the
-// modal pursuit, the end screen, the end of the program).
+// The application object: it owns the game engine and every screen, and wires them. Each
+// screen emits the actions its controls stand for; App sends them to the game, then redraws
+// every screen and brings to the front what the game waits on: the screen of front(), and
+// the message box of question(), both window-modal, neither with an event loop of its own.
 #pragma once
 
 #include <QObject>
@@ -10,9 +11,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "game/game.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace quillmere {
@@ -25,7 +28,7 @@ class CarDealerScreen;
 class LoanScreen;
 class EndScreen;
 
-class App final : public QObject, public Player {
+class App final : public QObject {
   Q_OBJECT
 
  public:
@@ -45,14 +48,15 @@ class App final : public QObject, public Player {
   EndScreen* endScreen() const;
 
   StartScreen* createSplash();
-  MainScreen* createMain();
-  PursuitScreen* createBusted();
-  GunDealerScreen* createGuns();
-  CarDealerScreen* createCars();
-  LoanScreen* createLoan();
+  // Every screen of a game, in their order; progress hears each one's share of the gauge.
+  void createScreens(const std::function<void(int percent)>& progress = {});
 
-  // Redraws every open screen from the game's state.
+  // Sends one action of the player to the game, then shows what came of it.
+  void act(const Action& action);
+  // Redraws every screen from the game and brings to the front what the game waits on.
   void refresh();
+  // The message box the game waits on, while it is up.
+  QMessageBox* questionBox() const;
 
   // The full address of a page of the game's website (the end screen writes it for the player to
   // read), and handing it to the desktop; tests may replace how, and the clock that tells a
@@ -63,13 +67,6 @@ class App final : public QObject, public Player {
   std::function<void(const QString& url)> openUrl;
   std::function<std::chrono::steady_clock::time_point()> linkClock = std::chrono::steady_clock::now;
 
-  // Player.
-  bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override;
-  void ConversionError(const std::string& text) override;
-  void ShowPursuit() override;
-  void ShowEndScreen() override;
-  void Terminate() override;
-
   // Whether the program has been asked to end.
   bool terminated() const { return m_terminated; }
 
@@ -77,6 +74,14 @@ class App final : public QObject, public Player {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // "Continue" on the start screen: the screens, then the game's first day.
+  void startGame();
+  void draw();
+  // Shows the modal screen of the front and hides the others; the end screen replaces the
+  // main screen.
+  void showFront();
+  void ask(const Question& question);
+  void terminate();
   QWidget* dialogParent() const;
 
   Game m_game;
@@ -91,7 +96,12 @@ class App final : public QObject, public Player {
   QPointer<CarDealerScreen> m_cars;
   QPointer<LoanScreen> m_loan;
   QPointer<EndScreen> m_end;
+  QPointer<QMessageBox> m_box;
   bool m_terminated = false;
+  // The pursuit the pursuit screen shows.
+  int m_shownEncounter = 0;
+  bool m_refreshing = false;
+  bool m_again = false;
 };
 
 // The application-wide look: the game's font and its icon.

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/App.h"
+#include "game/game.h"
 #include "screens/ControlTable.h"
 #include "screens/ScreenKit.h"
 
@@ -64,8 +64,8 @@ constexpr Control kControls[] = {
 
 }  // namespace
 
-CarDealerScreen::CarDealerScreen(App& app, QWidget* parent)
-    : DealerScreen(app, tr("Car Dealer"), QSize(546, 192), parent) {
+CarDealerScreen::CarDealerScreen(const Game& game, QWidget* parent)
+    : DealerScreen(game, tr("Car Dealer"), QSize(546, 192), parent) {
   std::vector<ShelfItem> items;
   for (const CarPlace& place : kShelf) {
     const CarInfo& car = CarOfKind(place.carKind);
@@ -75,55 +75,36 @@ CarDealerScreen::CarDealerScreen(App& app, QWidget* parent)
   stockShelf(items, kRowRight);
 
   BuildControls(*this, "quillmere::DealerScreen", kControls);
-  m_lblNewPrice = findChild<QLabel*>(QStringLiteral("lblNewPrice"));
-  m_lblNewSeats = findChild<QLabel*>(QStringLiteral("lblNewSeats"));
-  m_lblNewTrunk = findChild<QLabel*>(QStringLiteral("lblNewTrunk"));
-  m_lblOldPrice = findChild<QLabel*>(QStringLiteral("lblOldPrice"));
-  m_lblOldSeats = findChild<QLabel*>(QStringLiteral("lblOldSeats"));
-  m_lblOldTrunk = findChild<QLabel*>(QStringLiteral("lblOldTrunk"));
-  m_lblCash = findChild<QLabel*>(QStringLiteral("lblCash"));
-  m_btnBuy = findChild<QPushButton*>(QStringLiteral("btnBuy"));
-  m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
-  m_btnClose = findChild<QPushButton*>(QStringLiteral("btnClose"));
+  m_lblNewPrice = FindControl<QLabel>(*this, "lblNewPrice");
+  m_lblNewSeats = FindControl<QLabel>(*this, "lblNewSeats");
+  m_lblNewTrunk = FindControl<QLabel>(*this, "lblNewTrunk");
+  m_lblOldPrice = FindControl<QLabel>(*this, "lblOldPrice");
+  m_lblOldSeats = FindControl<QLabel>(*this, "lblOldSeats");
+  m_lblOldTrunk = FindControl<QLabel>(*this, "lblOldTrunk");
+  m_lblCash = FindControl<QLabel>(*this, "lblCash");
+  m_btnBuy = FindControl<QPushButton>(*this, "btnBuy");
+  m_btnSell = FindControl<QPushButton>(*this, "btnSell");
+  m_btnClose = FindControl<QPushButton>(*this, "btnClose");
 
-  OnClick(m_btnBuy, this, &CarDealerScreen::btnBuyClick);
-  OnClick(m_btnSell, this, &CarDealerScreen::btnSellClick);
-  OnClick(m_btnClose, this, &CarDealerScreen::reject);
+  connectButtons();
   refresh();
 }
 
-CarDealer& CarDealerScreen::cars() { return m_app.game().cars(); }
-
 void CarDealerScreen::refresh() {
-  const CarDealer& c = cars();
+  const CarDealer& c = m_game.carDealer();
   if (QAbstractButton* selected = m_selectors->button(c.selected())) {
     const QSignalBlocker quiet(m_selectors);
     selected->setChecked(true);
   }
-  m_lblNewPrice->setText(QString::number(c.lblNewPrice()));
-  m_lblNewSeats->setText(QString::number(c.lblNewSeats()));
-  m_lblNewTrunk->setText(QString::number(c.lblNewTrunk()));
-  m_lblOldPrice->setText(QString::number(c.lblOldPrice()));
-  m_lblOldSeats->setText(QString::number(c.lblOldSeats()));
-  m_lblOldTrunk->setText(QString::number(c.lblOldTrunk()));
-  m_lblCash->setText(QString::number(c.lblCash()));
+  m_lblNewPrice->setText(QString::number(c.newPrice()));
+  m_lblNewSeats->setText(QString::number(c.newSeats()));
+  m_lblNewTrunk->setText(QString::number(c.newTrunk()));
+  m_lblOldPrice->setText(QString::number(c.oldPrice()));
+  m_lblOldSeats->setText(QString::number(c.oldSeats()));
+  m_lblOldTrunk->setText(QString::number(c.oldTrunk()));
+  m_lblCash->setText(QString::number(c.cash()));
   m_btnBuy->setEnabled(c.buyEnabled());
   m_btnSell->setEnabled(c.sellEnabled());
-}
-
-void CarDealerScreen::selectClick(int carKind) { cars().select(carKind); }
-
-bool CarDealerScreen::closeClick() { return cars().btnCloseClick(); }
-
-void CarDealerScreen::btnBuyClick() {
-  // A refusal's message box has come and gone by the time this returns; the screen stays.
-  if (cars().btnBuyClick()) accept();
-  redraw();
-}
-
-void CarDealerScreen::btnSellClick() {
-  cars().btnSellClick();
-  redraw();
 }
 
 }  // namespace quillmere

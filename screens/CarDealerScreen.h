@@ -8,26 +8,14 @@ class QPushButton;
 
 namespace quillmere {
 
-class CarDealer;
-
 class CarDealerScreen : public DealerScreen {
   Q_OBJECT
 
  public:
-  explicit CarDealerScreen(App& app, QWidget* parent = nullptr);
-  // Redraws the screen from the engine's dealer. The main screen runs FormShow before it
-  // shows this screen, so the screen never resets anything itself.
+  explicit CarDealerScreen(const Game& game, QWidget* parent = nullptr);
   void refresh() override;
 
- protected:
-  void selectClick(int carKind) override;
-  bool closeClick() override;
-
  private:
-  void btnBuyClick();
-  void btnSellClick();
-  CarDealer& cars();
-
   QLabel* m_lblNewPrice = nullptr;
   QLabel* m_lblNewSeats = nullptr;
   QLabel* m_lblNewTrunk = nullptr;

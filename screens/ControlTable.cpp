@@ -144,7 +144,7 @@ QWidget* MakeControl(const Control& c, const QString& caption, QWidget* parent) 
 
 void BuildControls(QWidget& window, const char* context, std::span<const Control> controls) {
   for (const Control& c : controls) {
-    QWidget* parent = *c.parent ? window.findChild<QWidget*>(QString::fromUtf8(c.parent)) : &window;
+    QWidget* parent = *c.parent ? FindControl(window, c.parent) : &window;
     const QString caption = c.kind == Kind::Picture || !*c.caption
                                 ? QString()
                                 : QCoreApplication::translate(context, c.caption);

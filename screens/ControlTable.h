@@ -56,8 +56,18 @@ struct Control {
 };
 
 // Makes a screen's controls, in the table's order, as children of window; context is the
-// translation context of the table's captions. Each control is found again by its name.
+// translation context of the table's captions. Each control is found again by its name; a
+// parent named in the table that is not made before its children stops the program.
 void BuildControls(QWidget& window, const char* context, std::span<const Control> controls);
+
+// A control of a window by its object name. A name that is not there is a fault of the
+// screen's own tables: the program stops there and then, naming it.
+template <class T = QWidget>
+T* FindControl(const QObject& window, const char* name) {
+  T* control = window.findChild<T*>(QString::fromUtf8(name));
+  if (!control) qFatal("quillmere: %s has no control %s", qPrintable(window.objectName()), name);
+  return control;
+}
 
 // Shows a picture in a label, leaving it alone when it already shows that picture.
 void ShowPicture(QLabel* control, std::string_view file);

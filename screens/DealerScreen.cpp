@@ -4,12 +4,12 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
 
-#include "screens/App.h"
 #include "screens/Pictures.h"
 #include "screens/ScreenKit.h"
 #include "screens/Translation.h"
@@ -32,9 +32,9 @@ int SelectorWidth(const QRadioButton& selector) {
 
 }  // namespace
 
-DealerScreen::DealerScreen(App& app, const QString& caption, QSize client, QWidget* parent)
+DealerScreen::DealerScreen(const Game& game, const QString& caption, QSize client, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_app(app),
+      m_game(game),
       m_selectors(new QButtonGroup(this)) {
   setWindowTitle(caption);
   setFixedSize(client);
@@ -46,11 +46,14 @@ DealerScreen::DealerScreen(App& app, const QString& caption, QSize client, QWidg
 }
 
 void DealerScreen::selectorToggled(int kind, bool checked) {
-  // The button losing its check is not a selection; the one gaining it is. A closed screen
-  // takes no selection.
-  if (!checked || !isVisible()) return;
-  selectClick(kind);
-  redraw();
+  // The button losing its check is not a selection; the one gaining it is.
+  if (checked) emit acted(Choose{kind});
+}
+
+void DealerScreen::connectButtons() {
+  SendOnClick(FindControl<QPushButton>(*this, "btnBuy"), this, BuyFromDealer{});
+  SendOnClick(FindControl<QPushButton>(*this, "btnSell"), this, SellToDealer{});
+  SendOnClick(FindControl<QPushButton>(*this, "btnClose"), this, LeaveDealer{});
 }
 
 void DealerScreen::stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight) {
@@ -105,15 +108,6 @@ void DealerScreen::showEvent(QShowEvent* event) {
   if (QAbstractButton* selected = m_selectors->checkedButton()) selected->setFocus();
 }
 
-void DealerScreen::reject() {
-  closeClick();
-  QDialog::reject();
-}
-
-void DealerScreen::redraw() {
-  // The main screen behind shows the cash, the car and the gun that the dealer changes; the
-  // application redraws it and this screen while it is open.
-  m_app.refresh();
-}
+void DealerScreen::reject() { emit acted(LeaveDealer{}); }
 
 }  // namespace quillmere

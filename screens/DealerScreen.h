@@ -8,13 +8,14 @@
 #include <string_view>
 #include <vector>
 
+#include "game/action.h"
 #include "screens/ControlTable.h"
 
 class QButtonGroup;
 
 namespace quillmere {
 
-class App;
+class Game;
 
 // One item on a dealer's shelf and the names its controls carry.
 struct ShelfItem {
@@ -37,10 +38,17 @@ class DealerScreen : public QDialog {
   Q_OBJECT
 
  public:
-  DealerScreen(App& app, const QString& caption, QSize client, QWidget* parent);
+  DealerScreen(const Game& game, const QString& caption, QSize client, QWidget* parent);
 
-  // Whatever closes the screen without a purchase (Leave, Escape, the window system) leaves.
+  // Whatever closes the screen without a purchase (Leave, Escape, the window system) leaves;
+  // the screen goes when the game says so.
   void reject() override;
+  // Redraws the screen from the engine's dealer. The game opens the dealer before it shows
+  // this screen, so the screen never resets anything itself.
+  virtual void refresh() = 0;
+
+ signals:
+  void acted(const quillmere::Action& action);
 
  protected:
   // Lays the rows out from the top, each across [0, rowRight[row]): an item takes the width
@@ -50,15 +58,11 @@ class DealerScreen : public QDialog {
 
   void showEvent(QShowEvent* event) override;
 
-  // The engine's side of each event; the form redraws after each one.
-  virtual void selectClick(int kind) = 0;
-  virtual bool closeClick() = 0;
-  virtual void refresh() = 0;
-  // Redraws every screen: a dealer changes what the main screen shows too.
-  void redraw();
+  // Connects Buy, Sell and Leave, found by their names, to the actions they send.
+  void connectButtons();
   void selectorToggled(int kind, bool checked);
 
-  App& m_app;
+  const Game& m_game;
   QButtonGroup* m_selectors;
 };
 

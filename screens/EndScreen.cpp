@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "game/game.h"
 #include "game/web.h"
-#include "screens/App.h"
 #include "screens/ControlTable.h"
 #include "screens/ScreenKit.h"
 
@@ -55,8 +55,8 @@ constexpr Control kControls[] = {
 
 }  // namespace
 
-EndScreen::EndScreen(App& app, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_app(app) {
+EndScreen::EndScreen(const Game& game, const QString& website, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_game(game) {
   setWindowTitle(tr("Your time has come."));
   setFixedSize(385, 347);
   PaintBlack(*this);
@@ -65,18 +65,18 @@ EndScreen::EndScreen(App& app, QWidget* parent)
   setPalette(white);
 
   BuildControls(*this, "quillmere::EndScreen", kControls);
-  auto* memo1 = findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+  auto* memo1 = FindControl<QPlainTextEdit>(*this, "Memo1");
   memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  m_edtScore = findChild<QLineEdit*>(QStringLiteral("edtScore"));
-  m_edtEncrypted = findChild<QLineEdit*>(QStringLiteral("edtEncrypted"));
-  QPushButton* buttons[] = {findChild<QPushButton*>(QStringLiteral("Button1")),
-                            findChild<QPushButton*>(QStringLiteral("Button2")),
-                            findChild<QPushButton*>(QStringLiteral("Button4"))};
+  m_edtScore = FindControl<QLineEdit>(*this, "edtScore");
+  m_edtEncrypted = FindControl<QLineEdit>(*this, "edtEncrypted");
+  QPushButton* buttons[] = {FindControl<QPushButton>(*this, "Button1"),
+                            FindControl<QPushButton>(*this, "Button2"),
+                            FindControl<QPushButton>(*this, "Button4")};
   m_Button2 = buttons[1];
-  OnClick(buttons[0], this, &EndScreen::Button1Click);
-  OnClick(buttons[1], this, &EndScreen::Button2Click);
-  OnClick(buttons[2], this, &EndScreen::Button4Click);
-  auto* memo2 = findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
+  connect(buttons[0], &QPushButton::clicked, this, &EndScreen::Button1Click);
+  connect(buttons[1], &QPushButton::clicked, this, [this] { emit pageRequested(kWebsitePage); });
+  connect(buttons[2], &QPushButton::clicked, this, &EndScreen::close);
+  auto* memo2 = FindControl<QPlainTextEdit>(*this, "Memo2");
   memo2->setPlainText(tr("Visit our website\n"
                          "%1\n"
                          "\n"
@@ -84,7 +84,7 @@ EndScreen::EndScreen(App& app, QWidget* parent)
                          "Paste your encrypted bid into your account by pressing Ctrl+V.\n"
                          "\n"
                          "Good Luck.")
-                          .arg(m_app.webAddress(kWebsitePage)));
+                          .arg(website));
   memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -101,7 +101,7 @@ EndScreen::EndScreen(App& app, QWidget* parent)
 }
 
 void EndScreen::refresh() {
-  const GameResult& end = m_app.game().result();
+  const GameResult& end = m_game.result();
   m_edtScore->setText(QString::fromStdString(end.score));
   m_edtEncrypted->setText(QString::fromStdString(end.bidCode));
   // A long code is read from its start.
@@ -117,13 +117,9 @@ void EndScreen::Button1Click() {
   m_Button2->setFocus();
 }
 
-void EndScreen::Button2Click() { m_app.OpenInBrowser(kWebsitePage); }
-
-void EndScreen::Button4Click() { close(); }
-
 void EndScreen::closeEvent(QCloseEvent* event) {
   // Retire and the window system's close both end the program; no window stays behind.
-  m_app.game().Terminate();
+  emit acted(Quit{});
   event->accept();
 }
 

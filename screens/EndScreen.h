@@ -2,21 +2,31 @@
 #pragma once
 
 #include <QWidget>
+#include <string_view>
+
+#include "game/action.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace quillmere {
 
-class App;
+class Game;
 
 class EndScreen : public QWidget {
   Q_OBJECT
 
  public:
-  explicit EndScreen(App& app, QWidget* parent = nullptr);
+  // website: the address of the site's page, which the instructions name.
+  EndScreen(const Game& game, const QString& website, QWidget* parent = nullptr);
   // Shows the score and the bid code the engine made when the game ended.
   void refresh();
+
+ signals:
+  // Retire and closing the screen end the program.
+  void acted(const quillmere::Action& action);
+  // A page of the game's website is to be opened.
+  void pageRequested(std::string_view page);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -24,10 +34,8 @@ class EndScreen : public QWidget {
 
  private:
   void Button1Click();
-  void Button2Click();
-  void Button4Click();
 
-  App& m_app;
+  const Game& m_game;
   QLineEdit* m_edtScore;
   QLineEdit* m_edtEncrypted;
   QPushButton* m_Button2 = nullptr;

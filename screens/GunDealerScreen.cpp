@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "screens/App.h"
+#include "game/game.h"
 #include "screens/ControlTable.h"
 #include "screens/ScreenKit.h"
 
@@ -63,8 +63,8 @@ constexpr Control kCashCaption[] = {
 
 }  // namespace
 
-GunDealerScreen::GunDealerScreen(App& app, QWidget* parent)
-    : DealerScreen(app, tr("Gun Dealer"), QSize(409, 197), parent) {
+GunDealerScreen::GunDealerScreen(const Game& game, QWidget* parent)
+    : DealerScreen(game, tr("Gun Dealer"), QSize(409, 197), parent) {
   std::vector<ShelfItem> items;
   for (const GunPlace& place : kShelf) {
     const GunInfo& gun = GunOfKind(place.gunKind);
@@ -75,50 +75,32 @@ GunDealerScreen::GunDealerScreen(App& app, QWidget* parent)
 
   BuildControls(*this, "quillmere::DealerScreen", kControls);
   BuildControls(*this, "quillmere::GunDealerScreen", kCashCaption);
-  m_lblNewPrice = findChild<QLabel*>(QStringLiteral("lblNewPrice"));
-  m_lblNewAccuracy = findChild<QLabel*>(QStringLiteral("lblNewAccuracy"));
-  m_lblOldPrice = findChild<QLabel*>(QStringLiteral("lblOldPrice"));
-  m_lblOldAccuracy = findChild<QLabel*>(QStringLiteral("lblOldAccuracy"));
-  m_lblCash = findChild<QLabel*>(QStringLiteral("lblCash"));
-  m_btnBuy = findChild<QPushButton*>(QStringLiteral("btnBuy"));
-  m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
-  m_btnClose = findChild<QPushButton*>(QStringLiteral("btnClose"));
+  m_lblNewPrice = FindControl<QLabel>(*this, "lblNewPrice");
+  m_lblNewAccuracy = FindControl<QLabel>(*this, "lblNewAccuracy");
+  m_lblOldPrice = FindControl<QLabel>(*this, "lblOldPrice");
+  m_lblOldAccuracy = FindControl<QLabel>(*this, "lblOldAccuracy");
+  m_lblCash = FindControl<QLabel>(*this, "lblCash");
+  m_btnBuy = FindControl<QPushButton>(*this, "btnBuy");
+  m_btnSell = FindControl<QPushButton>(*this, "btnSell");
+  m_btnClose = FindControl<QPushButton>(*this, "btnClose");
 
-  OnClick(m_btnBuy, this, &GunDealerScreen::btnBuyClick);
-  OnClick(m_btnSell, this, &GunDealerScreen::btnSellClick);
-  OnClick(m_btnClose, this, &GunDealerScreen::reject);
+  connectButtons();
   refresh();
 }
 
-GunDealer& GunDealerScreen::guns() { return m_app.game().guns(); }
-
 void GunDealerScreen::refresh() {
-  const GunDealer& g = guns();
+  const GunDealer& g = m_game.gunDealer();
   if (QAbstractButton* selected = m_selectors->button(g.selected())) {
     const QSignalBlocker quiet(m_selectors);
     selected->setChecked(true);
   }
-  m_lblNewPrice->setText(QString::number(g.lblNewPrice()));
-  m_lblNewAccuracy->setText(QString::fromStdString(g.lblNewAccuracy()));
-  m_lblOldPrice->setText(QString::number(g.lblOldPrice()));
-  m_lblOldAccuracy->setText(QString::fromStdString(g.lblOldAccuracy()));
-  m_lblCash->setText(QString::number(g.lblCash()));
+  m_lblNewPrice->setText(QString::number(g.newPrice()));
+  m_lblNewAccuracy->setText(QString::fromStdString(g.newAccuracy()));
+  m_lblOldPrice->setText(QString::number(g.oldPrice()));
+  m_lblOldAccuracy->setText(QString::fromStdString(g.oldAccuracy()));
+  m_lblCash->setText(QString::number(g.cash()));
   m_btnBuy->setEnabled(g.buyEnabled());
   m_btnSell->setEnabled(g.sellEnabled());
-}
-
-void GunDealerScreen::selectClick(int gunKind) { guns().select(gunKind); }
-
-bool GunDealerScreen::closeClick() { return guns().btnCloseClick(); }
-
-void GunDealerScreen::btnBuyClick() {
-  if (guns().btnBuyClick()) accept();
-  redraw();
-}
-
-void GunDealerScreen::btnSellClick() {
-  guns().btnSellClick();
-  redraw();
 }
 
 }  // namespace quillmere

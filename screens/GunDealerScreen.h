@@ -8,26 +8,14 @@ class QPushButton;
 
 namespace quillmere {
 
-class GunDealer;
-
 class GunDealerScreen : public DealerScreen {
   Q_OBJECT
 
  public:
-  explicit GunDealerScreen(App& app, QWidget* parent = nullptr);
-  // Redraws the screen from the engine's dealer. The main screen runs FormShow before it
-  // shows this screen, so the screen never resets anything itself.
+  explicit GunDealerScreen(const Game& game, QWidget* parent = nullptr);
   void refresh() override;
 
- protected:
-  void selectClick(int gunKind) override;
-  bool closeClick() override;
-
  private:
-  void btnBuyClick();
-  void btnSellClick();
-  GunDealer& guns();
-
   QLabel* m_lblNewPrice = nullptr;
   QLabel* m_lblNewAccuracy = nullptr;
   QLabel* m_lblOldPrice = nullptr;

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QPushButton>
 
-#include "screens/App.h"
+#include "game/game.h"
 #include "screens/ControlTable.h"
 #include "screens/IntegerBox.h"
 #include "screens/ScreenKit.h"
@@ -29,7 +29,7 @@ constexpr Control kControls[] = {
 
 }  // namespace
 
-LoanScreen::LoanScreen(App& app, QWidget* parent) : QDialog(parent), m_app(app) {
+LoanScreen::LoanScreen(const Game& game, QWidget* parent) : QDialog(parent), m_game(game) {
   setWindowTitle(tr("Make a Loan Payment"));
   // A fixed frame with no close, minimise or maximise icons: OK or Cancel ends it.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -37,27 +37,29 @@ LoanScreen::LoanScreen(App& app, QWidget* parent) : QDialog(parent), m_app(app) 
   PaintBlack(*this);
 
   BuildControls(*this, "quillmere::LoanScreen", kControls);
-  m_edtPay = findChild<IntegerBox*>(QStringLiteral("edtPay"));
+  m_edtPay = FindControl<IntegerBox>(*this, "edtPay");
   m_edtPay->setAllowedCharacters(QStringLiteral("0123456789+-") + QLocale().decimalPoint());
-  findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(m_edtPay);
+  FindControl<QLabel>(*this, "Label1")->setBuddy(m_edtPay);
 
-  LoanDialog& loan = m_app.game().loan();
   connect(m_edtPay, &IntegerBox::edited, this,
-          [&loan](const QString& text) { loan.setText(text.toStdString()); });
-  connect(m_edtPay, &IntegerBox::stepped, this, [this, &loan](int steps) {
-    loan.step(steps);
-    refresh();
-  });
-  connect(m_edtPay, &IntegerBox::editingFinished, this, [this, &loan] {
-    loan.edtPayExit();
-    refresh();
-  });
-  OnClick(findChild<QPushButton*>(QStringLiteral("Button1")), this, &LoanScreen::Button1Click);
-  OnClick(findChild<QPushButton*>(QStringLiteral("Button2")), this, &LoanScreen::reject);
+          [this](const QString& text) { emit acted(SetPayment{text.toStdString()}); });
+  connect(m_edtPay, &IntegerBox::stepped, this,
+          [this](int steps) { emit acted(StepPayment{steps}); });
+  connect(m_edtPay, &IntegerBox::editingFinished, this,
+          [this] { emit acted(LeavePaymentField{}); });
+  SendOnClick(FindControl<QPushButton>(*this, "Button1"), this, ConfirmPayment{});
+  SendOnClick(FindControl<QPushButton>(*this, "Button2"), this, CancelPayment{});
+}
+
+LoanScreen::~LoanScreen() {
+  // The field loses the focus as the dialog goes: that is no action of the player's.
+  m_edtPay->disconnect(this);
 }
 
 void LoanScreen::refresh() {
-  m_edtPay->setText(QString::fromStdString(m_app.game().loan().text()));
+  // The game's own text comes back to the field without being sent again.
+  const QSignalBlocker quiet(m_edtPay);
+  m_edtPay->setText(QString::fromStdString(m_game.loan().text()));
 }
 
 void LoanScreen::showEvent(QShowEvent* event) {
@@ -67,15 +69,6 @@ void LoanScreen::showEvent(QShowEvent* event) {
   m_edtPay->selectAll();
 }
 
-void LoanScreen::Button1Click() {
-  if (m_app.game().loan().Button1Click())
-    accept();
-  else
-    refresh();
-}
-
-void LoanScreen::reject() {
-  if (m_app.game().loan().Button2Click()) QDialog::reject();
-}
+void LoanScreen::reject() { emit acted(CancelPayment{}); }
 
 }  // namespace quillmere

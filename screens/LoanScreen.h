@@ -3,29 +3,33 @@
 
 #include <QDialog>
 
+#include "game/action.h"
+
 namespace quillmere {
 
-class App;
+class Game;
 class IntegerBox;
 
 class LoanScreen : public QDialog {
   Q_OBJECT
 
  public:
-  explicit LoanScreen(App& app, QWidget* parent = nullptr);
+  explicit LoanScreen(const Game& game, QWidget* parent = nullptr);
+  ~LoanScreen() override;
   // Redraws the screen from the game's state.
   void refresh();
 
   // Cancel, Escape and the window system's close.
   void reject() override;
 
+ signals:
+  void acted(const quillmere::Action& action);
+
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void Button1Click();
-
-  App& m_app;
+  const Game& m_game;
   IntegerBox* m_edtPay = nullptr;
 };
 

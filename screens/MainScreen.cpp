@@ -15,13 +15,9 @@
 
 #include "game/game.h"
 #include "game/web.h"
-#include "screens/App.h"
-#include "screens/CarDealerScreen.h"
 #include "screens/ControlTable.h"
 #include "screens/Grid.h"
-#include "screens/GunDealerScreen.h"
 #include "screens/IntegerBox.h"
-#include "screens/LoanScreen.h"
 #include "screens/Pictures.h"
 #include "screens/ScreenKit.h"
 #include "screens/Translation.h"
@@ -180,43 +176,22 @@ const LabelView kLabelViews[] = {
      }},
 };
 
-// The buttons whose click is one call on the engine, or opens one of the modal screens
-// after the engine has prepared it.
-template <class Screen>
-void ShowModal(App& app, Screen* screen) {
-  if (!screen || app.game().finished()) return;
-  app.refresh();
-  screen->refresh();
-  screen->exec();
-}
-
+// The buttons and the action each sends; the travel buttons send Travel to their place.
 struct Command {
   const char* button;
-  void (*run)(App& app);
+  Action action;
 };
 
 const Command kCommands[] = {
-    {"btnBuy", [](App& app) { app.game().btnBuyClick(); }},
-    {"btnSell", [](App& app) { app.game().btnSellClick(); }},
-    {"SpeedButton1", [](App& app) { app.game().SpeedButton1Click(); }},
-    {"SpeedButton3", [](App& app) { app.game().SpeedButton3Click(); }},
-    {"btnTonyall", [](App& app) { app.game().btnTonyallClick(); }},
-    {"btnHospital", [](App& app) { app.game().btnHospitalClick(); }},
-    {"btntonysome",
-     [](App& app) {
-       app.game().btntonysomeClick();
-       ShowModal(app, app.loanScreen());
-     }},
-    {"SpeedButton7",
-     [](App& app) {
-       app.game().cars().FormShow();
-       ShowModal(app, app.carDealerScreen());
-     }},
-    {"SpeedButton8",
-     [](App& app) {
-       app.game().guns().FormShow();
-       ShowModal(app, app.gunDealerScreen());
-     }},
+    {"btnBuy", Buy{}},
+    {"btnSell", Sell{}},
+    {"SpeedButton1", Withdraw{}},
+    {"SpeedButton3", Deposit{}},
+    {"btnTonyall", PayTonyAll{}},
+    {"btnHospital", SeeDoctor{}},
+    {"btntonysome", PayTonySome{}},
+    {"SpeedButton7", VisitCarDealer{}},
+    {"SpeedButton8", VisitGunDealer{}},
 };
 
 struct WebItem {
@@ -245,7 +220,7 @@ const char* const kTabOrder[] = {
 
 }  // namespace
 
-MainScreen::MainScreen(App& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+MainScreen::MainScreen(const Game& game, QWidget* parent) : QMainWindow(parent), m_game(game) {
   setWindowTitle(QStringLiteral("quillmere"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -268,7 +243,7 @@ void MainScreen::buildControls() {
 
   BuildControls(*client, "quillmere::MainScreen", kControls);
 
-  auto* travel = client->findChild<QWidget*>(QStringLiteral("Panel5"));
+  auto* travel = FindControl(*client, "Panel5");
   for (int i = 0; i < kPlaceCount; ++i) {
     const PlaceInfo& place = PlaceAt(static_cast<Place>(i));
     auto* button = new QPushButton(Translated("Places", place.name), travel);
@@ -285,19 +260,19 @@ void MainScreen::buildControls() {
   setStatusBar(status);
 
   for (const LabelView& view : kLabelViews)
-    m_labels.emplace_back(findChild<QLabel*>(QString::fromUtf8(view.name)), view.text);
-  m_drug1 = findChild<Grid*>(QStringLiteral("drug1"));
-  m_drug2 = findChild<Grid*>(QStringLiteral("drug2"));
-  m_edtBuy = findChild<IntegerBox*>(QStringLiteral("edtBuy"));
-  m_edtSell = findChild<IntegerBox*>(QStringLiteral("edtSell"));
-  m_btnSell = findChild<QPushButton*>(QStringLiteral("btnSell"));
-  m_btntonysome = findChild<QPushButton*>(QStringLiteral("btntonysome"));
-  m_btnTonyall = findChild<QPushButton*>(QStringLiteral("btnTonyall"));
-  m_description = findChild<QLabel*>(QStringLiteral("description"));
-  m_imgDrug = findChild<QLabel*>(QStringLiteral("imgDrug"));
-  m_imgCar = findChild<QLabel*>(QStringLiteral("imgCar"));
-  m_imgGun = findChild<QLabel*>(QStringLiteral("imgGun"));
-  m_health = findChild<QProgressBar*>(QStringLiteral("health"));
+    m_labels.emplace_back(FindControl<QLabel>(*this, view.name), view.text);
+  m_drug1 = FindControl<Grid>(*this, "drug1");
+  m_drug2 = FindControl<Grid>(*this, "drug2");
+  m_edtBuy = FindControl<IntegerBox>(*this, "edtBuy");
+  m_edtSell = FindControl<IntegerBox>(*this, "edtSell");
+  m_btnSell = FindControl<QPushButton>(*this, "btnSell");
+  m_btntonysome = FindControl<QPushButton>(*this, "btntonysome");
+  m_btnTonyall = FindControl<QPushButton>(*this, "btnTonyall");
+  m_description = FindControl<QLabel>(*this, "description");
+  m_imgDrug = FindControl<QLabel>(*this, "imgDrug");
+  m_imgCar = FindControl<QLabel>(*this, "imgCar");
+  m_imgGun = FindControl<QLabel>(*this, "imgGun");
+  m_health = FindControl<QProgressBar>(*this, "health");
 }
 
 void MainScreen::buildMenu() {
@@ -307,53 +282,36 @@ void MainScreen::buildMenu() {
   file->setObjectName(QStringLiteral("File1"));
   QAction* exit = file->addAction(tr("E&xit"));
   exit->setObjectName(QStringLiteral("Exit1"));
-  connect(exit, &QAction::triggered, this, [this] { m_app.game().Exit1Click(); });
+  connect(exit, &QAction::triggered, this, [this] { emit acted(Quit{}); });
 
   QMenu* web = bar->addMenu(tr("&Web"));
   web->setObjectName(QStringLiteral("Web1"));
   for (const WebItem& item : kWebItems) {
     QAction* action = web->addAction(Tr(item.caption));
     action->setObjectName(QString::fromUtf8(item.name));
-    connect(action, &QAction::triggered, this, [this, &item] { m_app.OpenInBrowser(item.page); });
+    connect(action, &QAction::triggered, this, [this, &item] { emit pageRequested(item.page); });
   }
 }
 
 void MainScreen::connectControls() {
-  Game& game = m_app.game();
-  for (const Command& command : kCommands) {
-    auto* button = findChild<QPushButton*>(QString::fromUtf8(command.button));
-    OnClick(button, this, [this, &command] { act([&] { command.run(m_app); }); });
-  }
-  for (int i = 0; i < kPlaceCount; ++i) {
-    const auto place = static_cast<Place>(i);
-    OnClick(m_travel[static_cast<std::size_t>(i)], this,
-            [this, &game, place] { act([&] { game.Travel(place); }); });
-  }
-  const std::pair<Grid*, void (Game::*)(int)> grids[] = {{m_drug1, &Game::drug1MouseUp},
-                                                         {m_drug2, &Game::drug2MouseUp}};
-  // Each lambda takes a copy of the binding: clang before 16 cannot capture a structured binding.
-  for (const auto& [grid, handler] : grids)
-    grid->onPick = [this, &game, pick = handler](int row) { act([&] { (game.*pick)(row); }); };
+  for (const Command& command : kCommands)
+    SendOnClick(FindControl<QPushButton>(*this, command.button), this, command.action);
+  for (int i = 0; i < kPlaceCount; ++i)
+    SendOnClick(m_travel[static_cast<std::size_t>(i)], this, Travel{static_cast<Place>(i)});
+  m_drug1->onPick = [this](int row) { emit acted(PickGood{row}); };
+  m_drug2->onPick = [this](int row) { emit acted(PickLot{row}); };
   // On the market the highlight is the info panel's good: an arrow key picks where it lands.
   m_drug1->pickOnMove = true;
 
   // The boxes hand the game the player's text whenever it changes; an arrow steps it.
-  struct Box {
-    IntegerBox* box;
-    void (Game::*change)(std::string);
-    void (Game::*step)(int);
-  };
-  const Box boxes[] = {{m_edtBuy, &Game::edtBuyChange, &Game::edtBuyStep},
-                       {m_edtSell, &Game::edtSellChange, &Game::edtSellStep}};
-  for (const Box& b : boxes) {
-    connect(b.box, &IntegerBox::edited, this, [&game, change = b.change](const QString& text) {
-      (game.*change)(text.toStdString());
-    });
-    connect(b.box, &IntegerBox::stepped, this, [this, &game, step = b.step](int steps) {
-      (game.*step)(steps);
-      refresh();
-    });
-  }
+  connect(m_edtBuy, &IntegerBox::edited, this,
+          [this](const QString& text) { emit acted(SetBuyAmount{text.toStdString()}); });
+  connect(m_edtBuy, &IntegerBox::stepped, this,
+          [this](int steps) { emit acted(StepBuyAmount{steps}); });
+  connect(m_edtSell, &IntegerBox::edited, this,
+          [this](const QString& text) { emit acted(SetSellAmount{text.toStdString()}); });
+  connect(m_edtSell, &IntegerBox::stepped, this,
+          [this](int steps) { emit acted(StepSellAmount{steps}); });
 }
 
 void MainScreen::setAccessibility() {
@@ -363,19 +321,12 @@ void MainScreen::setAccessibility() {
     if (previous) setTabOrder(previous, next);
     previous = next;
   };
-  for (const char* name : kTabOrder) chain(findChild<QWidget*>(QString::fromUtf8(name)));
+  for (const char* name : kTabOrder) chain(FindControl(*this, name));
   for (QPushButton* button : m_travel) chain(button);
 }
 
-template <class Handler>
-void MainScreen::act(Handler handler) {
-  handler();
-  // Once the game is over the screen is on its way out and has nothing left to show.
-  if (!m_app.game().finished()) refresh();
-}
-
 void MainScreen::refresh() {
-  const GameState& s = std::as_const(m_app.game()).state();
+  const GameState& s = m_game.state();
   for (const auto& [label, text] : m_labels) label->setText(text(s));
   // The description takes the lines its text needs, as far down as the panel reaches.
   const int room = m_description->parentWidget()->contentsRect().bottom() + 1 - m_description->y();
@@ -407,8 +358,13 @@ void MainScreen::refresh() {
   }
   m_drug2->showRows(possession, s.possessionHeaderFixed);
 
-  m_edtBuy->setText(QString::fromStdString(s.buyText));
-  m_edtSell->setText(QString::fromStdString(s.sellText));
+  {
+    // The game's own text comes back to the boxes without being sent again.
+    const QSignalBlocker quietBuy(m_edtBuy);
+    const QSignalBlocker quietSell(m_edtSell);
+    m_edtBuy->setText(QString::fromStdString(s.buyText));
+    m_edtSell->setText(QString::fromStdString(s.sellText));
+  }
   m_edtSell->setEnabled(s.sellEnabled);
   m_btnSell->setEnabled(s.sellEnabled);
   m_btntonysome->setEnabled(s.tonyButtonsEnabled);
@@ -440,7 +396,7 @@ void MainScreen::FormShow() {
 }
 
 void MainScreen::closeEvent(QCloseEvent* event) {
-  if (!m_app.game().finished()) m_app.game().Exit1Click();
+  if (!m_game.finished()) emit acted(Quit{});
   event->accept();
 }
 

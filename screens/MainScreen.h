@@ -3,9 +3,11 @@
 
 #include <QMainWindow>
 #include <array>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "game/action.h"
 #include "game/catalogue.h"
 #include "game/state.h"
 
@@ -15,7 +17,7 @@ class QPushButton;
 
 namespace quillmere {
 
-class App;
+class Game;
 class Grid;
 class IntegerBox;
 
@@ -25,9 +27,15 @@ class MainScreen : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainScreen(App& app, QWidget* parent = nullptr);
+  explicit MainScreen(const Game& game, QWidget* parent = nullptr);
   // Redraws the screen from the game's state.
   void refresh();
+
+ signals:
+  // A control's action for the game.
+  void acted(const quillmere::Action& action);
+  // A page of the game's website is to be opened.
+  void pageRequested(std::string_view page);
 
  protected:
   bool event(QEvent* event) override;
@@ -41,12 +49,9 @@ class MainScreen : public QMainWindow {
   void buildMenu();
   void connectControls();
   void setAccessibility();
-  // Runs a handler of the engine and redraws, unless the game is over by then.
-  template <class Handler>
-  void act(Handler handler);
   void FormShow();
 
-  App& m_app;
+  const Game& m_game;
   std::vector<std::pair<QLabel*, LabelText>> m_labels;
   Grid* m_drug1 = nullptr;
   Grid* m_drug2 = nullptr;

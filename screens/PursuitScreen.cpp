@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "screens/App.h"
+#include "game/game.h"
 #include "screens/ControlTable.h"
 #include "screens/Pictures.h"
 #include "screens/ScreenKit.h"
@@ -52,9 +52,9 @@ constexpr Control kControls[] = {
 
 }  // namespace
 
-PursuitScreen::PursuitScreen(App& app, QWidget* parent)
+PursuitScreen::PursuitScreen(const Game& game, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_app(app),
+      m_game(game),
       m_cop(Picture("cop.jpg")),
       m_tony(Picture("tony.jpg")) {
   setWindowTitle(tr("Choose Your Destiny"));
@@ -66,25 +66,25 @@ PursuitScreen::PursuitScreen(App& app, QWidget* parent)
   setPalette(face);
 
   BuildControls(*this, "quillmere::PursuitScreen", kControls);
-  m_imgBusted = findChild<QLabel*>(QStringLiteral("imgBusted"));
-  m_Memo1 = findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+  m_imgBusted = FindControl<QLabel>(*this, "imgBusted");
+  m_Memo1 = FindControl<QPlainTextEdit>(*this, "Memo1");
   m_Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
   struct Button {
     QPushButton* PursuitScreen::*control;
     const char* name;
-    void (PursuitScreen::*click)();
+    Action action;
   };
-  static constexpr Button kButtons[] = {
-      {&PursuitScreen::m_btnClose, "btnClose", &PursuitScreen::btnCloseClick},
-      {&PursuitScreen::m_btnQuit, "btnQuit", &PursuitScreen::btnQuitClick},
-      {&PursuitScreen::m_btn1, "btn1", &PursuitScreen::btn1Click},
-      {&PursuitScreen::m_btn2, "btn2", &PursuitScreen::btn2Click},
-      {&PursuitScreen::m_btn3, "btn3", &PursuitScreen::btn3Click},
+  const Button buttons[] = {
+      {&PursuitScreen::m_btnClose, "btnClose", ClosePursuit{}},
+      {&PursuitScreen::m_btnQuit, "btnQuit", Quit{}},
+      {&PursuitScreen::m_btn1, "btn1", PayOff{}},
+      {&PursuitScreen::m_btn2, "btn2", quillmere::Run{}},
+      {&PursuitScreen::m_btn3, "btn3", Fight{}},
   };
-  for (const Button& b : kButtons) {
-    this->*b.control = findChild<QPushButton*>(QString::fromLatin1(b.name));
-    OnClick(this->*b.control, this, b.click);
+  for (const Button& b : buttons) {
+    this->*b.control = FindControl<QPushButton>(*this, b.name);
+    SendOnClick(this->*b.control, this, b.action);
   }
   m_btnClose->hide();
   m_btnQuit->hide();
@@ -96,10 +96,8 @@ PursuitScreen::PursuitScreen(App& app, QWidget* parent)
   setTabOrder(m_btnClose, m_btnQuit);
 }
 
-Pursuit& PursuitScreen::busted() { return m_app.game().busted(); }
-
 void PursuitScreen::refresh() {
-  const Pursuit& p = busted();
+  const Pursuit& p = m_game.pursuit();
   switch (p.picture()) {
     case PursuitPicture::Cop:
       m_imgBusted->setPixmap(m_cop);
@@ -135,43 +133,12 @@ void PursuitScreen::refresh() {
   }
 }
 
-void PursuitScreen::btn1Click() {
-  busted().btn1Click();
-  refresh();
-}
-
-void PursuitScreen::btn2Click() {
-  busted().btn2Click();
-  refresh();
-}
-
-void PursuitScreen::btn3Click() {
-  busted().btn3Click();
-  refresh();
-}
-
-void PursuitScreen::btnCloseClick() {
-  const bool leave = busted().btnCloseClick();
-  refresh();
-  if (leave) close();
-}
-
-void PursuitScreen::btnQuitClick() {
-  busted().btnQuitClick();
-  // The program is ending: the screen goes without asking the close-request rule.
-  if (m_app.game().finished()) {
-    done(QDialog::Rejected);
-  } else {
-    refresh();
-  }
-}
-
 void PursuitScreen::closeEvent(QCloseEvent* event) {
-  // Every close, Close's own and the window system's, asks the rule; it never refuses.
-  // Once the program is ending there is nobody left to punish.
-  if (!m_app.game().finished()) busted().FormCloseQuery();
-  event->accept();
-  done(QDialog::Rejected);
+  // A close through the window system is the game's to judge: it always lets the player go,
+  // with the cheating penalty, and the screen goes when the game says so. Once the program
+  // is ending there is nobody left to punish.
+  event->ignore();
+  if (!m_game.finished()) emit acted(ClosePursuitWindow{});
 }
 
 void PursuitScreen::keyPressEvent(QKeyEvent* event) {

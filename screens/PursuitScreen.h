@@ -4,23 +4,27 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include "game/action.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace quillmere {
 
-class App;
-class Pursuit;
+class Game;
 
 class PursuitScreen : public QDialog {
   Q_OBJECT
 
  public:
-  explicit PursuitScreen(App& app, QWidget* parent = nullptr);
-  // Redraws the screen from the engine's encounter. The engine has already run FormShow
-  // by the time the screen is shown, so the screen never resets anything itself.
+  explicit PursuitScreen(const Game& game, QWidget* parent = nullptr);
+  // Redraws the screen from the engine's encounter. The engine has already begun it by the
+  // time the screen is shown, so the screen never resets anything itself.
   void refresh();
+
+ signals:
+  void acted(const quillmere::Action& action);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -28,14 +32,7 @@ class PursuitScreen : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void btn1Click();
-  void btn2Click();
-  void btn3Click();
-  void btnCloseClick();
-  void btnQuitClick();
-  Pursuit& busted();
-
-  App& m_app;
+  const Game& m_game;
   QPixmap m_cop;
   QPixmap m_tony;
   QLabel* m_imgBusted;

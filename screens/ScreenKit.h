@@ -1,27 +1,21 @@
-// What every screen is built with: its buttons connected so that a closed screen takes no
-// click, centred on the screen, on a black ground.
+// What every screen is built with: its buttons connected to the actions they send, centred
+// on the screen, on a black ground.
 #pragma once
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <type_traits>
 
+#include "game/action.h"
+
 namespace quillmere {
 
-// Connects a button to a handler of its screen; a click reaches the handler only while the
-// screen is showing. The window system may deliver clicks that were queued before a screen
-// closed to the screen that has just hidden itself; such a click must do nothing.
-
-// handler is a member function of screen taking no arguments, or any callable.
-template <class Screen, class Handler>
-void OnClick(QAbstractButton* button, Screen* screen, Handler handler) {
-  QObject::connect(button, &QAbstractButton::clicked, screen, [screen, handler] {
-    if (!screen->isVisible()) return;
-    if constexpr (std::is_member_function_pointer_v<Handler>)
-      (screen->*handler)();
-    else
-      handler();
-  });
+// Each click of the button has the screen emit acted(action). Whether the game takes it is
+// the game's to say: a click that reaches a screen no longer in front does nothing there.
+template <class Screen>
+void SendOnClick(QAbstractButton* button, Screen* screen, const Action& action) {
+  QObject::connect(button, &QAbstractButton::clicked, screen,
+                   [screen, action] { emit screen->acted(action); });
 }
 
 // Moves a window so that it stands in the middle of its screen's free area.

@@ -5,16 +5,17 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
 
 #include "game/web.h"
-#include "screens/App.h"
 #include "screens/ControlTable.h"
-#include "screens/MainScreen.h"
+#include "screens/MessageBox.h"
 #include "screens/ScreenKit.h"
+#include "screens/Translation.h"
 
 namespace quillmere {
 
@@ -47,6 +48,9 @@ constexpr Control kControls[] = {
      QT_TRANSLATE_NOOP("quillmere::StartScreen", "Loading")},
 };
 
+// The box of Continue without a name.
+constexpr const char* kNoLogin = QT_TRANSLATE_NOOP("Message", "Please enter a login.");
+
 // The links under the picture and the pages they open.
 const std::pair<const char*, std::string_view> kLinks[] = {
     {"Button2", kIntroductionPage},
@@ -56,25 +60,24 @@ const std::pair<const char*, std::string_view> kLinks[] = {
 
 }  // namespace
 
-StartScreen::StartScreen(App& app, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_app(app) {
+StartScreen::StartScreen(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("quillmere"));
   setFixedSize(402, 362);
   PaintBlack(*this);
 
   BuildControls(*this, "quillmere::StartScreen", kControls);
-  OnClick(findChild<QToolButton*>(QStringLiteral("SpeedButton2")), this,
-          [this] { m_app.game().Terminate(); });
+  SendOnClick(FindControl<QToolButton>(*this, "SpeedButton2"), this, Quit{});
   QList<QPushButton*> linkButtons;
   for (const auto& [name, page] : kLinks) {
-    linkButtons << findChild<QPushButton*>(QString::fromLatin1(name));
-    OnClick(linkButtons.back(), this, [this, page = page] { m_app.OpenInBrowser(page); });
+    linkButtons << FindControl<QPushButton>(*this, name);
+    connect(linkButtons.back(), &QPushButton::clicked, this,
+            [this, page = page] { emit pageRequested(page); });
   }
-  m_edtLogin = findChild<QLineEdit*>(QStringLiteral("edtLogin"));
-  m_btnContinue = findChild<QPushButton*>(QStringLiteral("btnContinue"));
-  OnClick(m_btnContinue, this, &StartScreen::btnContinueClick);
-  m_loading = findChild<QProgressBar*>(QStringLiteral("loading"));
+  m_edtLogin = FindControl<QLineEdit>(*this, "edtLogin");
+  m_btnContinue = FindControl<QPushButton>(*this, "btnContinue");
+  connect(m_btnContinue, &QPushButton::clicked, this, &StartScreen::btnContinueClick);
+  m_loading = FindControl<QProgressBar>(*this, "loading");
 
   QWidget::setTabOrder(m_edtLogin, m_btnContinue);
   QWidget::setTabOrder(m_btnContinue, linkButtons[0]);
@@ -91,31 +94,20 @@ void StartScreen::setGauge(int percent) {
 }
 
 void StartScreen::btnContinueClick() {
-  if (m_app.mainScreen()) return;  // one game a run
   if (m_edtLogin->text().isEmpty()) {
-    m_app.MessageDialog(QT_TRANSLATE_NOOP("Message", "Please enter a login."), DialogKind::Error,
-                        DialogButtons::Ok);
+    // The screen's own box, not the game's: there is no game yet.
+    if (!m_refusal)
+      m_refusal =
+          OpenMessageBox(this, Translated("Caption", DialogCaption(DialogKind::Error)),
+                         Translated("Message", kNoLogin), DialogKind::Error, DialogButtons::Ok, {});
     return;
   }
-  m_app.createMain();
-  setGauge(16);
-  m_app.createBusted();
-  setGauge(32);
-  m_app.createGuns();
-  setGauge(48);
-  m_app.createCars();
-  setGauge(64);
-  m_app.createLoan();
-  m_app.game().NewGame([this](int percent) { setGauge(percent); });
-  if (m_app.terminated()) return;
-  hide();
-  m_app.mainScreen()->refresh();
-  m_app.mainScreen()->show();
+  emit continued();
 }
 
 void StartScreen::closeEvent(QCloseEvent* event) {
   event->accept();
-  m_app.game().Terminate();
+  emit acted(Quit{});
 }
 
 void StartScreen::keyPressEvent(QKeyEvent* event) {

@@ -36,7 +36,8 @@ class Board : public ::testing::TestWithParam<bool> {
   static QStringList OwnScores(Client& client) {
     QStringList scores;
     const QString body = QString::fromUtf8(client.get("account").body);
-    static const QRegularExpression row("<td class=\"num\">(-?\\d+)</td></tr>");
+    static const QRegularExpression row(
+        "<td class=\"num\">(-?\\d+)</td><td>(?:not )?verified</td></tr>");
     for (auto it = row.globalMatch(body); it.hasNext();) scores << it.next().captured(1);
     return scores;
   }
@@ -60,7 +61,8 @@ TEST_P(Board, AccountsBidsStandingsAndRounds) {
   EXPECT_TRUE(standings.contains("Leading: <strong>Lou</strong> with a bid of 91000."));
   EXPECT_TRUE(standings.contains(
       "<tr class=\"leader\"><td class=\"num\">1</td><th scope=\"row\">Lou</th>"
-      "<td class=\"num\">91000</td></tr>\n<tr class=\"mine\"><td class=\"num\">2</td>"
+      "<td class=\"num\">91000</td><td>not verified</td></tr>\n<tr class=\"mine\">"
+      "<td class=\"num\">2</td>"
       "<th scope=\"row\">Ray</th>"));
   EXPECT_EQ(OwnScores(lou), (QStringList{"7", "91000", "-5000"}));
 
@@ -425,7 +427,7 @@ TEST(BoardHttp, LimitsAndPaths) {
   BoardProcess board(database.url());
   const quint16 port = board.port();
   HttpResponse big = Exchange(port,
-                              "POST /quillmere/bid HTTP/1.1\r\nContent-Length: 1048576\r\n"
+                              "POST /quillmere/login HTTP/1.1\r\nContent-Length: 1048576\r\n"
                               "Content-Type: application/x-www-form-urlencoded\r\n\r\n" +
                                   QByteArray(1048576, 'a'));
   EXPECT_EQ(big.status, 413);

@@ -21,9 +21,9 @@ void Hold(GameState& s, Money3 m) { std::tie(s.cash, s.bank, s.debt) = m; }
 
 TEST(Bank, DepositAndWithdrawMoveEverything) {
   GameFixture f;
-  f.game.SpeedButton3Click();
+  f.act(Deposit{});
   EXPECT_EQ(Held(f.s), Money3(0, 2000, 2000));
-  f.game.SpeedButton1Click();
+  f.act(Withdraw{});
   EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
 }
 
@@ -43,7 +43,7 @@ TEST(Bank, AtTheLimitOnlyWhatFitsMoves) {
   for (const Case& c : cases) {
     GameFixture f;
     Hold(f.s, {c.cash, c.bank, 0});
-    c.withdraw ? f.game.SpeedButton1Click() : f.game.SpeedButton3Click();
+    c.withdraw ? f.act(Withdraw{}) : f.act(Deposit{});
     EXPECT_EQ(Held(f.s), Money3(c.cashAfter, c.bankAfter, 0)) << c.cash << " " << c.bank;
   }
 }
@@ -68,7 +68,7 @@ TEST(Tony, PayAllPaysWhatTheCashCovers) {
   for (const Case& c : cases) {
     GameFixture f;
     Hold(f.s, c.before);
-    f.game.btnTonyallClick();
+    f.act(PayTonyAll{});
     EXPECT_EQ(Held(f.s), c.after) << std::get<0>(c.before) << "/" << std::get<2>(c.before);
     EXPECT_EQ(f.s.tonyButtonsEnabled, c.buttonsAfter) << std::get<0>(c.before);
     EXPECT_EQ(f.player.texts(), c.boxes);
@@ -77,36 +77,38 @@ TEST(Tony, PayAllPaysWhatTheCashCovers) {
   // Once they are off, Tony's buttons do nothing.
   GameFixture f;
   f.s.tonyButtonsEnabled = false;
-  f.game.btnTonyallClick();
-  f.game.btntonysomeClick();
+  f.act(PayTonyAll{});
+  f.act(PayTonySome{});
   EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
 }
 
 TEST(Tony, SomeMovesTheBankIntoCashAndPresetsTheSmallerAmount) {
   GameFixture f;
   Hold(f.s, {1000, 3000, 2000});
-  f.game.btntonysomeClick();
+  f.act(PayTonySome{});
   EXPECT_EQ(Held(f.s), Money3(4000, 0, 2000));
   EXPECT_EQ(std::pair(f.game.loan().max(), f.game.loan().text()), std::pair(4000, "2000"s));
-  EXPECT_TRUE(f.game.loan().Button2Click());
+  f.act(CancelPayment{});
+  EXPECT_EQ(f.game.front(), Front::Main);
   EXPECT_EQ(Held(f.s), Money3(4000, 0, 2000));
 
   Hold(f.s, {500, 0, 2000});
-  f.game.btntonysomeClick();
+  f.act(PayTonySome{});
   EXPECT_EQ(std::pair(f.game.loan().max(), f.game.loan().text()), std::pair(500, "500"s));
 }
 
-// A burst of clicks on OK reaches the engine more than once: every payment is judged on the
-// cash there is at that moment, never on the range the dialog opened with.
-TEST(LoanDialog, ASecondOkNeverPaysWithCashAlreadySpent) {
+// A burst of clicks on OK reaches the engine more than once: the first payment closes the
+// dialog, and the game takes no second OK.
+TEST(LoanDialog, ASecondOkIsNotTaken) {
   GameFixture f;
   Hold(f.s, {1000, 0, 1080});
-  f.game.btntonysomeClick();
-  f.game.loan().setText("900");
-  EXPECT_TRUE(f.game.loan().Button1Click());
-  EXPECT_TRUE(f.game.loan().Button1Click());  // clamped to the 100 left
-  EXPECT_EQ(Held(f.s), Money3(0, 0, 80));
-  EXPECT_EQ(f.game.loan().text(), "100");
+  f.act(PayTonySome{});
+  f.act(SetPayment{"900"});
+  f.act(ConfirmPayment{});
+  EXPECT_FALSE(f.game.Accepts(ConfirmPayment{}));
+  f.act(ConfirmPayment{});
+  EXPECT_EQ(Held(f.s), Money3(100, 0, 180));
+  EXPECT_EQ(f.game.front(), Front::Main);
 }
 
 TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
@@ -130,9 +132,10 @@ TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
   for (const Case& c : cases) {
     GameFixture f;
     Hold(f.s, c.before);
-    f.game.btntonysomeClick();
-    f.game.loan().setText(c.typed);
-    EXPECT_EQ(f.game.loan().Button1Click(), c.closes) << c.typed;
+    f.act(PayTonySome{});
+    f.act(SetPayment{c.typed});
+    f.act(ConfirmPayment{});
+    EXPECT_EQ(f.game.front() == Front::Main, c.closes) << c.typed;
     EXPECT_EQ(Held(f.s), c.after) << c.typed;
     EXPECT_EQ(f.s.tonyButtonsEnabled, std::get<2>(c.after) != 0) << c.typed;
     EXPECT_EQ(f.player.texts(), c.closes ? Lines{} : Lines{tooMuch}) << c.typed;
@@ -141,9 +144,10 @@ TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
   // Text that is no number is an error and the dialog stays.
   for (const char* typed : {"", "1.5"}) {
     GameFixture f;
-    f.game.btntonysomeClick();
-    f.game.loan().setText(typed);
-    EXPECT_FALSE(f.game.loan().Button1Click());
+    f.act(PayTonySome{});
+    f.act(SetPayment{typed});
+    f.act(ConfirmPayment{});
+    EXPECT_EQ(f.game.front(), Front::Loan);
     EXPECT_EQ(f.player.conversionErrors, Lines{typed});
     EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
   }
@@ -151,7 +155,10 @@ TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
 
 TEST(LoanDialog, ArrowsAndLeavingTheFieldKeepTheAmountInRange) {
   GameFixture f;
-  LoanDialog& loan = f.game.loan();
+  const LoanDialog& loan = f.game.loan();
+  // The range is 0 .. 100: the cash, all of it owed.
+  Hold(f.s, {100, 0, 100});
+  f.act(PayTonySome{});
   struct Case {
     const char* typed;
     int step;  // the arrow pressed (0: the field is left instead)
@@ -164,12 +171,13 @@ TEST(LoanDialog, ArrowsAndLeavingTheFieldKeepTheAmountInRange) {
       {.typed = "999", .step = -1, .shown = "100"},
   };
   for (const Case& c : cases) {
-    loan.open(100, 50);
-    loan.setText(c.typed);
-    c.step ? loan.step(c.step) : loan.edtPayExit();
+    f.act(SetPayment{c.typed});
+    c.step ? f.act(StepPayment{c.step}) : f.act(LeavePaymentField{});
     EXPECT_EQ(loan.text(), c.shown) << c.typed << " " << c.step;
   }
-  loan.open(-300, -300);  // cash below zero: nothing can be paid
+  f.act(CancelPayment{});
+  Hold(f.s, {-300, 0, 2000});
+  f.act(PayTonySome{});  // cash below zero: nothing can be paid
   EXPECT_EQ(std::pair(loan.max(), loan.text()), std::pair(0, "0"s));
 }
 
@@ -192,7 +200,7 @@ TEST(Hospital, ThreeThousandForFullHealth) {
     f.s.cash = c.cash;
     f.s.health = 50;
     f.player.answers = {c.yes};
-    f.game.btnHospitalClick();
+    f.act(SeeDoctor{});
     EXPECT_EQ(std::pair(f.s.cash, f.s.health), std::pair(c.cashAfter, c.healthAfter));
     ASSERT_EQ(f.player.texts(), Lines{c.box});
     const bool asked = c.box == ask;
@@ -201,19 +209,20 @@ TEST(Hospital, ThreeThousandForFullHealth) {
   }
 }
 
-TEST(Hospital, TheFeeIsJudgedAgainWhenItIsPaid) {
+TEST(Hospital, NothingElseIsTakenWhileTheQuestionIsUp) {
   GameFixture f;
   f.s.cash = 3000;
   f.s.health = 50;
-  // While the question is up, another click has put the cash in the bank.
-  f.player.onQuestion = [](Game& g) { g.SpeedButton3Click(); };
+  // While the question is up, a click on Deposit does nothing.
+  f.player.onQuestion = [](testing::ScriptedPlayer& p) {
+    EXPECT_FALSE(p.game->Accepts(Deposit{}));
+    p.game->Act(Deposit{});
+  };
   f.player.answers = {true};
-  f.game.btnHospitalClick();
-  EXPECT_EQ(Held(f.s), Money3(0, 3000, 2000));
-  EXPECT_EQ(f.s.health, 50);
-  EXPECT_EQ(f.player.texts(),
-            (Lines{"Get medical help for $3000?",
-                   "What do we look like, a free clinic? Get some cash and come back."}));
+  f.act(SeeDoctor{});
+  EXPECT_EQ(Held(f.s), Money3(0, 0, 2000));
+  EXPECT_EQ(f.s.health, 100);
+  EXPECT_EQ(f.player.texts(), Lines{"Get medical help for $3000?"});
 }
 
 }  // namespace

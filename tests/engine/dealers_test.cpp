@@ -29,8 +29,8 @@ TEST(Dealers, EveryVisitMovesTheBankIntoCash) {
     GameFixture f;
     f.s.cash = c.cash;
     f.s.bank = c.bank;
-    c.cars ? f.game.cars().FormShow() : f.game.guns().FormShow();
-    EXPECT_EQ(c.cars ? f.game.cars().lblCash() : f.game.guns().lblCash(), c.shown);
+    c.cars ? f.act(VisitCarDealer{}) : f.act(VisitGunDealer{});
+    EXPECT_EQ(c.cars ? f.game.carDealer().cash() : f.game.gunDealer().cash(), c.shown);
     EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(c.shown, c.left))
         << c.cash << " + " << c.bank;
   }
@@ -52,39 +52,39 @@ TEST(GunDealer, TradeIns) {
   for (const Case& c : cases) {
     GameFixture f;
     f.s.gunKind = c.held, f.s.gunValue = c.heldValue, f.s.cash = c.cash;
-    GunDealer& g = f.game.guns();
-    g.FormShow();
-    g.select(c.bought);
-    EXPECT_TRUE(g.btnBuyClick());
+    const GunDealer& g = f.game.gunDealer();
+    f.act(VisitGunDealer{});
+    f.act(Choose{c.bought});
+    f.act(BuyFromDealer{});
+    EXPECT_EQ(f.game.front(), Front::Main);
     const GunInfo& gun = GunOfKind(c.bought);
     EXPECT_EQ(std::tuple(f.s.cash, f.s.gunKind, f.s.gunName, f.s.gunValue),
               std::tuple(c.cashAfter, c.bought, gun.name, gun.valueAfterPurchase));
     // The next visit shows the new gun as the one held.
-    g.FormShow();
+    f.act(VisitGunDealer{});
     EXPECT_TRUE(g.sellEnabled());
-    EXPECT_EQ(std::pair(g.lblOldPrice(), g.lblOldAccuracy()),
+    EXPECT_EQ(std::pair(g.oldPrice(), g.oldAccuracy()),
               std::pair(f.s.gunValue, std::string(gun.accuracy)));
   }
 }
 
-// A burst of clicks on Buy reaches the engine more than once before the screen has gone:
-// each purchase trades in the gun held at that moment at its value, and none is paid with
-// cash that is no longer there.
-TEST(Dealers, ABuyRepeatedNeverSpendsMoneyThatIsGone) {
+// A burst of clicks on Buy reaches the engine more than once: the first purchase closes the
+// dealer, and the game takes no second Buy.
+TEST(Dealers, ABuyRepeatedIsNotTaken) {
   // The cash on opening, the cash and the gun's value after two Buys of the Paintball Gun.
   struct Case {
     Money cash, cashAfter, valueAfter;
   } const guns[] = {
-      {.cash = 2000, .cashAfter = 800, .valueAfter = 800},
+      {.cash = 2000, .cashAfter = 1000, .valueAfter = 800},
       {.cash = 1001, .cashAfter = 1, .valueAfter = 800},
   };
   for (const Case& c : guns) {
     GameFixture f;
     f.s.cash = c.cash;
-    GunDealer& g = f.game.guns();
-    g.FormShow();
-    EXPECT_TRUE(g.btnBuyClick());
-    g.btnBuyClick();
+    f.act(VisitGunDealer{});
+    f.act(BuyFromDealer{});
+    EXPECT_FALSE(f.game.Accepts(BuyFromDealer{}));
+    f.act(BuyFromDealer{});
     EXPECT_EQ(std::tuple(f.s.cash, f.s.gunKind, f.s.gunValue),
               std::tuple(c.cashAfter, 1, c.valueAfter))
         << c.cash;
@@ -92,11 +92,11 @@ TEST(Dealers, ABuyRepeatedNeverSpendsMoneyThatIsGone) {
   // The car dealer judges the game's cash, not its own copy from the start of the visit.
   GameFixture f;
   f.s.cash = 30000, f.s.carKind = 0;
-  CarDealer& c = f.game.cars();
-  c.FormShow();
-  c.select(2);
+  f.act(VisitCarDealer{});
+  f.act(Choose{2});
   f.s.cash = 100;
-  EXPECT_FALSE(c.btnBuyClick());
+  f.act(BuyFromDealer{});
+  EXPECT_EQ(f.game.front(), Front::CarDealer);
   EXPECT_EQ(std::pair(f.s.cash, f.s.carKind), std::pair(100, 0));
   EXPECT_EQ(f.player.texts(), std::vector{"Insufficient Funds."s});
 }
@@ -105,19 +105,21 @@ TEST(GunDealer, ASaleEmptiesTheSlotAndLeavesBuyAsItWas) {
   GameFixture f;
   f.s.gunKind = 8, f.s.gunName = "Machinegun", f.s.cash = 10000;
   f.s.gunValue = 54000;  // worn by the trips since it was bought
-  GunDealer& g = f.game.guns();
-  g.FormShow();
+  const GunDealer& g = f.game.gunDealer();
+  f.act(VisitGunDealer{});
   // The trade-in does not count towards affording a gun.
-  g.select(6);
-  EXPECT_FALSE(g.btnBuyClick());
-  g.btnSellClick();
-  EXPECT_EQ(std::tuple(f.s.cash, g.lblCash(), f.s.gunName, f.s.gunKind, f.s.gunValue),
+  f.act(Choose{6});
+  f.act(BuyFromDealer{});
+  EXPECT_EQ(f.game.front(), Front::GunDealer);
+  f.act(SellToDealer{});
+  EXPECT_EQ(std::tuple(f.s.cash, g.cash(), f.s.gunName, f.s.gunKind, f.s.gunValue),
             std::tuple(64000, 64000, "NONE", 0, 0));
-  EXPECT_EQ(std::pair(g.lblOldPrice(), g.lblOldAccuracy()), std::pair(0, "0/10"s));
+  EXPECT_EQ(std::pair(g.oldPrice(), g.oldAccuracy()), std::pair(0, "0/10"s));
   EXPECT_FALSE(g.sellEnabled());
   EXPECT_FALSE(g.buyEnabled());  // only the next selection judges again
-  g.select(7);
-  EXPECT_TRUE(g.btnBuyClick());
+  f.act(Choose{7});
+  f.act(BuyFromDealer{});
+  EXPECT_EQ(f.game.front(), Front::Main);
   EXPECT_EQ(f.s.cash, 64000 - 18000);
 }
 
@@ -142,49 +144,53 @@ TEST(GunDealer, BuyOnOpening) {
   };
   for (const Case& c : cases) {
     GameFixture f;
-    GunDealer& g = f.game.guns();
+    const GunDealer& g = f.game.gunDealer();
     if (c.lastCash >= 0) {
       f.s.cash = c.lastCash;
-      g.FormShow();
-      g.select(c.lastSelected);
+      f.act(VisitGunDealer{});
+      f.act(Choose{c.lastSelected});
+      f.act(LeaveDealer{});
     }
     f.s.cash = c.cash;
-    g.FormShow();
+    f.act(VisitGunDealer{});
     EXPECT_EQ(g.selected(), 1);
     EXPECT_FALSE(g.sellEnabled());  // no gun held
-    EXPECT_EQ(g.btnBuyClick(), c.buy) << c.lastCash << " then " << c.cash;
+    f.act(BuyFromDealer{});
+    EXPECT_EQ(f.game.front() == Front::Main, c.buy) << c.lastCash << " then " << c.cash;
     EXPECT_EQ(f.s.cash, c.buy ? c.cash - 1000 : c.cash);
   }
   // At exactly 1000 on a first visit, choosing another gun and the Paintball Gun again
   // enables Buy; choosing the gun already chosen runs nothing.
   GameFixture f;
   f.s.cash = 1000;
-  GunDealer& g = f.game.guns();
-  g.FormShow();
-  g.select(1);
+  const GunDealer& g = f.game.gunDealer();
+  f.act(VisitGunDealer{});
+  f.act(Choose{1});
   EXPECT_FALSE(g.buyEnabled());
-  g.select(2);
-  g.select(1);
+  f.act(Choose{2});
+  f.act(Choose{1});
   EXPECT_TRUE(g.buyEnabled());
 }
 
 TEST(CarDealer, TheCivicSoldThenBoughtBackWithExactlyItsPrice) {
   GameFixture f;
   f.s.cash = 6500;
-  CarDealer& d = f.game.cars();
-  d.FormShow();
-  EXPECT_EQ(std::tuple(d.lblOldPrice(), d.lblOldSeats(), d.lblOldTrunk()), std::tuple(7000, 4, 80));
-  d.btnSellClick();
+  const CarDealer& d = f.game.carDealer();
+  f.act(VisitCarDealer{});
+  EXPECT_EQ(std::tuple(d.oldPrice(), d.oldSeats(), d.oldTrunk()), std::tuple(7000, 4, 80));
+  f.act(SellToDealer{});
   EXPECT_EQ(std::tuple(f.s.cash, f.s.carKind, f.s.carName), std::tuple(13500, 0, "NONE"));
   EXPECT_EQ(std::tuple(f.s.carValue, f.s.seatsTotal, f.s.seatsFree, f.s.trunkTotal, f.s.trunkFree),
             std::tuple(0, 0, 0, 0, 0));
-  EXPECT_EQ(std::tuple(d.lblOldPrice(), d.lblOldSeats(), d.lblOldTrunk()), std::tuple(0, 0, 0));
+  EXPECT_EQ(std::tuple(d.oldPrice(), d.oldSeats(), d.oldTrunk()), std::tuple(0, 0, 0));
   EXPECT_FALSE(d.sellEnabled());
   // The Civic was chosen from the start: Buy waits for a selection, although 13500 is enough.
-  EXPECT_FALSE(d.btnBuyClick());
-  d.select(2);
-  d.select(1);
-  EXPECT_TRUE(d.btnBuyClick());
+  f.act(BuyFromDealer{});
+  EXPECT_EQ(f.game.front(), Front::CarDealer);
+  f.act(Choose{2});
+  f.act(Choose{1});
+  f.act(BuyFromDealer{});
+  EXPECT_EQ(f.game.front(), Front::Main);
   EXPECT_EQ(std::pair(f.s.cash, f.s.carValue), std::pair(0, 10800));
   EXPECT_TRUE(f.player.boxes.empty());
 }
@@ -202,10 +208,11 @@ TEST(CarDealer, APurchaseGivesTheNewCarAllItsSpaceFree) {
   for (const Case& c : cases) {
     GameFixture f;
     f.s.cash = 93000;
-    f.game.cars().FormShow();
-    f.game.cars().btnSellClick();
-    f.game.cars().select(c.kind);
-    EXPECT_TRUE(f.game.cars().btnBuyClick());
+    f.act(VisitCarDealer{});
+    f.act(SellToDealer{});
+    f.act(Choose{c.kind});
+    f.act(BuyFromDealer{});
+    EXPECT_EQ(f.game.front(), Front::Main);
     const CarInfo& car = CarOfKind(c.kind);
     EXPECT_EQ(std::tuple(f.s.cash, f.s.carKind, f.s.carName, f.s.carValue),
               std::tuple(100000 - car.price, c.kind, car.name, c.value));
@@ -231,20 +238,20 @@ TEST(CarDealer, Refusals) {
   };
   for (const Case& c : cases) {
     GameFixture f;
-    CarDealer& d = f.game.cars();
+    const CarDealer& d = f.game.carDealer();
     // The last visit ended with 50000 and the Astro chosen, so this visit's Civic has Buy on.
     f.s.cash = 50000;
-    d.FormShow();
-    d.select(9);
+    f.act(VisitCarDealer{});
+    f.act(Choose{9});
+    f.act(LeaveDealer{});
     f.s.cash = c.cash;
     f.s.seatsFree -= c.seatsUsed;
     f.s.trunkFree -= c.trunkUsed;
-    d.FormShow();
+    f.act(VisitCarDealer{});
+    f.act(c.sell ? Action{SellToDealer{}} : Action{BuyFromDealer{}});
+    EXPECT_EQ(f.game.front(), Front::CarDealer);
     if (c.sell) {
-      d.btnSellClick();
       EXPECT_TRUE(d.sellEnabled());
-    } else {
-      EXPECT_FALSE(d.btnBuyClick());
     }
     ASSERT_EQ(f.player.texts(), std::vector{c.text});
     EXPECT_EQ(f.player.boxes[0].kind, c.kind);

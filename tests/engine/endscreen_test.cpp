@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "game/endscreen.h"
+#include "game/result.h"
 #include "game/state.h"
 
 namespace quillmere {

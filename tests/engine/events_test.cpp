@@ -1,7 +1,8 @@
-// The street-event roll and the encounters: every outcome of the table reached by a chosen
-// millisecond, the border after Tijuana, the family, the mugger, the ladies and Tony.
+// The street-event roll and the encounters: every outcome of the table reached by a trip on
+// a chosen millisecond, the border after Tijuana, the family, the mugger, the ladies and Tony.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "engine/scripted_player.h"
@@ -12,13 +13,37 @@ namespace {
 using Lines = std::vector<std::string>;
 using Pursuers = std::vector<Pursuer>;
 
-// A game whose pursuits are all left the honest way, so they change nothing by themselves.
+using testing::Draws;
+using testing::MillisecondWhere;
+
+// A game on a clock set to the millisecond of its next trip. A pursuit the trip brings stays
+// in front, unanswered, so it changes nothing by itself.
 struct Street : testing::GameFixture {
-  explicit Street(std::uint32_t ms = 0) {
-    clock.set(ms);
-    player.onPursuit = [](Game& g) { g.busted().btnCloseClick(); };
-  }
+  explicit Street(std::uint32_t ms = 0) { clock.set(ms); }
+  // A trip from the city (or to Tijuana): the roll of kind "misc" (or "tj").
+  void trip(Place place = Place::Downtown) { act(Travel{place}); }
 };
+
+// The market a trip to Downtown draws at a millisecond, before any news: coming back from
+// Tijuana alone, the roll brings only the border.
+std::array<MarketRow, kGoodCount> TripMarket(std::uint32_t ms) {
+  Street f(ms);
+  f.s.wasInTijuana = true;
+  f.trip();
+  return f.s.market;
+}
+
+// Milliseconds whose roll (the first draw below 45) brings the mugger, and whose first draw
+// below 10 (or below 2) is the number of units the mugger leaves of a lot of 10 (or 2).
+bool Mugger(Draws d) {
+  const std::uint32_t r = d.below(45);
+  return r >= 16 && r <= 18;
+}
+const std::uint32_t kMugger = MillisecondWhere(20000000, Mugger);
+const std::uint32_t kMuggerLeaves4Of10 =
+    MillisecondWhere(20000000, [](Draws d) { return Mugger(d) && d.below(10) == 4; });
+const std::uint32_t kMuggerLeaves0Of2 =
+    MillisecondWhere(20000000, [](Draws d) { return Mugger(d) && d.below(2) == 0; });
 
 TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
   const std::string mugged = "You were mugged at a stoplight.";
@@ -71,18 +96,22 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.r);
+    const auto market = TripMarket(c.ms);
     Street f(c.ms);
     f.s.cash = 1999;
     f.s.statusText = "yesterday's news";
-    f.game.streetevents(EventKind::Misc);
+    f.trip();
     EXPECT_EQ(f.s.statusText, c.status);
-    for (int good = 0; good < kGoodCount; ++good) {
-      const MarketRow& row = f.s.market[static_cast<std::size_t>(good)];
-      EXPECT_EQ(std::pair(row.offered, row.price),
-                good == c.good ? std::pair(true, c.price) : std::pair(false, 0));
+    // The news re-prices its good and no other.
+    for (std::size_t good = 0; good < kGoodCount; ++good) {
+      const MarketRow& row = f.s.market[good];
+      const MarketRow& drawn = market[good];
+      EXPECT_EQ(std::pair(row.offered, row.price), static_cast<int>(good) == c.good
+                                                       ? std::pair(true, c.price)
+                                                       : std::pair(drawn.offered, drawn.price));
     }
     // Only the cheap acid re-prices the Acid selected in the info panel.
-    EXPECT_EQ(f.s.infoPrice, c.r == 0 ? c.price : 2500);
+    EXPECT_EQ(f.s.infoPrice, c.r == 0 ? c.price : market[Acid].price);
     EXPECT_EQ(f.player.texts(), c.box.empty() ? Lines{} : Lines{c.box});
     EXPECT_EQ(f.player.pursuers, c.r == 19 || c.r == 21 ? Pursuers{Pursuer::Cops} : Pursuers{});
     EXPECT_EQ(f.s.cash, c.box == mugged ? 1599 : 1999);
@@ -90,7 +119,7 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
   }
   // The cops leave alone a player with exactly the starting cash.
   Street f(45000005);
-  f.game.streetevents(EventKind::Misc);
+  f.trip();
   EXPECT_EQ(f.player.pursuits, 0);
 }
 
@@ -100,6 +129,7 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
       "Will you accept?";
   const std::string thanks = "The family thanks you with prompt payment.";
   const std::string bails = "The family you were transporting bails on you.";
+  enum class EventKind { Misc, Tj };
   struct Case {
     EventKind kind;
     std::uint32_t ms;  // each would bring news or an encounter on an ordinary roll
@@ -174,13 +204,15 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     f.player.answers = {true};
     f.s.cash = 1999, f.s.seatsFree = c.seats, f.s.statusText = "old";
     f.s.wasInTijuana = c.inTijuana, f.s.familyAboard = c.family;
-    f.game.streetevents(c.kind);
+    f.trip(c.kind == EventKind::Tj ? Place::Tijuana : Place::Downtown);
     EXPECT_EQ(f.player.texts(), c.boxes);
     EXPECT_EQ(std::tuple(f.s.familyAboard, f.s.wasInTijuana, f.s.seatsFree, f.s.cash),
               std::tuple(c.familyAfter, c.kind == EventKind::Tj, c.seatsAfter, c.cashAfter));
     EXPECT_EQ(f.player.pursuers, c.pursuers);
     EXPECT_EQ(f.s.statusText, "");
-    for (const MarketRow& row : f.s.market) EXPECT_FALSE(row.offered);
+    if (c.kind == EventKind::Misc) {
+      EXPECT_EQ(f.s.market, TripMarket(c.ms));  // no news
+    }
     for (const auto& box : f.player.boxes)
       EXPECT_EQ(box.buttons, box.text == offer ? DialogButtons::YesNo : DialogButtons::Ok);
   }
@@ -190,8 +222,9 @@ TEST(StreetEvents, WhatTheCashCannotHoldOfTheFamilysPaymentGoesToTheBank) {
   Street f(20000001);  // b = 0: the family pays
   f.s.wasInTijuana = f.s.familyAboard = true, f.s.seatsFree = 0;
   f.s.cash = 2147483647 - 4000, f.s.bank = 100;
-  f.game.streetevents(EventKind::Misc);
-  EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(2147483647, 6100));
+  f.trip();
+  // 100 with the trip's interest, and 6000 of the payment.
+  EXPECT_EQ(std::pair(f.s.cash, f.s.bank), std::pair(2147483647, 6104));
 }
 
 TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
@@ -200,7 +233,7 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
   const std::string nothing = "You were mugged- nothing was taken.";
   const Lot weed{Weed, 500, 5};
   struct Case {
-    std::uint32_t ms = 0;  // RandomBelow(10) draws 0 at 20000007 and 6 at 20000026
+    std::uint32_t ms = kMugger;
     Money cash;
     int gunKind = 0;
     std::vector<Lot> lots{}, lotsAfter{};
@@ -211,23 +244,22 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
       {.cash = 2001, .cashAfter = 1600, .box = cash},
       {.cash = 3, .cashAfter = 2, .box = cash},
       {.cash = 2000, .gunKind = 1, .cashAfter = 2000},  // armed: nothing happens
-      {.ms = 20000026,
+      {.ms = kMuggerLeaves4Of10,
        .cash = 2,
        .lots = {Lot{Acid, 1500, 10}, weed},
-       .lotsAfter = {Lot{Acid, 1500, 6}, weed},
+       .lotsAfter = {Lot{Acid, 1500, 4}, weed},
        .cashAfter = 2,
-       .trunkGained = 4,
+       .trunkGained = 6,
        .box = stolen},
       // never takes it all
-      {.ms = 20000007,
+      {.ms = kMuggerLeaves0Of2,
        .cash = 2,
-       .lots = {Lot{Acid, 1500, 10}, weed},
+       .lots = {Lot{Acid, 1500, 2}, weed},
        .lotsAfter = {Lot{Acid, 1500, 1}, weed},
        .cashAfter = 2,
-       .trunkGained = 9,
+       .trunkGained = 1,
        .box = stolen},
-      {.ms = 20000026,
-       .cash = 2,
+      {.cash = 2,
        .lots = {Lot{Acid, 1500, 1}, weed},
        .lotsAfter = {Lot{Acid, 1500, 1}, weed},
        .cashAfter = 2,
@@ -248,7 +280,7 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
     SCOPED_TRACE(c.cash);
     Street f(c.ms);
     f.s.cash = c.cash, f.s.gunKind = c.gunKind, f.s.possession = c.lots;
-    f.game.mugging();
+    f.trip();
     EXPECT_EQ(std::pair(f.s.cash, f.s.trunkFree), std::pair(c.cashAfter, 80 + c.trunkGained));
     EXPECT_EQ(f.player.texts(), c.box.empty() ? Lines{} : Lines{c.box});
     EXPECT_EQ(f.s.possession, c.lotsAfter);
@@ -256,12 +288,12 @@ TEST(StreetEvents, AMuggerTakesAFifthOfTheCashOrElsePartOfTheFirstLot) {
 }
 
 TEST(StreetEvents, TheLadiesTakeTheFirstFreeRowAndTwoSeats) {
-  Street f;
+  Street f(45000039);  // the roll draws 22
   f.s.possession = {Lot{Acid, 1500, 3}, Lot{Weed, 500, 4}, Lot{}, Lot{}};
-  f.game.ladies();
+  f.trip();
   f.s.possession.resize(3);
-  f.game.ladies();  // every row in use: one is added
-  f.game.ladies();  // no seats left
+  f.trip();  // every row in use: one is added
+  f.trip();  // no seats left
   ASSERT_EQ(f.s.possession.size(), 4u);
   for (const Lot& lot : {f.s.possession[2], f.s.possession[3]})
     EXPECT_EQ(std::tuple(lot.good, lot.price, lot.count), std::tuple(Whore, 0, 2));
@@ -274,7 +306,7 @@ TEST(StreetEvents, TonyComesFromDayFiveWhileAnythingIsOwed) {
   struct Case {
     std::int32_t day;
     Money debt;
-    std::uint32_t ms;  // RandomBelow(6) draws 3 at 30000011, 1 at 30000000
+    std::uint32_t ms;  // RandomBelow(6) draws 3 at 30000011, 1 at 30000000; no cops there
     bool comes;
   } const cases[] = {{.day = 5, .debt = 1, .ms = 30000011, .comes = true},
                      {.day = 30, .debt = 5000, .ms = 30000000, .comes = false},
@@ -284,7 +316,7 @@ TEST(StreetEvents, TonyComesFromDayFiveWhileAnythingIsOwed) {
     Street f(c.ms);
     f.s.day = c.day;
     f.s.debt = c.debt;
-    f.game.tonychase();
+    f.trip();
     EXPECT_EQ(f.player.pursuers, c.comes ? Pursuers{Pursuer::Tony} : Pursuers{}) << c.day;
   }
 }

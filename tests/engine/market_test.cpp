@@ -32,7 +32,10 @@ TEST(Market, ExactPricesForAFixedMillisecond) {
     GameFixture f;
     f.clock.set(ms);
     f.game.random().setSeed(99);  // whatever came before, the market starts from the clock
-    f.game.randomdrugs();
+    // Coming back from Tijuana alone, the trip's street event is only the border, which
+    // changes no price.
+    f.s.wasInTijuana = true;
+    f.act(Travel{Place::Downtown});
     EXPECT_EQ(MarketPrices(f.s), prices) << ms;
     EXPECT_EQ(f.s.infoGood, Acid);
     EXPECT_EQ(f.s.infoPrice, prices[Acid]);
@@ -62,7 +65,8 @@ TEST(Market, ProposalIsWhatTheCashPaysForCutToTheGoodsOwnSpace) {
     f.s.cash = c.cash;
     f.s.seatsFree = c.seats;
     f.s.trunkFree = c.trunk;
-    f.game.getinfo(c.good, c.price);
+    f.s.market[static_cast<std::size_t>(c.good)] = MarketRow{true, c.price};
+    f.act(PickGood{c.good + 1});
     EXPECT_EQ(f.s.buyText, c.proposal) << c.good << " at " << c.price << " with " << c.cash;
     EXPECT_EQ(std::pair(f.s.infoGood, f.s.infoPrice), std::pair(c.good, c.price));
   }

@@ -19,12 +19,23 @@ constexpr std::uint32_t kEscape8 = 30000026;  // 1, 8
 constexpr std::uint32_t kCaught1 = 30000000;  // 0, 1
 constexpr std::uint32_t kCaught4 = 30000009;  // 0, 4
 
-struct PursuitTest : ::testing::Test, testing::GameFixture {
-  Pursuit& p = game.busted();
+// The pursuit on a table of its own: a game's state, generator and clock, no screens.
+struct Clocked {
+  FixedClock clock{0};
+};
+struct Table final : Clocked, GameContext {
+  Table() : GameContext(clock) {}
+};
+
+struct PursuitTest : ::testing::Test {
+  Table table;
+  FixedClock& clock = table.clock;
+  GameState& s = table.state();
+  Pursuit p{table};
   void open(Pursuer who, std::uint32_t ms = 0) {
     clock.set(ms);
     s.pursuerKind = who;
-    p.FormShow();
+    p.Begin();
   }
   // The log after its opening line.
   Lines told() const { return Lines(p.log().begin() + 1, p.log().end()); }
@@ -57,21 +68,21 @@ TEST_F(PursuitTest, EachPursuerOpensWithItsPictureItsLineAndPayRunAndFightOnly) 
     EXPECT_EQ(p.payVisible(), payVisible);
     EXPECT_EQ(p.payVisible() && p.payEnabled(), payEnabled) << bank;
     EXPECT_TRUE(p.runEnabled() && p.fightEnabled());
-    EXPECT_FALSE(p.closeVisible() || p.quitVisible() || p.closeAllowed());
+    EXPECT_FALSE(p.closeVisible() || p.quitVisible());
   }
-  p.btn1Click();  // Pay is still enabled for the last case; none of it may wrap
+  p.Pay();  // Pay is still enabled for the last case; none of it may wrap
   EXPECT_EQ(std::tuple(s.cash, s.bank, s.debt), std::tuple(kMax, 0, 0));
   // What the cash cannot hold of the change stays in the bank.
   std::tie(s.cash, s.bank, s.debt) = std::tuple(kMax, kMax, 100);
   open(Tony);
-  p.btn1Click();
+  p.Pay();
   EXPECT_EQ(std::tuple(s.cash, s.bank, s.debt), std::tuple(kMax, kMax - 100, 0));
   EXPECT_EQ(told(), Lines{"Tony thanks you for your prompt payment. Have a nice day."});
   expectOver(false);
 
   s.cash = 500, s.bank = 1499, s.debt = 2000;
   open(Tony);
-  p.btn1Click();  // disabled: nothing
+  p.Pay();  // disabled: nothing
   EXPECT_EQ(s.cash, 500);
   EXPECT_TRUE(told().empty());
 }
@@ -100,8 +111,8 @@ TEST_F(PursuitTest, RunningEscapesWoundsOrKills) {
     s.health = health;
     s.debt = 2000;
     open(who, ms);
-    p.btn2Click();
-    p.btn3Click();  // too late: the choice is made
+    p.Run();
+    p.Fight();  // too late: the choice is made
     EXPECT_EQ(told(), lines);
     EXPECT_EQ(std::pair(s.health, s.debt), std::pair(healthAfter, 2000));
     expectOver(lines.back() == "GAME OVER.");
@@ -134,53 +145,72 @@ TEST_F(PursuitTest, AFightIsWonOnDrawsBelowTheGunsNumberAndLostWithoutAGun) {
     s.gunKind = gunKind;
     s.cash = 700, s.bank = 300, s.debt = 2000, s.health = 50;
     open(who, ms);
-    p.btn3Click();
+    p.Fight();
     EXPECT_EQ(told(), lines);
     EXPECT_EQ(s.debt, debtAfter);
     EXPECT_EQ(s.cash + s.bank + s.health, 1050);
     expectOver(lines.back() == "GAME OVER.");
-    EXPECT_TRUE(gunKind != 0 || game.random().seed() == ms);  // no gun: nothing drawn
+    EXPECT_TRUE(gunKind != 0 || table.random().seed() == ms);  // no gun: nothing drawn
   }
 }
 
-TEST_F(PursuitTest, OnlyCloseLeavesWithoutPenaltyAndAWoundCarriesOver) {
+// Pursuits that trips bring: the cops (the roll draws 19, the cash is not the starting
+// cash) and the border patrol on the way back from Tijuana (the border draws 3).
+struct Chase : testing::GameFixture {
+  void open(Pursuer who) {
+    s.wasInTijuana = who == Pursuer::BorderPatrol;
+    clock.set(who == Pursuer::BorderPatrol ? 20000011 : 45000005);
+    act(Travel{Place::Downtown});
+    ASSERT_EQ(game.front(), Front::Pursuit);
+    ASSERT_EQ(s.pursuerKind, who);
+  }
+  const Pursuit& p = game.pursuit();
+};
+
+TEST(Pursuit, OnlyCloseLeavesWithoutPenaltyAndAWoundCarriesOver) {
+  Chase f;
+  const Pursuit& p = f.p;
   const Lines cheat{"Cheaters never prosper."};
   // Wounded while running, then left honestly.
-  s.cash = 900;
-  open(Pursuer::Cops, kCaught0);
-  p.btn2Click();
-  EXPECT_TRUE(p.btnCloseClick());
-  EXPECT_FALSE(p.closeVisible());
-  p.FormCloseQuery();
-  EXPECT_TRUE(player.boxes.empty());
+  f.s.cash = 900;
+  f.open(Pursuer::Cops);
+  f.clock.set(kCaught0);
+  f.act(quillmere::Run{});
+  f.act(ClosePursuit{});
+  EXPECT_EQ(f.game.front(), Front::Main);
+  EXPECT_FALSE(f.game.Accepts(ClosePursuitWindow{}));
+  EXPECT_TRUE(f.player.boxes.empty());
 
   // The wound kills on the next failed run; closing the window then only costs the cash.
-  open(Pursuer::BorderPatrol, kCaught0);
+  f.open(Pursuer::BorderPatrol);
   EXPECT_EQ(p.log(), Lines{"The Border Patrol is after you!"});
-  p.btn2Click();
+  f.clock.set(kCaught0);
+  f.act(quillmere::Run{});
   EXPECT_EQ(p.log().back(), "GAME OVER.");
-  p.FormCloseQuery();
-  EXPECT_EQ(player.texts(), cheat);
-  EXPECT_EQ(player.boxes[0].kind, DialogKind::Information);
-  EXPECT_EQ(std::pair(s.cash, s.health), std::pair(0, 50));
-  EXPECT_FALSE(game.finished());
+  f.act(ClosePursuitWindow{});
+  EXPECT_EQ(f.player.texts(), cheat);
+  EXPECT_EQ(f.player.boxes[0].kind, DialogKind::Information);
+  EXPECT_EQ(std::pair(f.s.cash, f.s.health), std::pair(0, 50));
+  EXPECT_FALSE(f.game.finished());
+  EXPECT_EQ(f.game.front(), Front::Main);
 
   // Close Game is still showing; the next encounter must not offer it.
-  s.cash = 900, s.health = 100;
-  open(Pursuer::Cops);
-  EXPECT_FALSE(p.quitVisible() || p.closeVisible() || p.closeAllowed());
-  p.FormCloseQuery();  // closed before choosing
-  EXPECT_EQ(player.texts().size(), 2u);
-  EXPECT_EQ(std::pair(s.cash, s.health), std::pair(0, 50));
+  f.s.cash = 900, f.s.health = 100;
+  f.open(Pursuer::Cops);
+  EXPECT_FALSE(p.quitVisible() || p.closeVisible());
+  EXPECT_FALSE(f.game.Accepts(ClosePursuit{}) && p.closeVisible());
+  f.act(ClosePursuitWindow{});  // closed before choosing
+  EXPECT_EQ(f.player.texts().size(), 2u);
+  EXPECT_EQ(std::pair(f.s.cash, f.s.health), std::pair(0, 50));
 
   // Close Game ends the program without the close-request check.
-  s.cash = 900;
-  open(Pursuer::Cops);
-  p.btn3Click();
-  p.btnQuitClick();
-  p.FormCloseQuery();
-  EXPECT_EQ(player.terminations, 1);
-  EXPECT_EQ(std::pair(player.texts().size(), s.cash), std::pair(2ul, 900));
+  f.s.cash = 900;
+  f.open(Pursuer::Cops);
+  f.act(Fight{});
+  f.act(Quit{});
+  f.act(ClosePursuitWindow{});
+  EXPECT_EQ(f.player.terminations, 1);
+  EXPECT_EQ(std::pair(f.player.texts().size(), f.s.cash), std::pair(2ul, 900));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// A player for engine tests: records every box the engine shows, answers Yes/No from a
-// script, and plays the pursuit screen with whatever the test asks.
+// A player for engine tests: sends the test's actions, records every box the game puts up,
+// answers Yes/No from a script, and plays each pursuit with whatever the test asks.
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <ostream>
@@ -27,30 +28,14 @@ struct Box {
   DialogButtons buttons;
 };
 
-class ScriptedPlayer : public Player {
+class ScriptedPlayer {
  public:
-  bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override {
-    boxes.push_back({text, kind, buttons});
-    if (buttons == DialogButtons::Ok) return true;
-    if (onQuestion) onQuestion(*game);
-    if (answers.empty()) return defaultAnswer;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+  // Sends one action, then answers every box it brings and plays every pursuit it opens.
+  void act(const Action& action) {
+    ++m_actions;
+    game->Act(action);
+    settle();
   }
-  void ConversionError(const std::string& text) override { conversionErrors.push_back(text); }
-  void ShowPursuit() override {
-    ++pursuits;
-    pursuers.push_back(game->state().pursuerKind);
-    if (onPursuit) {
-      onPursuit(*game);
-    } else {
-      // Nobody answered: the window is closed through the window system.
-      game->busted().FormCloseQuery();
-    }
-  }
-  void ShowEndScreen() override { ++endScreens; }
-  void Terminate() override { ++terminations; }
 
   std::vector<std::string> texts() const {
     std::vector<std::string> result;
@@ -63,21 +48,117 @@ class ScriptedPlayer : public Player {
   std::vector<std::string> conversionErrors;
   std::deque<bool> answers;
   bool defaultAnswer = false;
-  std::function<void(Game&)> onPursuit;
+  // Plays a pursuit that has come to the front, with act(). Without it, a pursuit stays in
+  // front for the test to play.
+  std::function<void(ScriptedPlayer&)> onPursuit;
   // Runs while a Yes/No question is up, before it is answered.
-  std::function<void(Game&)> onQuestion;
+  std::function<void(ScriptedPlayer&)> onQuestion;
   std::vector<Pursuer> pursuers;
   int pursuits = 0;
   int endScreens = 0;
   int terminations = 0;
+
+ private:
+  // A pursuit that has only just begun: its opening line and every choice still open.
+  bool freshPursuit() const {
+    return game->front() == Front::Pursuit && game->pursuit().log().size() == 1 &&
+           game->pursuit().runEnabled();
+  }
+
+  void settle() {
+    for (;;) {
+      if (const auto& question = game->question()) {
+        if (question->conversionError) {
+          conversionErrors.push_back(question->text);
+          game->Act(Answer{true});
+          continue;
+        }
+        boxes.push_back({question->text, question->kind, question->buttons});
+        bool yes = true;
+        if (question->buttons == DialogButtons::YesNo) {
+          if (onQuestion) onQuestion(*this);
+          yes = defaultAnswer;
+          if (!answers.empty()) {
+            yes = answers.front();
+            answers.pop_front();
+          }
+        }
+        game->Act(Answer{yes});
+        continue;
+      }
+      if (!m_playing && freshPursuit()) {
+        pursuers.push_back(game->state().pursuerKind);
+        ++pursuits;
+        if (!onPursuit) break;
+        const int before = m_actions;
+        m_playing = true;
+        onPursuit(*this);
+        m_playing = false;
+        // A pursuit the test did not touch stays in front.
+        if (m_actions == before) break;
+        continue;
+      }
+      break;
+    }
+    if (game->front() == Front::End && !m_ended) {
+      m_ended = true;
+      ++endScreens;
+    }
+    if (game->front() == Front::Closed && !m_closed) {
+      m_closed = true;
+      ++terminations;
+    }
+  }
+
+  bool m_playing = false;
+  int m_actions = 0;
+  bool m_ended = false;
+  bool m_closed = false;
 };
 
-// A game on a clock that the test sets, played by a ScriptedPlayer.
+// The draws of the game's generator after it is seeded with a millisecond, worked out here
+// apart from the engine: the seed steps to seed × 134775813 + 1, a draw below n is the high
+// half of n × seed.
+class Draws {
+ public:
+  explicit Draws(std::uint32_t ms) : m_seed(ms) {}
+  std::uint32_t below(std::uint32_t n) {
+    m_seed = m_seed * 134775813u + 1u;
+    return static_cast<std::uint32_t>((std::uint64_t{n} * m_seed) >> 32);
+  }
+
+ private:
+  std::uint32_t m_seed;
+};
+
+// The first millisecond from `from` on whose draws `wanted` accepts.
+template <class Wanted>
+std::uint32_t MillisecondWhere(std::uint32_t from, Wanted wanted) {
+  for (std::uint32_t ms = from;; ++ms) {
+    Draws draws(ms);
+    if (wanted(draws)) return ms;
+  }
+}
+
+// A millisecond whose street-event roll (the first draw below 45) brings nothing.
+inline constexpr std::uint32_t kQuietMs = 45000023;
+
+// A game on its main screen, its state as a new game's before the first market, on a clock
+// that the test sets, played by a ScriptedPlayer.
 struct GameFixture {
-  GameFixture() { player.game = &game; }
+  GameFixture() {
+    player.game = &game;
+    clock.set(kQuietMs);
+    game.Act(StartGame{});
+    game.state() = GameState{};
+    clock.set(0);
+  }
+  // Sends an action through the player.
+  void act(const Action& action) { player.act(action); }
+
   FixedClock clock{0};
+  Game game{clock};
   ScriptedPlayer player;
-  Game game{clock, player};
   GameState& s = game.state();
 };
 

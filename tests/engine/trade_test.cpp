@@ -18,14 +18,14 @@ struct Trade : testing::GameFixture {
   }
   void buy(int good, Money price, const char* amount) {
     offer(good, price);
-    game.drug1MouseUp(good + 1);
+    act(PickGood{good + 1});
     s.buyText = amount;
-    game.btnBuyClick();
+    act(Buy{});
   }
   void sell(int row, const char* amount) {
-    game.drug2MouseUp(row);
+    act(PickLot{row});
     s.sellText = amount;
-    game.btnSellClick();
+    act(Sell{});
   }
   // What the player holds: cash, free seats, free trunk space.
   std::tuple<Money, std::int32_t, std::int32_t> held() const {
@@ -37,11 +37,11 @@ TEST(Trade, BuyingTheWorkedExampleAndClicksThatPickNothing) {
   Trade t;
   t.offer(Acid, 1500);
   t.s.buyText = "5";
-  for (int row : {-1, 0, Cocaine + 1, kGoodCount + 1}) t.game.drug1MouseUp(row);
+  for (int row : {-1, 0, Cocaine + 1, kGoodCount + 1}) t.act(PickGood{row});
   EXPECT_EQ(t.s.buyText, "5");
-  t.game.drug1MouseUp(Acid + 1);
+  t.act(PickGood{Acid + 1});
   EXPECT_EQ(t.s.buyText, "1");
-  t.game.btnBuyClick();
+  t.act(Buy{});
   EXPECT_EQ(t.held(), std::tuple(500, 4, 79));
   EXPECT_EQ(t.s.possession, (std::vector{Lot{Acid, 1500, 1}}));
   EXPECT_TRUE(t.s.possessionHeaderFixed);
@@ -72,7 +72,7 @@ TEST(Trade, BuyChecksInOrderAndARefusalChangesNothing) {
     Trade t;
     t.s.cash = c.cash, t.s.seatsFree = c.seats, t.s.trunkFree = c.trunk;
     t.s.infoGood = c.good, t.s.infoPrice = c.price, t.s.buyText = c.amount;
-    t.game.btnBuyClick();
+    t.act(Buy{});
     EXPECT_EQ(t.player.texts(), Lines{c.message}) << c.good << " x " << c.amount;
     EXPECT_EQ(t.player.boxes.at(0).kind, DialogKind::Error);
     EXPECT_EQ(t.held(), std::tuple(c.cash, c.seats, c.trunk));
@@ -85,7 +85,7 @@ TEST(Trade, PurchasesThatSpendAllTheCashOrNothing) {
   t.buy(Ecstasy, 20, "100");  // exactly the 2000 in cash, but the trunk holds 80
   EXPECT_EQ(t.player.texts(), Lines{"Insufficient Trunk Space"});
   t.s.trunkFree = 200;
-  t.game.btnBuyClick();
+  t.act(Buy{});
   EXPECT_EQ(t.held(), std::tuple(0, 4, 100));
 
   t.buy(Acid, 0, "30");  // news made it free
@@ -113,7 +113,7 @@ TEST(Trade, EachPurchaseIsItsOwnLotAndSoldOutRowsAreReused) {
   EXPECT_EQ(t.s.possession[1], (Lot{Weed, 500, 3}));
   EXPECT_EQ(t.s.sellText, "5");  // a reused row leaves the sell box alone
 
-  t.game.drug2MouseUp(1);
+  t.act(PickLot{1});
   t.buy(Speed, 100, "1");
   EXPECT_EQ(t.s.possession.size(), 4u);
   EXPECT_EQ(t.s.sellText, "0");  // a new row at the bottom resets it
@@ -122,12 +122,12 @@ TEST(Trade, EachPurchaseIsItsOwnLotAndSoldOutRowsAreReused) {
 TEST(Trade, PickingALotForSale) {
   Trade t;
   t.s.possession = {Lot{Acid, 1500, 7}, Lot{}};
-  for (int row : {-1, 0, 2, 3}) t.game.drug2MouseUp(row);
+  for (int row : {-1, 0, 2, 3}) t.act(PickLot{row});
   EXPECT_FALSE(t.s.sellEnabled || t.s.sellSelection);
   EXPECT_EQ(t.s.sellText, "0");
 
-  t.game.drug2MouseUp(1);
-  t.game.drug2MouseUp(2);  // an empty row keeps the choice and the controls
+  t.act(PickLot{1});
+  t.act(PickLot{2});  // an empty row keeps the choice and the controls
   EXPECT_TRUE(t.s.sellEnabled);
   EXPECT_EQ(t.s.sellText, "7");
   ASSERT_TRUE(t.s.sellSelection);
@@ -196,23 +196,23 @@ TEST(Trade, ASaleNeverTakesMoreThanTheLotHoldsNow) {
   Trade t;
   t.offer(Acid, 2000);
   t.s.possession = {Lot{Acid, 1500, 10}};
-  t.game.drug2MouseUp(1);
+  t.act(PickLot{1});
   t.s.possession[0].count = 3;  // a mugger took some before the sale
   t.s.sellText = "5";
-  t.game.btnSellClick();
+  t.act(Sell{});
   EXPECT_EQ(t.s.possession[0].count, 3);
 
-  t.game.drug2MouseUp(1);
+  t.act(PickLot{1});
   t.s.possession[0] = Lot{Weed, 500, 10};  // the row now holds another good
   t.s.sellText = "1";
-  t.game.btnSellClick();
+  t.act(Sell{});
   EXPECT_EQ(t.s.possession[0], (Lot{Weed, 500, 10}));
 
   t.s.possession[0] = Lot{Acid, 1500, 3};
-  t.game.drug2MouseUp(1);
+  t.act(PickLot{1});
   t.s.possession[0].count = 8;  // more than was shown: the shown count still bounds it
   t.s.sellText = "4";
-  t.game.btnSellClick();
+  t.act(Sell{});
   EXPECT_EQ(t.s.possession[0].count, 8);
   EXPECT_EQ(t.s.cash, 2000);
   EXPECT_EQ(t.player.texts(), Lines(3, "You do not have that much inventory!"));

@@ -18,6 +18,8 @@ struct TravelTest : ::testing::Test, GameFixture {};
 
 TEST_F(TravelTest, NewDayStepsThroughTheDayAndRunsTheUpkeepAndTheMarketOnce) {
   using enum TimeOfDay;
+  // A trip of each length: a city, Las Vegas and Tijuana.
+  const Place kTakes[] = {Place::Downtown, Place::LasVegas, Place::Tijuana};
   // Periods, the time before, the time after and the day after, starting on day 30.
   const std::tuple<int, TimeOfDay, TimeOfDay, std::int32_t> cases[] = {
       {1, Morning, Day, 30},     {1, Day, Night, 30},   {1, Night, Morning, 31},
@@ -29,7 +31,8 @@ TEST_F(TravelTest, NewDayStepsThroughTheDayAndRunsTheUpkeepAndTheMarketOnce) {
     f.s.day = 30;
     f.s.timeOfDay = from;
     f.s.bank = 100;
-    f.game.NewDay(periods);
+    f.clock.set(52000100);  // nothing happens on the way
+    f.act(Travel{kTakes[periods - 1]});
     EXPECT_EQ(std::tuple(f.s.timeOfDay, f.s.day), std::tuple(to, day))
         << periods << " " << TimeOfDayText(from);
     EXPECT_EQ(f.s.bank, 104);
@@ -47,9 +50,11 @@ TEST_F(TravelTest, UpkeepGrowsMoneyWearsValuesAndNeverWraps) {
       {{kMax, kMax, kMax, kMax}, {kMax, kMax, 1932735282, 1932735282}},
       {{2100000000, 2000000000, 0, 0}, {kMax, kMax, 0, 0}},
   };
+  clock.set(52000100);  // nothing happens on the way
   for (const auto& [before, after] : cases) {
     std::tie(s.bank, s.debt, s.carValue, s.gunValue) = std::tuple_cat(before);
-    game.dailygrind();
+    // San Diego needs no car, so one worth nothing still goes.
+    act(Travel{Place::SanDiego});
     EXPECT_EQ((Values{s.bank, s.debt, s.carValue, s.gunValue}), after) << before[0];
   }
 }
@@ -78,7 +83,7 @@ TEST_F(TravelTest, ATripDrawsTheMarketAndThePlacesOwnPrices) {
     GameFixture f;
     f.clock.set(52000100);
     f.s.buyText = "7";
-    f.game.Travel(place);
+    f.act(Travel{place});
     Prices seen{};
     for (std::size_t good = 0; good < kGoodCount; ++good)
       if (f.s.market[good].offered) seen[good] = f.s.market[good].price;
@@ -109,7 +114,7 @@ TEST_F(TravelTest, TheCityNeedsACarThatIsWorthSomething) {
     f.clock.set(52000100);
     std::tie(f.s.carKind, f.s.carValue) = std::tuple(carKind, carValue);
     f.s.currentPlace = Place::Pasadena;
-    f.game.Travel(place);
+    f.act(Travel{place});
     EXPECT_EQ(f.s.currentPlace, refused ? Place::Pasadena : place);
     if (!refused) {
       EXPECT_TRUE(f.player.boxes.empty());
@@ -127,7 +132,7 @@ TEST_F(TravelTest, TheFirstClickOnDay31EndsTheGameWithTheScoreAndTheCode) {
   s.timeOfDay = TimeOfDay::Night;
   s.bank = 100;
   clock.set(52000100);
-  game.Travel(Place::Downtown);
+  act(Travel{Place::Downtown});
   EXPECT_EQ(std::tuple(s.day, s.timeOfDay, s.bank), std::tuple(31, TimeOfDay::Morning, 104));
   EXPECT_EQ(player.endScreens, 0);
 
@@ -136,7 +141,7 @@ TEST_F(TravelTest, TheFirstClickOnDay31EndsTheGameWithTheScoreAndTheCode) {
   s.statusText = "still here";
   s.cash = 956;
   clock.set(12345);
-  game.Travel(Place::Hollywood);
+  act(Travel{Place::Hollywood});
   EXPECT_EQ(player.endScreens, 1);
   EXPECT_TRUE(game.finished());
   EXPECT_TRUE(player.boxes.empty());
@@ -150,7 +155,8 @@ TEST_F(TravelTest, TheFirstClickOnDay31EndsTheGameWithTheScoreAndTheCode) {
             "8651698145973700549074755623815890827210070269201614160967943659900672451121892582"
             "675928174119326937017034425023492793393991134830185426299491");
 
-  game.Travel(Place::SanDiego);
+  EXPECT_FALSE(game.Accepts(Travel{Place::SanDiego}));
+  act(Travel{Place::SanDiego});
   EXPECT_EQ(player.endScreens, 1);
 }
 
@@ -159,19 +165,23 @@ TEST_F(TravelTest, OneTripCanBringTheCopsAndThenTonyAndCloseGameStopsIt) {
     GameFixture f;
     f.s.day = 5;
     f.s.cash = 1999;
-    f.player.onPursuit = [&f, quit](Game& g) {
-      quit ? g.busted().btn3Click() : g.busted().btn2Click();  // no gun: fighting is fatal
+    f.player.onPursuit = [&f, quit](testing::ScriptedPlayer& p) {
+      p.act(quit ? Action{Fight{}} : Action{quillmere::Run{}});  // no gun: fighting is fatal
       f.clock.set(30000011);  // Tony's check draws 3 at this millisecond
-      quit ? g.busted().btnQuitClick() : void(g.busted().btnCloseClick());
+      p.act(quit ? Action{Quit{}} : Action{ClosePursuit{}});
     };
     f.clock.set(30000008);  // the roll draws 19: the cops
-    f.game.Travel(Place::Pasadena);
+    f.act(Travel{Place::Pasadena});
     if (quit) {
       EXPECT_EQ(f.player.pursuers, std::vector{Pursuer::Cops});
       EXPECT_EQ(f.player.terminations, 1);
       EXPECT_FALSE(f.s.currentPlace.has_value());
-      f.game.Travel(Place::Downtown);
+      // Nothing is taken once the program is ending, not even a close of the window.
+      EXPECT_FALSE(f.game.Accepts(ClosePursuitWindow{}));
+      f.act(ClosePursuitWindow{});
+      f.act(Travel{Place::Downtown});
       EXPECT_EQ(std::tuple(f.s.day, f.player.endScreens), std::tuple(5, 0));
+      EXPECT_TRUE(f.player.boxes.empty());
     } else {
       EXPECT_EQ(f.player.pursuers, (std::vector{Pursuer::Cops, Pursuer::Tony}));
       EXPECT_EQ(f.s.currentPlace, Place::Pasadena);

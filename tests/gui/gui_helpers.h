@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -33,6 +34,25 @@ struct SeenBox {
   QStringList buttons;
   Qt::TextFormat format;
 };
+
+// Whether a message box is up anywhere.
+inline bool AnyBoxUp() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<QMessageBox*>(window) && window->isVisible()) return true;
+  return false;
+}
+
+// Lets the event loop run until no message box is up: a BoxAnswerer answers each box as it
+// shows, and what the answer starts may bring the next. Boxes wait without a loop of their
+// own, so a click returns while its box is still up.
+inline void Settle() {
+  QElapsedTimer clock;
+  clock.start();
+  do {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  } while (AnyBoxUp() && clock.elapsed() < 10000);
+  QCoreApplication::processEvents();
+}
 
 // Presses a button on every message box as soon as it is shown: the next scripted answer
 // (a button's text, such as "&Yes" or "&No"; kCloseBox closes it through the window system),
@@ -93,13 +113,20 @@ struct GuiGame {
     app.openUrl = [this](const QString& url) { openedUrls << url; };
   }
   // Every screen that "Continue" creates, in its order.
-  void createScreens() {
-    app.createMain();
-    app.createBusted();
-    app.createGuns();
-    app.createCars();
-    app.createLoan();
+  void createScreens() { app.createScreens(); }
+  // A new game on its main screen, started on a millisecond whose first roll brings nothing.
+  void start() {
+    createScreens();
+    clock.set(kQuietMs);
+    app.act(StartGame{});
+    clock.set(0);
   }
+  // Sends an action as a control would, and answers the boxes it brings.
+  void act(const Action& action) {
+    app.act(action);
+    Settle();
+  }
+  static constexpr std::uint32_t kQuietMs = 17;
 
   // The addresses of the pages given, in their order.
   QStringList addresses(std::initializer_list<std::string_view> pages) const {

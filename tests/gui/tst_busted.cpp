@@ -1,4 +1,4 @@
-// The pursuit screen: its layout, and two encounters played through the engine by clicking the
+// The pursuit screen: its layout, and two encounters that trips bring, played by clicking the
 // real buttons: what the second inherits from the first, the close rule and paying Tony.
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "gui_helpers.h"
+#include "screens/MainScreen.h"
 #include "screens/PursuitScreen.h"
 
 using namespace quillmere;
@@ -56,27 +57,27 @@ class TestBusted : public QObject {
   Q_OBJECT
 
  private:
-  // Runs `script` on the open screen while `start` has the engine open it; a screen that the
-  // script leaves open is shut, so a fault fails the test instead of hanging it.
-  static bool encounter(PursuitScreen* busted, const std::function<void()>& start,
-                        const std::function<void()>& script) {
-    QTimer play;
-    play.setSingleShot(true);
-    bool leftOpen = false;
-    connect(&play, &QTimer::timeout, busted, [&] {
-      script();
-      leftOpen = busted->isVisible();
-      if (leftOpen) busted->done(QDialog::Rejected);
-    });
-    play.start(0);
-    start();
-    return !leftOpen;
+  // Runs `script` on the screen that a trip on the millisecond ms brings up; true when the
+  // screen came up and the script left it.
+  static bool encounter(GuiGame& g, std::uint32_t ms, const std::function<void()>& script) {
+    g.clock.set(ms);
+    g.act(Travel{Place::Downtown});
+    PursuitScreen* busted = g.app.pursuitScreen();
+    if (!busted->isVisible()) return false;
+    script();
+    Settle();
+    return !busted->isVisible();
   }
+  // The roll draws 19 (the cops, for a player whose cash is not the starting cash), and the
+  // roll brings nothing but Tony's draw of six is 3 (Tony, from day 5 while anything is owed).
+  static constexpr std::uint32_t kCops = 45000005;
+  static constexpr std::uint32_t kTony = 17;
 
  private slots:
   void layoutKeepsEveryButtonInItsOwnPlace() {
     GuiGame g;
-    PursuitScreen* busted = g.app.createBusted();
+    g.createScreens();
+    PursuitScreen* busted = g.app.pursuitScreen();
     QCOMPARE(busted->windowTitle(), QStringLiteral("Choose Your Destiny"));
     QCOMPARE(busted->size(), QSize(447, 122));
     const QRect client = busted->rect();
@@ -107,20 +108,23 @@ class TestBusted : public QObject {
   void closedByTheWindowAfterGameOverThenTonyOpensCleanAndIsPaid() {
     GuiGame g;
     BoxAnswerer boxes;
-    PursuitScreen* busted = g.app.createBusted();
+    g.start();
+    PursuitScreen* busted = g.app.pursuitScreen();
     g.s.cash = 1000;
     Seen opening, dead;
     bool escapeKept = false;
-    QVERIFY(encounter(
-        busted, [&] { g.game.copchase(); },
-        [&] {
-          opening = look(busted);
-          QTest::keyClick(busted, Qt::Key_Escape);
-          escapeKept = busted->isVisible() && boxes.seen.isEmpty();
-          click(busted, "btn3");  // no gun
-          dead = look(busted);
-          busted->windowHandle()->close();
-        }));
+    bool windowModal = false;
+    QVERIFY(encounter(g, kCops, [&] {
+      windowModal = busted->windowModality() == Qt::WindowModal &&
+                    busted->parentWidget() == g.app.mainScreen();
+      opening = look(busted);
+      QTest::keyClick(busted, Qt::Key_Escape);
+      escapeKept = busted->isVisible() && boxes.seen.isEmpty();
+      click(busted, "btn3");  // no gun
+      dead = look(busted);
+      busted->windowHandle()->close();
+    }));
+    QVERIFY(windowModal);
     QCOMPARE(opening.log, QStringList{"The Cops are after you."});
     QCOMPARE(
         opening.buttons,
@@ -139,20 +143,16 @@ class TestBusted : public QObject {
     QCOMPARE(g.s.health, 50);
     QVERIFY(!g.app.terminated());
 
-    // Tony comes on day 5 when the clock's first draw of six is 3 (millisecond 16); the bank
-    // covers the debt, so Pay is there and works.
+    // Tony comes on day 5; the bank covers the debt, so Pay is there and works.
     g.s.day = 5;
-    g.s.bank = 2000;
-    g.clock.set(16);
+    g.s.bank = 3000;
     Seen tony, paid;
-    QVERIFY(encounter(
-        busted, [&] { g.game.tonychase(); },
-        [&] {
-          tony = look(busted);
-          click(busted, "btn1");
-          paid = look(busted);
-          click(busted, "btnClose");
-        }));
+    QVERIFY(encounter(g, kTony, [&] {
+      tony = look(busted);
+      click(busted, "btn1");
+      paid = look(busted);
+      click(busted, "btnClose");
+    }));
     QCOMPARE(tony.log, QStringList{"Tony the Loan Shark is after you."});
     QCOMPARE(tony.buttons,
              QStringLiteral("btnClose:hidden btnQuit:hidden btn1:enabled btn2:enabled "
@@ -165,32 +165,31 @@ class TestBusted : public QObject {
              QStringLiteral("btnClose:enabled btnQuit:hidden btn1:disabled btn2:disabled "
                             "btn3:disabled"));
     QCOMPARE(boxes.seen.size(), 1);
-    QCOMPARE(std::tuple(g.s.cash, g.s.bank, g.s.debt), std::tuple(0, 0, 0));
-    QVERIFY(child<QPushButton>(busted, "btnClose")->isHidden());
+    QCOMPARE(g.s.debt, 0);
+    QVERIFY(!busted->isVisible());
   }
 
   // Enter on the log presses nothing (least of all Fight, which without a gun is death); on
   // a button it presses that button.
   void enterPressesTheFocusedButtonOnly() {
     GuiGame g;
-    PursuitScreen* busted = g.app.createBusted();
+    g.start();
+    PursuitScreen* busted = g.app.pursuitScreen();
     g.s.cash = 1000;
     Seen onLog, onRun;
-    QVERIFY(encounter(
-        busted, [&] { g.game.copchase(); },
-        [&] {
-          auto* log = child<QPlainTextEdit>(busted, "Memo1");
-          log->setFocus();
-          QTest::keyClick(log, Qt::Key_Return);
-          QTest::keyClick(log, Qt::Key_Enter);
-          onLog = look(busted);
-          auto* run = child<QPushButton>(busted, "btn2");
-          run->setFocus();
-          QTest::keyClick(run, Qt::Key_Return);
-          onRun = look(busted);
-          click(busted,
-                onRun.buttons.contains(QLatin1String("btnClose:enabled")) ? "btnClose" : "btnQuit");
-        }));
+    QVERIFY(encounter(g, kCops, [&] {
+      auto* log = child<QPlainTextEdit>(busted, "Memo1");
+      log->setFocus();
+      QTest::keyClick(log, Qt::Key_Return);
+      QTest::keyClick(log, Qt::Key_Enter);
+      onLog = look(busted);
+      auto* run = child<QPushButton>(busted, "btn2");
+      run->setFocus();
+      QTest::keyClick(run, Qt::Key_Return);
+      onRun = look(busted);
+      click(busted,
+            onRun.buttons.contains(QLatin1String("btnClose:enabled")) ? "btnClose" : "btnQuit");
+    }));
     QCOMPARE(onLog.log, QStringList{"The Cops are after you."});
     QCOMPARE(onRun.log.value(1), QStringLiteral("You attempt to run."));
   }

@@ -25,6 +25,7 @@ bool enabled(QWidget* w, const char* name) { return child(w, name)->isEnabled();
 bool checked(QWidget* w, const char* name) { return child<QAbstractButton>(w, name)->isChecked(); }
 void click(QWidget* w, const char* name) {
   QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
+  Settle();
 }
 // The texts of a screen's labels, joined by spaces.
 QString texts(QWidget* w, std::initializer_list<const char*> labels) {
@@ -75,36 +76,24 @@ void CheckShelf(QDialog* dealer, const Shelf& rows) {
 
 // A game as "Continue" leaves it, with the main screen up and its dealers to visit.
 struct DealerGame : GuiGame {
-  DealerGame() {
-    createScreens();
-    game.startgame();
-    app.mainScreen()->show();
-  }
+  DealerGame() { start(); }
 
   QString mainTexts(std::initializer_list<const char*> labels) {
     return texts(app.mainScreen(), labels);
   }
 
   // Clicks the main screen's button for the dealer, runs `script` on the dealer once it is up
-  // as the modal screen, and returns how it closed; a modal screen that is not the dealer, or
-  // that the script leaves open, is shut, failing the test rather than hanging it.
-  std::optional<int> visit(QDialog* dealer, const std::function<void()>& script) {
-    QTimer play;
-    play.setSingleShot(true);
-    bool modal = false, leftOpen = false;
-    QObject::connect(&play, &QTimer::timeout, dealer, [&] {
-      auto* up = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      modal = up == dealer;
-      if (modal) script();
-      leftOpen = up && up->isVisible();
-      if (leftOpen) up->done(-1);
-    });
-    play.start(0);
+  // as the window-modal screen over the main screen, and says whether the script left it.
+  bool visit(QDialog* dealer, const std::function<void()>& script) {
     const bool guns = dealer == app.gunDealerScreen();
-    QTest::mouseClick(child<QPushButton>(app.mainScreen(), guns ? "SpeedButton8" : "SpeedButton7"),
-                      Qt::LeftButton);
-    if (!modal || leftOpen) return std::nullopt;
-    return dealer->result();
+    click(app.mainScreen(), guns ? "SpeedButton8" : "SpeedButton7");
+    if (QApplication::activeModalWidget() != dealer ||
+        dealer->windowModality() != Qt::WindowModal ||
+        dealer->parentWidget() != static_cast<QWidget*>(app.mainScreen()))
+      return false;
+    script();
+    Settle();
+    return !dealer->isVisible();
   }
 };
 
@@ -160,20 +149,20 @@ class TestDealers : public QObject {
     GunDealerScreen* guns = g.app.gunDealerScreen();
     g.s.gunKind = 5, g.s.gunName = "Rifle", g.s.gunValue = 9050, g.s.cash = 15000, g.s.bank = 5000;
     QString first;
-    auto result = g.visit(guns, [&] {
+    bool left = g.visit(guns, [&] {
       child(guns, "chkRevolver")->setFocus();
       QTest::keyClick(child(guns, "chkRevolver"), Qt::Key_Space);
       first = texts(guns, {"lblCash", "lblOldPrice", "lblOldAccuracy", "lblNewPrice"});
       QVERIFY(checked(guns, "chkRevolver"));
       guns->windowHandle()->close();  // the window system's close leaves
     });
-    QCOMPARE(result, std::optional<int>(QDialog::Rejected));
+    QVERIFY(left);
     QCOMPARE(first, QStringLiteral("20000 9050 5/10 4900"));
     QCOMPARE(std::tuple(g.s.cash, g.s.bank, g.s.gunKind), std::tuple(20000, 0, 5));
 
     bool paintballAgain = false, sellOn = false, buyOn = false;
     QString price;
-    result = g.visit(guns, [&] {
+    left = g.visit(guns, [&] {
       paintballAgain = checked(guns, "chkPaintball");
       sellOn = enabled(guns, "btnSell");
       click(guns, "chkShotgun");
@@ -181,7 +170,7 @@ class TestDealers : public QObject {
       buyOn = enabled(guns, "btnBuy");
       click(guns, "btnBuy");
     });
-    QCOMPARE(result, std::optional<int>(QDialog::Accepted));
+    QVERIFY(left);
     QVERIFY(paintballAgain && sellOn && buyOn);
     QCOMPARE(price, QStringLiteral("15000 6/10"));
     QCOMPARE(std::tuple(g.s.cash, g.s.gunKind, g.s.gunValue), std::tuple(14050, 6, 13000));
@@ -197,7 +186,7 @@ class TestDealers : public QObject {
     g.s.trunkFree = 79;  // one unit of goods in the trunk
     QString first;
     bool buyAtFirst = true, buyOnF150 = false, openAfterRefusals = false;
-    auto result = g.visit(cars, [&] {
+    bool left = g.visit(cars, [&] {
       // The Civic was chosen from the start, so Buy waits for a choice.
       buyAtFirst = enabled(cars, "btnBuy");
       click(cars, "chkF150");
@@ -209,7 +198,7 @@ class TestDealers : public QObject {
       openAfterRefusals = cars->isVisible();
       click(cars, "btnClose");
     });
-    QCOMPARE(result, std::optional<int>(QDialog::Rejected));
+    QVERIFY(left);
     QCOMPARE(first, QStringLiteral("35000 7000 4 80 19465 2 150"));
     QVERIFY(!buyAtFirst && buyOnF150 && openAfterRefusals);
     QCOMPARE(boxes.texts(), (QStringList{"You must sell your existing car first.",
@@ -221,7 +210,7 @@ class TestDealers : public QObject {
     g.s.trunkFree = 80;
     QString sold, mainCar;
     bool sellAfter = true;
-    result = g.visit(cars, [&] {
+    left = g.visit(cars, [&] {
       QVERIFY(checked(cars, "chkCivic"));
       click(cars, "btnSell");
       sold = texts(cars, {"lblCash", "lblOldPrice", "lblOldSeats", "lblOldTrunk"});
@@ -230,7 +219,7 @@ class TestDealers : public QObject {
       QTest::keyClick(child(cars, "chkF150"), Qt::Key_Space);
       click(cars, "btnBuy");
     });
-    QCOMPARE(result, std::optional<int>(QDialog::Accepted));
+    QVERIFY(left);
     QCOMPARE(sold + " " + mainCar, QStringLiteral("42000 0 0 0 NONE"));
     QVERIFY(!sellAfter);
     QCOMPARE(boxes.seen.size(), 2);

@@ -24,8 +24,7 @@ class TestHighDensity : public QObject {
 
   void theMainScreenKeepsItsLayout() {
     GuiGame g;
-    g.app.createMain();
-    g.game.startgame();
+    g.start();
     g.app.mainScreen()->refresh();
     g.app.mainScreen()->show();
     QCOMPARE(g.app.mainScreen()->centralWidget()->width(), 592);

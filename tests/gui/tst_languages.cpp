@@ -57,8 +57,7 @@ class TestLanguages : public QObject {
       QLocale::setDefault(QLocale(QString::fromLatin1(language)));
       InstallTranslations(QLocale(QString::fromLatin1(language)));
       GuiGame g;
-      g.createScreens();
-      g.game.startgame();
+      g.start();
       std::tie(g.s.cash, g.s.bank, g.s.debt, g.s.carValue) =
           std::tuple(-1234567, 1234567, 2000000, 7000);
       g.app.refresh();
@@ -68,7 +67,8 @@ class TestLanguages : public QObject {
       QCOMPARE(seen.mid(0, 3), (QStringList{"-1234567", "1234567", "2000000"}));
 
       g.clock.set(12345);
-      g.game.EndGame();
+      g.s.day = 31;  // the first trip on the last day ends the game
+      g.app.act(Travel{Place::Downtown});
       EndScreen* end = g.app.endScreen();
       QVERIFY(end && QTest::qWaitForWindowExposed(end));
       QTest::mouseClick(child<QPushButton>(end, "Button1"), Qt::LeftButton);

@@ -1,9 +1,9 @@
-// The loan payment dialog, opened with "some" on the main screen: what it proposes, what a
-// typed amount pays, the refusals that keep it open, its arrows and its ways out.
+// The loan payment dialog's wiring: "some" on the main screen brings it up over the main
+// screen, each of its controls sends its action, and the game's boxes come up over it. What
+// an amount pays is the engine's (tests/engine/bank_test.cpp).
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
-#include <functional>
 
 #include "gui_helpers.h"
 #include "screens/IntegerBox.h"
@@ -15,28 +15,21 @@ using namespace quillmere::testing;
 
 namespace {
 
-// A new game whose player holds 1000 in cash, 3000 in the bank and owes Tony 2000.
+// A new game whose player holds 1000 in cash, 3000 in the bank and owes Tony 2000, with the
+// dialog up; every action the dialog sends is recorded.
 struct LoanGame : GuiGame {
   LoanGame() {
-    createScreens();
-    game.startgame();
+    start();
     s.cash = 1000;
     s.bank = 3000;
+    app.refresh();
     main = app.mainScreen();
     loan = app.loanScreen();
-    main->show();
-    main->refresh();
-  }
-
-  // Clicks "some" and runs script while the dialog is up. A dialog that the script leaves
-  // open is cancelled, so a fault fails the test instead of hanging it.
-  void some(const std::function<void()>& script) {
-    QTimer::singleShot(0, loan, [this, script] {
-      script();
-      leftOpen = loan->isVisible();
-      if (leftOpen) loan->done(QDialog::Rejected);
+    QObject::connect(loan, &LoanScreen::acted, loan, [this](const Action& action) {
+      sent << QString::fromStdString(Describe(action));
     });
     QTest::mouseClick(child<QPushButton>(main, "btntonysome"), Qt::LeftButton);
+    Settle();
   }
   IntegerBox* edtPay() { return child<IntegerBox>(loan, "edtPay"); }
   void type(const QString& text) {
@@ -46,6 +39,7 @@ struct LoanGame : GuiGame {
   }
   void click(const char* button) {
     QTest::mouseClick(child<QPushButton>(loan, button), Qt::LeftButton);
+    Settle();
   }
   // Cash and debt as the main screen shows them.
   QString money() {
@@ -55,7 +49,7 @@ struct LoanGame : GuiGame {
   MainScreen* main = nullptr;
   LoanScreen* loan = nullptr;
   BoxAnswerer boxes;
-  bool leftOpen = false;
+  QStringList sent;
 };
 
 }  // namespace
@@ -66,85 +60,111 @@ class TestLoan : public QObject {
  private slots:
   void initTestCase() { ApplyGameLook(); }
 
-  void opensWithTheBankInCashAndCancelPaysNothing() {
+  void opensOverTheMainScreenAndCancelCloses() {
     LoanGame g;
-    QString preset, focus, bank, money;
-    g.some([&] {
-      preset = g.edtPay()->text();
-      if (QWidget* f = g.loan->focusWidget()) focus = f->objectName();
-      bank = child<QLabel>(g.main, "lblbank")->text();
-      money = g.money();
-      g.click("Button2");
-    });
-    QVERIFY(!g.leftOpen);
+    QVERIFY(g.loan->isVisible());
+    QCOMPARE(g.loan->windowModality(), Qt::WindowModal);
+    QCOMPARE(g.loan->parentWidget(), g.main);
     QCOMPARE(g.loan->windowTitle(), QStringLiteral("Make a Loan Payment"));
-    QCOMPARE(preset + " " + focus + " " + bank, QStringLiteral("2000 edtPay 0"));
-    QCOMPARE(money, QStringLiteral("4000 2000"));
+    QVERIFY(QTest::qWaitForWindowActive(g.loan));
+    QCOMPARE(g.loan->focusWidget(), g.edtPay());
+    // The field shows the game's proposal; the main screen behind shows the bank moved.
+    QCOMPARE(g.edtPay()->text() + " " + child<QLabel>(g.main, "lblbank")->text(),
+             QStringLiteral("2000 0"));
+    QCOMPARE(g.money(), QStringLiteral("4000 2000"));
+    g.click("Button2");
+    QVERIFY(!g.loan->isVisible());
+    QCOMPARE(g.sent.last(), QStringLiteral("CancelPayment"));
     QCOMPARE(g.money(), QStringLiteral("4000 2000"));
   }
 
-  void ok_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("key");        // pressed in the field; 0: OK is clicked
-    QTest::addColumn<QString>("shows");  // the field after typing
-    QTest::addColumn<QString>("box");    // caption: text of the box that comes up, if any
-    QTest::addColumn<QString>("money");  // cash and debt afterwards
-    const auto row = [](const char* name, const char* typed, int key, const char* shows,
-                        const char* box, const char* money) {
-      QTest::newRow(name) << typed << key << shows << box << money;
-    };
-    row("Enter pays a part", "500", Qt::Key_Return, "500", "", "3500 1500");
-    row("all of it", "2000", 0, "2000", "", "2000 0");
-    row("more than owed", "2500", 0, "2500",
-        "Information: Why in the world would you want to pay Tony more than you owe him?!",
-        "4000 2000");
-    row("letters are not taken", "a7b", 0, "7", "", "3993 1993");
-    row("a fraction", "1.5", 0, "1.5", "quillmere: '1.5' is not a valid integer value.",
-        "4000 2000");
-    row("Escape pays nothing", "100", Qt::Key_Escape, "100", "", "4000 2000");
+  void everyControlSendsItsAction_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("action");
+    QTest::newRow("typing") << "7"
+                            << "SetPayment '20007";  // after the proposal
+    QTest::newRow("the up arrow") << "Up"
+                                  << "StepPayment 1";
+    QTest::newRow("the down arrow") << "Down"
+                                    << "StepPayment -1";
+    QTest::newRow("leaving the field") << "leave"
+                                       << "LeavePaymentField";
+    QTest::newRow("OK") << "Button1"
+                        << "ConfirmPayment";
+    QTest::newRow("Enter in the field") << "Return"
+                                        << "ConfirmPayment";
+    QTest::newRow("Cancel") << "Button2"
+                            << "CancelPayment";
+    QTest::newRow("Escape") << "Escape"
+                            << "CancelPayment";
   }
-  void ok() {
-    QFETCH(QString, typed);
-    QFETCH(int, key);
-    QFETCH(QString, shows);
-    QFETCH(QString, box);
-    QFETCH(QString, money);
+  void everyControlSendsItsAction() {
+    QFETCH(QString, control);
+    QFETCH(QString, action);
     LoanGame g;
-    g.boxes.answers = {QStringLiteral("OK")};  // the conversion box names no default button
-    QString seen;
-    g.some([&] {
-      g.type(typed);
-      seen = g.edtPay()->text();
-      key ? QTest::keyClick(g.edtPay(), Qt::Key(key)) : g.click("Button1");
-    });
-    QCOMPARE(seen, shows);
-    QStringList boxes;
-    for (const SeenBox& b : g.boxes.seen) boxes << b.title + ": " + b.text;
-    QCOMPARE(boxes, box.isEmpty() ? QStringList{} : QStringList{box});
-    // A refused amount keeps the dialog open for another try.
-    QCOMPARE(g.leftOpen, !box.isEmpty());
-    QCOMPARE(g.money(), money);
-    const bool paidOff = money.endsWith(QLatin1String(" 0"));
-    QCOMPARE(child(g.main, "btntonysome")->isEnabled(), !paidOff);
-    QCOMPARE(child(g.main, "btnTonyall")->isEnabled(), !paidOff);
+    QVERIFY(QTest::qWaitForWindowActive(g.loan));
+    g.sent.clear();
+    const std::pair<const char*, Qt::Key> keys[] = {{"Up", Qt::Key_Up},
+                                                    {"Down", Qt::Key_Down},
+                                                    {"Return", Qt::Key_Return},
+                                                    {"Escape", Qt::Key_Escape}};
+    bool pressed = false;
+    for (const auto& [name, key] : keys) {
+      if (control != QLatin1String(name)) continue;
+      QTest::keyClick(g.edtPay(), key);
+      pressed = true;
+    }
+    if (control == QLatin1String("7")) {
+      QTest::keyClick(g.edtPay(), Qt::Key_End);
+      QTest::keyClick(g.edtPay(), Qt::Key_7);
+    } else if (control == QLatin1String("leave")) {
+      child(g.loan, "Button2")->setFocus();
+    } else if (!pressed) {
+      g.click(qPrintable(control));
+    }
+    Settle();
+    QVERIFY2(g.sent.contains(action), qPrintable(g.sent.join(QLatin1Char(','))));
   }
 
-  void arrowsAndLeavingTheFieldKeepToTheCash() {
+  // The game's boxes come up over the dialog, which stays for another try; the conversion
+  // box is the application's own.
+  void aRefusalKeepsTheDialogUnderItsBox_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("more than owed")
+        << "2500"
+        << "Information: Why in the world would you want to pay Tony more than you owe him?!";
+    QTest::newRow("a fraction") << "1.5"
+                                << "quillmere: '1.5' is not a valid integer value.";
+  }
+  void aRefusalKeepsTheDialogUnderItsBox() {
+    QFETCH(QString, typed);
+    QFETCH(QString, box);
     LoanGame g;
-    QStringList seen;
-    g.some([&] {
-      QVERIFY(QTest::qWaitForWindowActive(g.loan));
-      QTest::keyClick(g.edtPay(), Qt::Key_Up);
-      seen << g.edtPay()->text();
-      g.type(QStringLiteral("0"));
-      QTest::keyClick(g.edtPay(), Qt::Key_Down);
-      seen << g.edtPay()->text();
-      g.type(QStringLiteral("9999"));
-      child(g.loan, "Button2")->setFocus();
-      seen << g.edtPay()->text();
-      g.click("Button2");
-    });
-    QCOMPARE(seen, (QStringList{"2001", "0", "4000"}));
+    bool loanBehind = false;
+    g.boxes.onShow = [&] {
+      for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox*>(window) && window->isVisible())
+          loanBehind = window->parentWidget() == g.loan && g.loan->isVisible();
+    };
+    g.type(typed);
+    QCOMPARE(g.edtPay()->text(), typed);
+    g.click("Button1");
+    QStringList boxes;
+    for (const SeenBox& b : g.boxes.seen) boxes << b.title + ": " + b.text;
+    QCOMPARE(boxes, QStringList{box});
+    QVERIFY(loanBehind);
+    QVERIFY(g.loan->isVisible());
+    QCOMPARE(g.money(), QStringLiteral("4000 2000"));
+  }
+
+  // A payment closes the dialog and the main screen shows it.
+  void okPaysAndCloses() {
+    LoanGame g;
+    g.type(QStringLiteral("500"));
+    g.click("Button1");
+    QVERIFY(!g.loan->isVisible());
+    QCOMPARE(g.money(), QStringLiteral("3500 1500"));
   }
 };
 

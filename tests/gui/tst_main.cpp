@@ -20,13 +20,14 @@ using namespace quillmere::testing;
 
 namespace {
 
-// A new game on the millisecond 0: its market offers Acid at 1300.
+// A new game whose market offers Acid at 1300, on a clock at the millisecond 0.
 struct MainGame : GuiGame {
   MainGame() {
-    createScreens();
-    game.startgame();
+    start();
+    s.market[Acid] = MarketRow{true, 1300};
+    s.infoPrice = 1300;
+    app.refresh();
     main = app.mainScreen();
-    main->show();
   }
   QString text(const char* name) {
     if (auto* box = main->findChild<IntegerBox*>(QLatin1String(name))) return box->text();
@@ -44,8 +45,14 @@ struct MainGame : GuiGame {
     QTableWidget* g = grid(name);
     QTest::mouseClick(g->viewport(), button, {}, g->visualItemRect(g->item(row, 0)).center());
   }
+  // Clicks a button and lets the boxes and pursuits it brings be answered and played.
   void click(const char* button) {
     QTest::mouseClick(child<QPushButton>(main, button), Qt::LeftButton);
+    QElapsedTimer waited;
+    waited.start();
+    do {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    } while ((AnyBoxUp() || app.pursuitScreen()->isVisible()) && waited.elapsed() < 10000);
   }
   void type(const char* box, const QString& text) {
     auto* b = child<IntegerBox>(main, box);
@@ -80,7 +87,7 @@ class PursuitPlayer : public QObject {
     auto* busted = qobject_cast<PursuitScreen*>(watched);
     if (busted && event->type() == QEvent::Show) {
       QTimer::singleShot(0, busted, [this, busted] {
-        const std::vector<std::string>& log = m_g.game.busted().log();
+        const std::vector<std::string>& log = m_g.game.pursuit().log();
         openings << QString::fromStdString(log.empty() ? std::string() : log.front());
         child<QPushButton>(busted, "btn2")->click();
         if (between) between();
@@ -279,23 +286,26 @@ class TestMain : public QObject {
 
   // "Continue" leaves the whole starting position on the screen.
   void aNewGameShowsTheStartingPosition() {
-    MainGame g;
-    g.clock.set(45000008);  // the first roll brings nothing
-    g.game.NewGame();
-    g.main->refresh();
+    GuiGame g;
+    g.start();
+    MainScreen* main = g.app.mainScreen();
+    const auto text = [main](const char* name) {
+      if (auto* box = main->findChild<IntegerBox*>(QLatin1String(name))) return box->text();
+      return child<QLabel>(main, name)->text();
+    };
     const char* const labels[] = {
         "lblcash",  "lblbank",     "lbltony", "lblDays",    "lblTime", "lblCar",      "lblCarValue",
         "lblTrunk", "lblTotTrunk", "lblSeat", "lblTotSeat", "lblGun",  "lblGunValue", "lblname"};
     QStringList shown;
-    for (const char* label : labels) shown << g.text(label);
+    for (const char* label : labels) shown << text(label);
     QCOMPARE(shown, (QStringList{"2000", "0", "2000", "Day 1 of 31", "Morning", "Honda Civic",
                                  "7000", "80", "80", "4", "4", "NONE", "0", "Acid"}));
-    QCOMPARE(child<QProgressBar>(g.main, "health")->text(), QStringLiteral("100%"));
-    QCOMPARE(g.text("lblprice"), QString::number(g.s.market[Acid].price));
-    QCOMPARE(g.text("description"), QString::fromUtf8(GoodAt(Acid).description.data()));
-    QVERIFY(!child<QLabel>(g.main, "imgCar")->pixmap().isNull());
-    QVERIFY(child<QLabel>(g.main, "imgGun")->pixmap().isNull());
-    QCOMPARE(g.main->statusBar()->currentMessage(), QString());
+    QCOMPARE(child<QProgressBar>(main, "health")->text(), QStringLiteral("100%"));
+    QCOMPARE(text("lblprice"), QString::number(g.s.market[Acid].price));
+    QCOMPARE(text("description"), QString::fromUtf8(GoodAt(Acid).description.data()));
+    QVERIFY(!child<QLabel>(main, "imgCar")->pixmap().isNull());
+    QVERIFY(child<QLabel>(main, "imgGun")->pixmap().isNull());
+    QCOMPARE(main->statusBar()->currentMessage(), QString());
   }
 
   // A click on either grid's header row picks nothing.

@@ -49,8 +49,7 @@ class TestNumbers : public QObject {
  private slots:
   void everyNumberShowsInFull() {
     GuiGame g;
-    g.createScreens();
-    g.game.startgame();
+    g.start();
     const QString seats = Longest(kCarCount, [](int k) { return CarOfKind(k).seats; });
     const QString trunk = Longest(kCarCount, [](int k) { return CarOfKind(k).trunk; });
     QStringList faults;

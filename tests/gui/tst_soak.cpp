@@ -18,7 +18,7 @@
 #include <random>
 #include <span>
 
-#include "game/endscreen.h"
+#include "game/result.h"
 #include "gui_helpers.h"
 #include "random_player.h"
 #include "screens/CarDealerScreen.h"
@@ -66,8 +66,8 @@ void Click(QWidget* w) {
 void WindowClose(QWidget* w) { w->windowHandle()->close(); }
 
 // One hand on the mouse and keyboard. Every step first arranges the next one and then acts
-// once on the screen in front: an action that opens a modal screen blocks in its loop, and
-// the next step runs inside that loop, as the player's next click would.
+// once on the screen in front; no screen and no box runs a loop of its own, so every step
+// runs from the program's one message loop, as the player's next click would.
 class Hand : public QObject {
  public:
   Hand(GuiGame& g, BoxAnswerer& boxes, std::uint64_t seed, int budget)
@@ -106,9 +106,8 @@ class Hand : public QObject {
     if (m_g.app.terminated() || !failure.isEmpty()) return;
     next();
     QWidget* modal = QApplication::activeModalWidget();
-    // A message box is the box answerer's; and a handler still finishing after its modal
-    // screen closed gets to finish before anything else is clicked.
-    if (qobject_cast<QMessageBox*>(modal) || (m_running > 0 && !modal)) return;
+    // A message box is the box answerer's.
+    if (qobject_cast<QMessageBox*>(modal) || m_running > 0) return;
     ++m_running;
     try {
       if (!modal) checkMainScreen();

@@ -24,6 +24,10 @@ class TestSplash : public QObject {
     StartScreen* splash = g.app.createSplash();
     splash->show();
     QTest::mouseClick(child<QPushButton>(splash, "btnContinue"), Qt::LeftButton);
+    // The screen's own box, window-modal over it.
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QVERIFY(box && box->parentWidget() == splash && box->windowModality() == Qt::WindowModal);
+    Settle();
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Error"));
     QCOMPARE(boxes.seen[0].text, QStringLiteral("Please enter a login."));
@@ -54,6 +58,7 @@ class TestSplash : public QObject {
             });
     QTest::keyClicks(child<QLineEdit>(splash, "edtLogin"), QStringLiteral(" "));
     QTest::keyClick(child<QLineEdit>(splash, "edtLogin"), Qt::Key_Return);
+    Settle();
     QCOMPARE(gauge, (QList<int>{16, 32, 48, 64, 80, 96, 100}));
     QCOMPARE(created, (QStringList{"10000", "11000", "11100", "11110", "11111", "11111", "11111"}));
     QVERIFY(boxes.seen.isEmpty());
@@ -81,6 +86,7 @@ class TestSplash : public QObject {
     };
     child<QLineEdit>(splash, "edtLogin")->setText(QStringLiteral("Ray"));
     QTest::mouseClick(child<QPushButton>(splash, "btnContinue"), Qt::LeftButton);
+    Settle();
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("You were mugged at a stoplight.")});
     QCOMPARE(boxes.seen[0].title, QStringLiteral("Information"));
     QCOMPARE(g.s.cash, 1600);

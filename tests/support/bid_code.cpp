@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/endscreen.h"
 #include "game/random.h"
+#include "game/result.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 2 || argc > 3) {

@@ -1,4 +1,5 @@
-// Plays many whole random games and reports any broken invariant.
+// Plays many whole random games and reports any broken invariant, and plays each game that
+// reached its end screen again from its record, which must give the same bid code.
 // Usage: random_games [first-seed] [games]
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   for (std::uint64_t seed = first; seed < first + games; ++seed) {
     try {
       const auto played = quillmere::testing::PlayRandomGame(seed);
+      if (played.reachedEndScreen) quillmere::testing::CheckReplay(played);
       ended += played.reachedEndScreen ? 1 : 0;
       trips += static_cast<std::uint64_t>(played.trips);
       pursuits += static_cast<std::uint64_t>(played.pursuits);

@@ -11,7 +11,9 @@ namespace {
 // A small, fully specified generator, so a seed plays the same game everywhere.
 class Dice {
  public:
-  explicit Dice(std::uint64_t seed) : m_state(seed * 0x9E3779B97F4A7C15ULL + 1) {}
+  // The seed is stirred first: started from seed × the step, seed n + k would draw what seed n
+  // draws from its k-th throw on, and neighbouring seeds would play the same game.
+  explicit Dice(std::uint64_t seed) : m_state(seed) { m_state = next(); }
   std::uint64_t next() {
     std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
@@ -48,212 +50,207 @@ void CheckBidCode(const std::string& score, const std::string& code) {
   if (at != 222) Broken("the check block is not 84 characters");
 }
 
-class RandomPlayer final : public Player {
+class RandomPlayer {
  public:
   RandomPlayer(std::uint64_t seed, const TextShown& shown)
-      : m_dice(seed), m_game(m_clock, *this), m_shown(shown) {}
+      : m_dice(seed), m_recording(m_clock), m_game(m_recording), m_shown(shown) {
+    m_played.record.program = "random player";
+  }
 
   PlayedGame play(int maxActions) {
-    tick();
-    m_game.NewGame();
-    check("new game");
-    while (!m_game.finished() && m_played.actions < maxActions) {
+    while (m_played.actions < maxActions) {
+      const Front front = m_game.front();
+      if (front == Front::End) {
+        m_played.reachedEndScreen = true;
+        const GameResult& end = m_game.result();
+        if (!end.shown) Broken("the end screen was not filled");
+        CheckEndScreen(m_game.state(), end.score, end.bidCode);
+        m_played.result = end;
+        break;
+      }
+      if (front == Front::Closed) {
+        m_played.terminated = true;
+        break;
+      }
       ++m_played.actions;
       tick();
-      act();
-      showScreen();
+      // Now and then a move that is not for the screen in front: the game must ignore it.
+      const Action action = m_dice.chance(3) ? anyAction() : pick();
+      const GameState before = m_game.state();
+      const bool taken = m_game.Accepts(action);
+      if (std::optional<Step> step = ActAndRecord(m_game, m_recording, action))
+        m_played.record.steps.push_back(std::move(*step));
+      if (!taken && !(m_game.state().cash == before.cash && m_game.state().day == before.day))
+        Broken("an action the game did not take changed it");
+      after(front, action, before);
+      // Before the game begins there is no market yet.
+      if (m_game.front() != Front::Start) check(Describe(action));
     }
     return m_played;
   }
-
-  bool MessageDialog(const std::string& text, DialogKind kind, DialogButtons buttons) override {
-    if (text.empty()) Broken("an empty message box");
-    show("Caption", std::string(DialogCaption(kind)));
-    show("Message", text);
-    return buttons == DialogButtons::YesNo ? m_dice.chance(50) : true;
-  }
-  void ConversionError(const std::string& text) override {
-    if (ParseInt32(text)) Broken("conversion error for a number: " + text);
-  }
-  void ShowPursuit() override {
-    ++m_played.pursuits;
-    Pursuit& p = m_game.busted();
-    if (p.closeVisible() || p.quitVisible()) Broken("a pursuit opened with a way out");
-    for (int i = 0; i < 8; ++i) {
-      tick();
-      const int pick = m_dice.below(10);
-      if (pick < 2 && p.payVisible() && p.payEnabled()) {
-        p.btn1Click();
-      } else if (pick < 5 && p.runEnabled()) {
-        p.btn2Click();
-      } else if (pick < 8 && p.fightEnabled()) {
-        p.btn3Click();
-      } else if (pick == 8 && p.quitVisible()) {
-        p.btnQuitClick();
-        return;
-      } else if ((p.closeVisible() && p.btnCloseClick()) || (pick == 9 && m_dice.chance(20))) {
-        p.FormCloseQuery();  // after Close, or the window system's close
-        return;
-      }
-    }
-    p.FormCloseQuery();
-  }
-  void ShowEndScreen() override {
-    m_played.reachedEndScreen = true;
-    const GameResult& end = m_game.result();
-    if (!end.shown) Broken("the end screen was not filled");
-    CheckEndScreen(m_game.state(), end.score, end.bidCode);
-  }
-  void Terminate() override { m_played.terminated = true; }
 
  private:
   auto below() {
     return [this](int n) { return m_dice.below(n); };
   }
-
   void show(const char* context, const std::string& text) {
     if (m_shown && !text.empty()) m_shown(context, text);
   }
-  // The engine's texts on the main screen, and the last pursuit's log.
-  void showScreen() {
+  void tick() { m_clock.set(static_cast<std::uint32_t>(m_dice.below(86400000))); }
+
+  // What a player could do now, on the screen in front or in the box that is up.
+  Action pick() {
+    if (const auto& question = m_game.question()) {
+      if (question->conversionError) {
+        if (ParseInt32(question->text)) Broken("conversion error for a number: " + question->text);
+      } else {
+        if (question->text.empty()) Broken("an empty message box");
+        show("Caption", std::string(DialogCaption(question->kind)));
+        show("Message", question->text);
+      }
+      return Answer{question->buttons == DialogButtons::Ok || m_dice.chance(50)};
+    }
+    switch (m_game.front()) {
+      case Front::Start:
+        return StartGame{};
+      case Front::Pursuit:
+        return pursuitMove();
+      case Front::GunDealer:
+      case Front::CarDealer:
+        return dealerMove();
+      case Front::Loan:
+        return loanMove();
+      default:
+        return mainMove();
+    }
+  }
+
+  Action mainMove() {
     const GameState& s = m_game.state();
-    for (const std::string& line : m_game.busted().log()) show("Pursuit", line);
+    const int rows = static_cast<int>(s.possession.size());
+    switch (m_dice.below(17)) {
+      case 0:
+        return PickGood{m_dice.below(16) - 1};
+      case 1:
+        if (m_dice.chance(40)) return SetBuyAmount{RandomAmount(below())};
+        return Buy{};
+      case 2:
+        return PickLot{m_dice.below(rows + 3) - 1};
+      case 3:
+        if (m_dice.chance(40)) return SetSellAmount{RandomAmount(below())};
+        return Sell{};
+      case 4:
+        return m_dice.chance(50) ? Action{Withdraw{}} : Action{Deposit{}};
+      case 5:
+        return PayTonyAll{};
+      case 6:
+        return PayTonySome{};
+      case 7:
+        return SeeDoctor{};
+      case 8:
+        return VisitGunDealer{};
+      case 9:
+        return VisitCarDealer{};
+      case 10:
+        return m_dice.chance(50) ? Action{StepBuyAmount{m_dice.below(3) - 1}}
+                                 : Action{StepSellAmount{m_dice.below(3) - 1}};
+      default:
+        return Travel{static_cast<Place>(m_dice.below(kPlaceCount))};
+    }
+  }
+
+  Action pursuitMove() {
+    const Pursuit& p = m_game.pursuit();
+    switch (m_dice.below(10)) {
+      case 0:
+      case 1:
+        return PayOff{};
+      case 2:
+      case 3:
+      case 4:
+        return Run{};
+      case 5:
+      case 6:
+      case 7:
+        return Fight{};
+      case 8:
+        // A dead player mostly quits; the rest close the window and pay for cheating.
+        if (p.quitVisible())
+          return m_dice.chance(50) ? Action{Quit{}} : Action{ClosePursuitWindow{}};
+        return ClosePursuit{};
+      default:
+        if (p.quitVisible()) return ClosePursuitWindow{};
+        return m_dice.chance(20) ? Action{ClosePursuitWindow{}} : Action{ClosePursuit{}};
+    }
+  }
+
+  Action dealerMove() {
+    switch (m_dice.below(4)) {
+      case 0:
+        return Choose{m_dice.below(12) - 1};
+      case 1:
+        return SellToDealer{};
+      case 2:
+        return BuyFromDealer{};
+      default:
+        return LeaveDealer{};
+    }
+  }
+
+  Action loanMove() {
+    switch (m_dice.below(5)) {
+      case 0:
+        return SetPayment{RandomAmount(below())};
+      case 1:
+        return StepPayment{m_dice.chance(50) ? 1 : -1};
+      case 2:
+        return LeavePaymentField{};
+      case 3:
+        return ConfirmPayment{};
+      default:
+        return CancelPayment{};
+    }
+  }
+
+  // A move from anywhere, whatever is in front.
+  Action anyAction() {
+    switch (m_dice.below(4)) {
+      case 0:
+        return mainMove();
+      case 1:
+        return pursuitMove();
+      case 2:
+        return dealerMove();
+      default:
+        return Answer{m_dice.chance(50)};
+    }
+  }
+
+  // What must hold after the move, beyond the invariants.
+  void after(Front front, const Action& action, const GameState& before) {
+    const GameState& s = m_game.state();
+    if (m_game.front() == Front::Pursuit && front != Front::Pursuit) {
+      ++m_played.pursuits;
+      const Pursuit& p = m_game.pursuit();
+      if (p.closeVisible() || p.quitVisible()) Broken("a pursuit opened with a way out");
+    }
+    for (const std::string& line : m_game.pursuit().log()) show("Pursuit", line);
     show("Status", s.statusText);
     show("Cars", s.carName);
     show("Guns", s.gunName);
     show("Caption", std::string(TimeOfDayText(s.timeOfDay)));
-  }
-  void tick() { m_clock.set(static_cast<std::uint32_t>(m_dice.below(86400000))); }
-
-  void act() {
-    GameState& s = m_game.state();
-    const int rows = static_cast<int>(s.possession.size());
-    std::string what;
-    switch (m_dice.below(16)) {
-      case 0:
-        what = "market row";
-        m_game.drug1MouseUp(m_dice.below(16) - 1);
-        break;
-      case 1:
-        what = "buy";
-        if (m_dice.chance(40)) s.buyText = RandomAmount(below());
-        m_game.btnBuyClick();
-        break;
-      case 2:
-        what = "possession row";
-        m_game.drug2MouseUp(m_dice.below(rows + 3) - 1);
-        break;
-      case 3:
-        what = "sell";
-        if (!s.sellEnabled) return;
-        if (m_dice.chance(40)) s.sellText = RandomAmount(below());
-        m_game.btnSellClick();
-        break;
-      case 4:
-        what = m_dice.chance(50) ? "withdraw" : "deposit";
-        if (what == "withdraw") {
-          m_game.SpeedButton1Click();
-        } else {
-          m_game.SpeedButton3Click();
-        }
-        break;
-      case 5:
-        what = "pay all";
-        if (!s.tonyButtonsEnabled) return;
-        m_game.btnTonyallClick();
-        break;
-      case 6:
-        what = "pay some";
-        if (!s.tonyButtonsEnabled) return;
-        paySome();
-        break;
-      case 7:
-        what = "hospital";
-        m_game.btnHospitalClick();
-        break;
-      case 8:
-        what = "gun dealer";
-        visitGuns();
-        break;
-      case 9:
-        what = "car dealer";
-        visitCars();
-        break;
-      default: {
-        const Place place = static_cast<Place>(m_dice.below(kPlaceCount));
-        if (s.currentPlace == place) return;
-        what = "travel to " + std::string(PlaceAt(place).name);
-        const int dayBefore = s.day;
-        const bool willMove =
-            s.day < 31 && !(PlaceAt(place).needsCar && (s.carKind == 0 || s.carValue == 0));
-        m_game.Travel(place);
-        if (willMove) {
-          ++m_played.trips;
-          if (!m_game.finished() && s.currentPlace != place)
-            Broken("after a trip the destination's button is not the disabled one");
-          if (s.day < dayBefore) Broken("the day went back");
-        }
-        break;
-      }
+    if (front == Front::GunDealer && std::holds_alternative<BuyFromDealer>(action) &&
+        m_game.front() == Front::Main) {
+      const Money paid = SubMoney(AddMoney(before.cash, before.gunValue), s.cash);
+      if (paid != GunOfKind(s.gunKind).price) Broken("a gun cost the wrong sum");
     }
-    check(what);
-  }
-
-  void paySome() {
-    m_game.btntonysomeClick();
-    LoanDialog& loan = m_game.loan();
-    for (int i = 0; i < 6; ++i) {
-      switch (m_dice.below(5)) {
-        case 0:
-          loan.setText(RandomAmount(below()));
-          break;
-        case 1:
-          loan.step(m_dice.chance(50) ? 1 : -1);
-          break;
-        case 2:
-          loan.edtPayExit();
-          break;
-        case 3:
-          if (loan.Button1Click()) return;
-          break;
-        default:
-          if (loan.Button2Click()) return;
-      }
+    if (const auto* trip = std::get_if<Travel>(&action); trip && front == Front::Main) {
+      if (s.day < before.day) Broken("the day went back");
+      if (s.day != before.day || s.timeOfDay != before.timeOfDay) ++m_played.trips;
+      if (m_game.front() == Front::Main && !m_game.question() && s.day != before.day &&
+          s.currentPlace != trip->place)
+        Broken("after a trip the destination's button is not the disabled one");
     }
-    loan.Button2Click();
-  }
-
-  void visitGuns() {
-    GunDealer& guns = m_game.guns();
-    guns.FormShow();
-    for (int i = 0; i < 5; ++i) {
-      const int pick = m_dice.below(4);
-      if (pick == 0) guns.select(1 + m_dice.below(kGunCount));
-      if (pick == 1 && guns.sellEnabled()) guns.btnSellClick();
-      if (pick == 2 && guns.buyEnabled()) {
-        const Money price = guns.lblNewPrice();
-        const Money before = AddMoney(m_game.state().cash, m_game.state().gunValue);
-        if (guns.btnBuyClick()) {
-          if (m_game.state().cash != SubMoney(before, price)) Broken("a gun cost the wrong sum");
-          return;
-        }
-      }
-      if (pick == 3 && guns.btnCloseClick()) return;
-    }
-    guns.btnCloseClick();
-  }
-
-  void visitCars() {
-    CarDealer& cars = m_game.cars();
-    cars.FormShow();
-    for (int i = 0; i < 5; ++i) {
-      const int pick = m_dice.below(4);
-      if (pick == 0) cars.select(1 + m_dice.below(kCarCount));
-      if (pick == 1 && cars.sellEnabled()) cars.btnSellClick();
-      if (pick == 2 && cars.buyEnabled() && cars.btnBuyClick()) return;
-      if (pick == 3 && cars.btnCloseClick()) return;
-    }
-    cars.btnCloseClick();
   }
 
   void check(const std::string& what) {
@@ -268,6 +265,7 @@ class RandomPlayer final : public Player {
 
   Dice m_dice;
   FixedClock m_clock;
+  RecordingClock m_recording;
   Game m_game;
   TextShown m_shown;
   PlayedGame m_played;
@@ -313,6 +311,21 @@ void CheckInvariants(const Game& game) {
 void CheckEndScreen(const GameState& s, const std::string& score, const std::string& code) {
   if (score != ToText(AssetSum(s))) Broken("the end screen's score is not the assets");
   CheckBidCode(score, code);
+}
+
+void CheckReplay(const PlayedGame& played) {
+  const auto read = ParseRecord(RecordText(played.record));
+  if (const auto* error = std::get_if<RecordError>(&read))
+    Broken("the record does not read back, line " + ToText(std::int64_t(error->line)) + ": " +
+           error->why);
+  if (std::get<Record>(read).steps != played.record.steps)
+    Broken("the record reads back as another game");
+  const auto replayed = Replay(std::get<Record>(read));
+  if (const auto* broken = std::get_if<ReplayBroken>(&replayed))
+    Broken("the replay stops at step " + ToText(std::int64_t(broken->step)) + ": " + broken->why);
+  const GameResult& end = std::get<GameResult>(replayed);
+  if (end.score != played.result.score || end.bidCode != played.result.bidCode)
+    Broken("the replay ends with another bid code");
 }
 
 PlayedGame PlayRandomGame(std::uint64_t seed, int maxActions, const TextShown& shown) {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/record.h"
 
 namespace quillmere::testing {
 
@@ -38,6 +39,9 @@ std::string RandomAmount(Below below) {
 }
 
 struct PlayedGame {
+  // Every action the game took, with the clock readings it made, and how the game ended.
+  Record record;
+  GameResult result;
   int actions = 0;
   int trips = 0;
   int pursuits = 0;
@@ -58,5 +62,8 @@ void CheckInvariants(const Game& game);
 // Checks what an end screen shows: the score is the game's asset sum and the bid code
 // hides that score.
 void CheckEndScreen(const GameState& s, const std::string& score, const std::string& code);
+
+// Writes the game's record out, reads it back and plays it again: the same score and bid code.
+void CheckReplay(const PlayedGame& played);
 
 }  // namespace quillmere::testing

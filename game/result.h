@@ -1,4 +1,4 @@
-// The end of the game: the asset sum, and the end screen's copy of the score and its bid code.
+// The end of the game: the asset sum, and the score and bid code the end screen shows.
 #pragma once
 
 #include <string>
@@ -13,6 +13,7 @@ struct GameState;
 // cash + bank + carValue + gunValue - debt, held within the signed 32-bit range.
 Money AssetSum(const GameState& state);
 
+// What the game ended with: the asset sum as text and the bid code made from it.
 struct GameResult {
   bool shown = false;
   std::string score;

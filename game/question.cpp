@@ -1,5 +1,5 @@
-// Texts shared by every implementation of Player.
-#include "game/player.h"
+// The message boxes' texts that do not depend on the rule asking.
+#include "game/question.h"
 #include "game/texts.h"
 
 namespace quillmere {

@@ -1,0 +1,247 @@
+// The pages of the board: its standings and forms, an account, and the page that says sorry.
+#include "board/pages.h"
+
+#include <QDateTime>
+
+namespace quillmere::board {
+
+const QList<QByteArray>& SecurityHeaders() {
+  static const QList<QByteArray> headers = {
+      "Content-Security-Policy: default-src 'none'; style-src 'self'; img-src 'self'; "
+      "form-action 'self'; frame-ancestors 'none'; base-uri 'none'",
+      "X-Content-Type-Options: nosniff",
+      "Referrer-Policy: same-origin",
+      "X-Frame-Options: DENY",
+  };
+  return headers;
+}
+
+QString When(qint64 ms) {
+  return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).toString("yyyy-MM-dd HH:mm 'UTC'");
+}
+
+QString Ordinal(qint64 n) {
+  const qint64 tens = n % 100, ones = n % 10;
+  const char* suffix = (tens >= 11 && tens <= 13) ? "th"
+                       : ones == 1                ? "st"
+                       : ones == 2                ? "nd"
+                       : ones == 3                ? "rd"
+                                                  : "th";
+  return QString::number(n) + suffix;
+}
+
+Response Page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
+              const Html& main) {
+  Html h;
+  h.reserve(main.bytes().size() + 2048);
+  h << "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">\n"
+       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>"_html
+    << title
+    << " – quillmere</title><link rel=\"stylesheet\" href=\"style.css\"></head>\n"
+       "<body><header class=\"site\"><a class=\"brand\" href=\"index.html\"><img "
+       "src=\"images/icon.png\" alt=\"\" width=\"32\" height=\"32\"> quillmere</a>\n"
+       "<nav aria-label=\"Site\">"_html;
+  auto link = [&](Markup href, Markup caption, const char* name) {
+    h << "<a href=\""_html << href << "\""_html;
+    if (current == name) h << " aria-current=\"page\""_html;
+    h << ">"_html << caption << "</a> "_html;
+  };
+  link("index.html"_html, "Bid board"_html, "board");
+  link("intro.htm"_html, "Introduction"_html, "intro");
+  link("tutorial.htm"_html, "Tutorial"_html, "tutorial");
+  if (visitor.account) {
+    link("account"_html, "Your account"_html, "account");
+    h << "<form method=\"post\" action=\"logout\"><input type=\"hidden\" name=\"csrf\" value=\""_html
+      << visitor.csrf << "\"><button class=\"link\" type=\"submit\">Log out</button></form>"_html;
+  }
+  h << "</nav></header>\n<main>\n"_html << main
+    << "</main>\n<footer><p>quillmere bid board. Post the code from the game's end screen; "
+       "the highest bid when the round closes wins.</p></footer></body></html>\n"_html;
+  Response response;
+  response.status = status;
+  response.body = h.take();
+  response.headers << "Cache-Control: no-store";
+  response.headers << SecurityHeaders();
+  response.headers << visitor.cookies;
+  return response;
+}
+
+Response SorryPage(int status, const QString& message) {
+  Html main;
+  main << "<h1>Sorry</h1>\n<p class=\"error\" role=\"alert\">"_html << message
+       << "</p>\n<p><a href=\"index.html\">Back to the bid board</a></p>\n"_html;
+  return Page(status, Visitor{}, QStringLiteral("Sorry"), {}, main);
+}
+
+std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
+                                                 std::vector<ClosedRound> closed) {
+  auto cache = std::make_shared<StandingsView>();
+  cache->standings = std::move(standings);
+  cache->closed = std::move(closed);
+  qint64 rank = 0;
+  for (const StandingRow& row : cache->standings.top) {
+    Html cells;
+    cells << "<td class=\"num\">"_html << ++rank << "</td><th scope=\"row\">"_html << row.name
+          << "</th><td class=\"num\">"_html << row.score << "</td><td>"_html
+          << (row.verified ? "verified"_html : "not verified"_html) << "</td></tr>\n"_html;
+    cache->rows.emplace_back(row.account, std::move(cells));
+  }
+  Html table;
+  if (!cache->closed.empty()) {
+    table << "<div class=\"table-wrap\"><table><caption>Closed rounds</caption>\n<thead><tr>"
+             "<th scope=\"col\" class=\"num\">Round</th><th scope=\"col\">Closed</th>"
+             "<th scope=\"col\">Winner</th><th scope=\"col\" class=\"num\">Winning bid</th>"
+             "<th scope=\"col\" class=\"num\">Bidders</th></tr></thead>\n<tbody>\n"_html;
+    for (const ClosedRound& round : cache->closed) {
+      table << "<tr><td class=\"num\">"_html << round.round << "</td><td>"_html
+            << When(round.closedAt) << "</td>"_html;
+      if (round.winner.isEmpty())
+        table << "<td>No bids</td><td class=\"num\"></td>"_html;
+      else
+        table << "<th scope=\"row\">"_html << round.winner << "</th><td class=\"num\">"_html
+              << round.score << "</td>"_html;
+      table << "<td class=\"num\">"_html << round.bidders << "</td></tr>\n"_html;
+    }
+    table << "</tbody></table></div>\n"_html;
+  }
+  cache->closedTable = std::move(table);
+  return cache;
+}
+
+Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
+                   const QString& error, const QString& notice) {
+  const Standings& s = view.standings;
+  Html h;
+  h.reserve(16384);
+  h << "<h1>Bid board</h1>\n"_html;
+  if (!error.isEmpty()) h << "<p class=\"error\" role=\"alert\">"_html << error << "</p>\n"_html;
+  if (!notice.isEmpty())
+    h << "<p class=\"notice\" role=\"status\">"_html << notice << "</p>\n"_html;
+  h << "<p class=\"lead\">Round "_html << s.round << " is open since "_html << When(s.openedAt)
+    << ". Each bidder's best bid counts; the highest bid when the round closes wins.</p>\n"_html;
+  if (s.rule == QLatin1String("verified")) {
+    h << "<p>This round takes only verified bids: the board plays your game again from the "
+         "record the game sends when it ends, and the game must give your code.</p>\n"_html;
+  } else if (s.rule == QLatin1String("seeded")) {
+    h << "<p>This round is played on its own luck: everyone who makes the same moves meets the "
+         "same markets, muggers and cops. Start your game from the round's link, "_html;
+    if (!view.playLink.isEmpty())
+      h << "<a href=\""_html << view.playLink << "\">play round "_html << s.round << "</a>"_html;
+    h << ", and post the code that game gives you.</p>\n"_html;
+  } else {
+    h << "<p>Every valid code counts. A bid whose game the board could play again is marked "
+         "verified.</p>\n"_html;
+  }
+  if (!s.top.empty())
+    h << "<p>Leading: <strong>"_html << s.top.front().name << "</strong> with a bid of "_html
+      << s.top.front().score << ".</p>\n"_html;
+
+  if (visitor.account) {
+    h << "<form class=\"panel\" method=\"post\" action=\"bid\">\n<h2>Post a bid</h2>\n"
+         "<label for=\"code\">Your bid code</label>\n"
+         "<textarea id=\"code\" name=\"code\" rows=\"4\" autocomplete=\"off\" "
+         "spellcheck=\"false\" aria-describedby=\"code-hint\"></textarea>\n"
+         "<p class=\"hint\" id=\"code-hint\">Paste the 224-character code that the game's end "
+         "screen copied (Ctrl+V).</p>\n"
+         "<details><summary>Add your game's record</summary>\n"
+         "<label for=\"record\">Your game's record</label>\n"
+         "<textarea id=\"record\" name=\"record\" rows=\"3\" autocomplete=\"off\" "
+         "spellcheck=\"false\" aria-describedby=\"record-hint\"></textarea>\n"
+         "<p class=\"hint\" id=\"record-hint\">The game sends its record to the board by "
+         "itself when the end screen comes up. If it could not, paste the record file from "
+         "the folder quillmere/games in your data folder (~/.local/share).</p>\n</details>\n"
+         "<input type=\"hidden\" name=\"csrf\" value=\""_html
+      << visitor.csrf << "\">\n<button type=\"submit\">Post your bid</button>\n</form>\n"_html;
+  } else {
+    auto form = [&](Markup action, Markup heading, Markup prefix, Markup autocomplete,
+                    Markup button) {
+      h << "<form method=\"post\" action=\""_html << action << "\">\n<h2>"_html << heading
+        << "</h2>\n<label for=\""_html << prefix << "-name\">Name</label>\n<input id=\""_html
+        << prefix
+        << "-name\" name=\"name\" type=\"text\" required maxlength=\"32\" "
+           "autocomplete=\"username\">\n<label for=\""_html
+        << prefix << "-password\">Password</label>\n<input id=\""_html << prefix
+        << "-password\" name=\"password\" type=\"password\" required autocomplete=\""_html
+        << autocomplete << "\">\n<input type=\"hidden\" name=\"csrf\" value=\""_html << visitor.csrf
+        << "\">\n<button type=\"submit\">"_html << button << "</button>\n</form>\n"_html;
+    };
+    h << "<div class=\"forms\">\n"_html;
+    form("login"_html, "Log in as a bidder"_html, "login"_html, "current-password"_html,
+         "Log in"_html);
+    form("signup"_html, "Create a new account"_html, "signup"_html, "new-password"_html,
+         "Create account"_html);
+    h << "</div>\n"_html;
+  }
+
+  if (s.top.empty()) {
+    h << "<p>No bids yet in round "_html << s.round << ". Be the first.</p>\n"_html;
+  } else {
+    h << "<div class=\"table-wrap\"><table><caption>Standings of round "_html << s.round
+      << "</caption>\n<thead><tr><th scope=\"col\" class=\"num\">Rank</th>"
+         "<th scope=\"col\">Bidder</th><th scope=\"col\" class=\"num\">Best bid</th>"
+         "<th scope=\"col\">Proof</th></tr></thead>\n<tbody>\n"_html;
+    bool first = true;
+    for (const auto& [account, cells] : view.rows) {
+      const bool mine = visitor.account && visitor.account->id == account;
+      h << (first ? (mine ? "<tr class=\"leader mine\">"_html : "<tr class=\"leader\">"_html)
+                  : (mine ? "<tr class=\"mine\">"_html : "<tr>"_html));
+      first = false;
+      h << cells;
+    }
+    h << "</tbody></table></div>\n"_html;
+    if (s.bidders > qint64(view.rows.size()))
+      h << "<p class=\"muted\">The top "_html << qint64(view.rows.size()) << " of "_html
+        << s.bidders << " bidders.</p>\n"_html;
+  }
+  h << view.closedTable;
+  return Page(status, visitor, QStringLiteral("Bid board"), "board", h);
+}
+
+Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,
+                     const QString& error, const QString& notice) {
+  Html h;
+  h << "<h1>Your account</h1>\n"_html;
+  if (!error.isEmpty()) h << "<p class=\"error\" role=\"alert\">"_html << error << "</p>\n"_html;
+  if (!notice.isEmpty())
+    h << "<p class=\"notice\" role=\"status\">"_html << notice << "</p>\n"_html;
+  h << "<p class=\"lead\">You are logged in as <strong>"_html << visitor.account->name
+    << "</strong>.</p>\n"_html;
+  if (bids.empty()) {
+    h << "<p>You have not posted a bid yet. <a href=\"index.html\">Post one on the bid "
+         "board</a>.</p>\n"_html;
+  } else {
+    h << "<div class=\"table-wrap\"><table><caption>Your bids</caption>\n<thead><tr>"
+         "<th scope=\"col\" class=\"num\">Bid number</th><th scope=\"col\" class=\"num\">Round"
+         "</th><th scope=\"col\">Posted</th><th scope=\"col\" class=\"num\">Bid</th>"
+         "<th scope=\"col\">Proof</th></tr></thead>\n<tbody>\n"_html;
+    for (const OwnBid& bid : bids)
+      h << "<tr><td class=\"num\">"_html << bid.id << "</td><td class=\"num\">"_html << bid.round
+        << "</td><td>"_html << When(bid.postedAt) << "</td><td class=\"num\">"_html << bid.score
+        << "</td><td>"_html << (bid.verified ? "verified"_html : "not verified"_html)
+        << "</td></tr>\n"_html;
+    h << "</tbody></table></div>\n"_html;
+  }
+  h << "<div class=\"forms\">\n<form method=\"post\" action=\"password\">\n"
+       "<h2>Change your password</h2>\n"
+       "<label for=\"old\">Current password</label>\n<input id=\"old\" name=\"old\" "
+       "type=\"password\" required autocomplete=\"current-password\">\n"
+       "<label for=\"new\">New password</label>\n<input id=\"new\" name=\"new\" type=\"password\" "
+       "required minlength=\"8\" autocomplete=\"new-password\" aria-describedby=\"new-hint\">\n"
+       "<p class=\"hint\" id=\"new-hint\">At least 8 characters.</p>\n"
+       "<input type=\"hidden\" name=\"csrf\" value=\""_html
+    << visitor.csrf
+    << "\">\n<button type=\"submit\">Change password</button>\n</form>\n"
+       "<form class=\"danger\" method=\"post\" action=\"delete\">\n<h2>Delete your account</h2>\n"
+       "<p>This deletes your account and all your bids. It cannot be undone.</p>\n"
+       "<label for=\"delete-password\">Password</label>\n<input id=\"delete-password\" "
+       "name=\"password\" type=\"password\" required autocomplete=\"current-password\">\n"
+       "<input type=\"hidden\" name=\"csrf\" value=\""_html
+    << visitor.csrf
+    << "\">\n<button type=\"submit\">Delete account and bids</button>\n</form>\n"
+       "<form method=\"post\" action=\"logout\">\n<h2>Log out</h2>\n"
+       "<input type=\"hidden\" name=\"csrf\" value=\""_html
+    << visitor.csrf << "\">\n<button type=\"submit\">Log out</button>\n</form>\n</div>\n"_html;
+  return Page(status, visitor, QStringLiteral("Your account"), "account", h);
+}
+
+}  // namespace quillmere::board

@@ -1,0 +1,43 @@
+// The board's pages, made from data alone: no database, no clock, no server. Every page is
+// built with Html, which escapes whatever it is given unless the code wrote it as markup.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "board/html.h"
+#include "board/http.h"
+#include "board/sessions.h"
+#include "board/store.h"
+
+namespace quillmere::board {
+
+// The headers every page and file of the board is sent with.
+const QList<QByteArray>& SecurityHeaders();
+
+QString When(qint64 ms);
+QString Ordinal(qint64 n);
+
+// The standings of the open round and the closed rounds, made into rows once and shared by
+// every page that shows them.
+struct StandingsView {
+  Standings standings;
+  std::vector<ClosedRound> closed;
+  std::vector<std::pair<qint64, Html>> rows;  // each row's account and cells
+  Html closedTable;
+  QString playLink;  // a seeded round's link that starts the game on its luck
+};
+std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
+                                                 std::vector<ClosedRound> closed);
+
+// A page of the site around `main`; `current` names the link of the page shown.
+Response Page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
+              const Html& main);
+Response SorryPage(int status, const QString& message);
+Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
+                   const QString& error, const QString& notice);
+Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,
+                     const QString& error, const QString& notice);
+
+}  // namespace quillmere::board

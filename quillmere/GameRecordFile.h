@@ -1,0 +1,28 @@
+// The record of the game being played, on disk while it is played: the header when the game
+// starts, then one line for each step the game takes, flushed as it is written, so a crash or
+// a kill leaves the game up to its last step. The records live in the player's data folder,
+// $XDG_DATA_HOME/quillmere/games.
+#pragma once
+
+#include <QFile>
+#include <QString>
+
+#include "game/record.h"
+
+namespace quillmere {
+
+class GameRecordFile {
+ public:
+  static QString Folder();
+
+  // Starts the record of a new game; false if the folder cannot be written (the game is then
+  // played without a record).
+  bool open(const QString& program);
+  void append(const Step& step);
+  QString path() const { return m_file.fileName(); }
+
+ private:
+  QFile m_file;
+};
+
+}  // namespace quillmere
