@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 #include "game/record.h"
 
@@ -14,6 +15,8 @@ namespace quillmere {
 class GameRecordFile {
  public:
   static QString Folder();
+  // The records in the folder of games that reached their end screen and are not sent yet.
+  static QStringList Unsent();
 
   // Starts the record of a new game; false if the folder cannot be written (the game is then
   // played without a record).

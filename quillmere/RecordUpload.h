@@ -15,10 +15,10 @@ class RecordUpload : public QObject {
   Q_OBJECT
 
  public:
-  RecordUpload(QString website, QString folder, QObject* parent = nullptr);
+  RecordUpload(QString website, QObject* parent = nullptr);
 
-  // Sends every record in the folder whose game reached its end screen.
-  void sendFinished();
+  // Sends these records' files.
+  void send(const QStringList& paths);
 
  signals:
   // All the sends of the last sendFinished have been answered or have failed.
@@ -28,7 +28,6 @@ class RecordUpload : public QObject {
   void answered();
 
   QString m_website;
-  QString m_folder;
   QNetworkAccessManager* m_network;
   int m_pending = 0;
 };

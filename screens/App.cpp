@@ -45,9 +45,11 @@ std::string LocalSiteFolder() {
 }  // namespace
 
 App::App(Clock& clock)
-    : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }), m_game(clock) {
+    : openUrl([](const QString& url) { QDesktopServices::openUrl(QUrl(url)); }),
+      m_game(clock),
+      m_localSite(LocalSiteFolder()),
+      m_website(BuiltWebsite()) {
   qApp->installEventFilter(this);
-  if (BuiltWebsite().empty()) m_localSite = LocalSiteFolder();
 }
 
 App::~App() {
@@ -120,7 +122,9 @@ void App::startGame() {
 
 void App::act(const Action& action) {
   if (m_terminated) return;
+  const bool taken = m_game.Accepts(action);
   m_game.Act(action);
+  if (taken && onTaken) onTaken(action);
   refresh();
 }
 
@@ -200,7 +204,14 @@ void App::ask(const Question& question) {
 }
 
 QString App::webAddress(std::string_view path) const {
-  return QString::fromStdString(WebAddress(BuiltWebsite(), m_localSite, path));
+  if (!m_website.empty() || path != kWebsitePage)
+    return QString::fromStdString(WebAddress(m_website, m_localSite, path));
+  // The board page with no hosted website: this computer's own board, else the home page
+  // installed with the game, at the part that says the board could not start.
+  const QString board = localBoard ? localBoard() : QString();
+  if (!board.isEmpty())
+    return board + QString::fromUtf8(kWebsitePage.data(), qsizetype(kWebsitePage.size()));
+  return QString::fromStdString(WebAddress({}, m_localSite, path)) + QStringLiteral("#no-board");
 }
 
 void App::OpenInBrowser(std::string_view path) {

@@ -64,6 +64,13 @@ class App final : public QObject {
   // second of its last activation does nothing.
   QString webAddress(std::string_view path) const;
   void OpenInBrowser(std::string_view path);
+  // The game's website: a hosted board's address, or "" (the default unless the build names
+  // one) for this computer's own board, whose address localBoard gives when the board page is
+  // wanted ("" when none could start; the home page installed with the game then says so).
+  void setWebsite(std::string website) { m_website = std::move(website); }
+  std::function<QString()> localBoard;
+  // Hears each action the game took, right after it took it.
+  std::function<void(const Action&)> onTaken;
   std::function<void(const QString& url)> openUrl;
   std::function<std::chrono::steady_clock::time_point()> linkClock = std::chrono::steady_clock::now;
 
@@ -87,6 +94,7 @@ class App final : public QObject {
   Game m_game;
   // The folder of the site's pages on this computer, for a game built without a hosted one.
   std::string m_localSite;
+  std::string m_website;
   // When each address was last activated.
   std::map<QString, std::chrono::steady_clock::time_point> m_lastActivated;
   QPointer<StartScreen> m_splash;
