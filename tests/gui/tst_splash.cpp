@@ -108,6 +108,23 @@ class TestSplash : public QObject {
     QVERIFY(!g.app.mainScreen());
   }
 
+  // The board page is a hosted website's, else this computer's own board's; the other pages
+  // stay the ones installed with the game, and with no board the home page says why.
+  void theBoardPageIsWhereTheBoardIs() {
+    GuiGame g;
+    const QString local = g.app.webAddress(kIntroductionPage);
+    QVERIFY(local.startsWith("file://"));
+    g.app.localBoard = [] { return QStringLiteral("http://127.0.0.1:4242"); };
+    QCOMPARE(g.addresses({kWebsitePage, kIntroductionPage}),
+             (QStringList{"http://127.0.0.1:4242/quillmere/", local}));
+    g.app.localBoard = [] { return QString(); };
+    QVERIFY(g.app.webAddress(kWebsitePage).endsWith("/quillmere/index.html#no-board"));
+    g.app.setWebsite("https://board.example");
+    QCOMPARE(g.addresses({kWebsitePage, kIntroductionPage}),
+             (QStringList{"https://board.example/quillmere/",
+                          "https://board.example/quillmere/intro.htm"}));
+  }
+
   void xEndsTheProgramWithoutAGame() {
     GuiGame g;
     StartScreen* splash = g.app.createSplash();
