@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "game/random.h"
+#include "game/record.h"
 #include "screens/App.h"
 
 namespace quillmere::testing {
@@ -106,11 +107,15 @@ class BoxAnswerer : public QObject {
   }
 };
 
-// The application object on a clock the test sets. Opened pages are recorded, not opened.
+// The application object on a clock the test sets. Opened pages are recorded, not opened; the
+// game is written down as the program writes it, step by step as the game takes each action.
 struct GuiGame {
   GuiGame() {
     ApplyGameLook();  // the game's own font, so layouts are checked as players see them
     app.openUrl = [this](const QString& url) { openedUrls << url; };
+    app.onTaken = [this](const Action& action) {
+      record.steps.push_back({action, recording.take()});
+    };
   }
   // Every screen that "Continue" creates, in its order.
   void createScreens() { app.createScreens(); }
@@ -136,7 +141,9 @@ struct GuiGame {
   }
 
   FixedClock clock{0};
-  App app{clock};
+  RecordingClock recording{clock};
+  App app{recording};
+  Record record{"test", {}};
   QStringList openedUrls;
   Game& game = app.game();
   GameState& s = app.game().state();

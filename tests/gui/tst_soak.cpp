@@ -340,6 +340,12 @@ class Hand : public QObject {
     if (++fronts[QString::fromLatin1(front)] == 1) {
       CheckEndScreen(m_g.s, child<QLineEdit>(end, "edtScore")->text().toStdString(),
                      child<QLineEdit>(end, "edtEncrypted")->text().toStdString());
+      // The program's record of the game plays again to the code on the screen.
+      const auto replayed = Replay(m_g.record);
+      if (!std::holds_alternative<GameResult>(replayed) ||
+          std::get<GameResult>(replayed).bidCode !=
+              child<QLineEdit>(end, "edtEncrypted")->text().toStdString())
+        throw InvariantBroken("the program's record does not play again to its bid code");
     }
     if (!windingDown()) {
       const int roll = below(100);
