@@ -1,7 +1,9 @@
-// Engine benchmarks: a whole game of 90 trips with its events, and a whole random game.
+// Engine benchmarks: a whole game of 90 trips with its events, a whole random game, a replay
+// of a game's record, and the reading of a bid code.
 #include <benchmark/benchmark.h>
 
 #include "game/game.h"
+#include "game/record.h"
 #include "random_player.h"
 
 namespace quillmere {
@@ -61,6 +63,26 @@ void BM_RandomGame(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(testing::PlayRandomGame(seed++).actions);
 }
 BENCHMARK(BM_RandomGame);
+
+// The board plays a posted game again from its record: reading the text and the replay.
+// The records are of random games that reached their end screen.
+void BM_Replay(benchmark::State& state) {
+  std::vector<std::string> records;
+  std::int64_t steps = 0;
+  for (std::uint64_t seed = 1; records.size() < 20; ++seed) {
+    const testing::PlayedGame played = testing::PlayRandomGame(seed);
+    if (!played.reachedEndScreen) continue;
+    records.push_back(RecordText(played.record));
+    steps += static_cast<std::int64_t>(played.record.steps.size());
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto read = ParseRecord(records[i++ % records.size()]);
+    benchmark::DoNotOptimize(Replay(std::get<Record>(read)));
+  }
+  state.counters["steps/record"] = benchmark::Counter(static_cast<double>(steps) / 20.0);
+}
+BENCHMARK(BM_Replay)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quillmere
