@@ -224,6 +224,12 @@ void BoardProcess::kill() {
   m_process->waitForFinished(5000);
 }
 
+void BoardProcess::terminate() { m_process->terminate(); }
+
+bool BoardProcess::waitForExit(int ms) {
+  return m_process->state() == QProcess::NotRunning || m_process->waitForFinished(ms);
+}
+
 std::pair<int, QString> BoardProcess::Command(const QStringList& arguments,
                                               const QString& databaseUrl) {
   QProcess process;

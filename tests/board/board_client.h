@@ -66,6 +66,8 @@ class BoardProcess {
   qint64 residentKb() const;  // VmRSS
   qint64 cpuMs() const;       // user and system time so far
   void kill();                // SIGKILL, as a crash would
+  void terminate();           // SIGTERM, as a system ending its session sends
+  bool waitForExit(int ms);   // whether it ended within that time
   // Runs `quillmere-board <arguments> --database <url>`; returns its output and exit code.
   static std::pair<int, QString> Command(const QStringList& arguments, const QString& databaseUrl);
 

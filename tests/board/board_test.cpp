@@ -8,6 +8,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <atomic>
 #include <set>
@@ -417,6 +419,36 @@ TEST_P(Board, TwoProcessesServeOneBoard) {
 
 INSTANTIATE_TEST_SUITE_P(Databases, Board, ::testing::Values(false, true),
                          [](const auto& param) { return param.param ? "PostgreSQL" : "SQLite"; });
+
+// A board a game starts for itself: on a free port it names in a file, which goes when the
+// board ends, whether it ends itself after a while without requests or is told to.
+TEST(BoardOnDemand, PortFileAndIdleExit) {
+  Database database(false);
+  QTemporaryDir folder;
+  const QString portFile = folder.filePath("board.port");
+  auto readPort = [&] {
+    QFile file(portFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+  };
+  {
+    BoardProcess board(database.url(), {"--port-file", portFile, "--idle-exit", "2"});
+    EXPECT_EQ(readPort(), QByteArray::number(board.port()) + '\n');
+    QElapsedTimer idle;
+    for (int i = 0; i < 3; ++i) {  // requests keep it going
+      EXPECT_EQ(Client(board.port()).get("").status, 200);
+      idle.start();
+      QThread::msleep(1000);
+    }
+    ASSERT_TRUE(board.waitForExit(10000));
+    EXPECT_GE(idle.elapsed(), 1900);
+    EXPECT_FALSE(QFile::exists(portFile));
+  }
+  BoardProcess board(database.url(), {"--port-file", portFile});
+  EXPECT_EQ(readPort(), QByteArray::number(board.port()) + '\n');
+  board.terminate();
+  ASSERT_TRUE(board.waitForExit(5000));
+  EXPECT_FALSE(QFile::exists(portFile));
+}
 
 // The limits of the HTTP server, the same whatever the database.
 TEST(BoardHttp, LimitsAndPaths) {
