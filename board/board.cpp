@@ -28,6 +28,15 @@ QString PasswordRefusal(const QByteArray& password) {
   return {};
 }
 
+// The answer to a form that did what it asked: the page to see next, which the browser can
+// reload without sending the form again.
+Response SeeOther(const QByteArray& location, const Visitor& visitor) {
+  Response response;
+  response.status = 303;
+  response.headers << "Location: " + location << "Cache-Control: no-store" << visitor.cookies;
+  return response;
+}
+
 }  // namespace
 
 Board::Board(const Options& options)
@@ -64,8 +73,8 @@ std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
 }
 
 Response Board::boardPage(int status, const Visitor& visitor, const QString& error,
-                          const QString& notice, quint64 seen) {
-  return BoardPage(status, visitor, *standings(seen), error, notice);
+                          const QString& notice, quint64 seen, qint64 sharedBid) {
+  return BoardPage(status, visitor, *standings(seen), error, notice, sharedBid);
 }
 
 Response Board::accountPage(int status, const Visitor& visitor, const QString& error,
@@ -118,10 +127,7 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
                            QStringLiteral("The name %1 is taken. Choose another.").arg(name.text),
                            {});
         m_sessions->start(store(), visitor, Account{*id, name.text});
-        return boardPage(200, visitor, {},
-                         QStringLiteral("Welcome, %1. Your account is ready: paste your bid code "
-                                        "below.")
-                             .arg(name.text));
+        return SeeOther("/quillmere/?welcome=new", visitor);
       });
 }
 
@@ -143,14 +149,13 @@ void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
                            QStringLiteral("That name and password do not match an account."), {});
         m_sessions->passwordRight(store(), key, visitor);
         m_sessions->start(store(), visitor, found->first);
-        return boardPage(200, visitor, {},
-                         QStringLiteral("Welcome back, %1.").arg(found->first.name));
+        return SeeOther("/quillmere/?welcome=back", visitor);
       });
 }
 
 void Board::logout(Visitor&& visitor, Reply reply) {
   m_sessions->end(store(), visitor);
-  reply(boardPage(200, visitor, {}, QStringLiteral("You are logged out.")));
+  reply(SeeOther("/quillmere/?left=1", visitor));
 }
 
 void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
@@ -257,9 +262,7 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
                              {});
         m_sessions->passwordRight(store(), key, visitor);
         store().setPassword(visitor.account->id, hash, m_sessions->tokenHash(visitor));
-        return accountPage(200, visitor, {},
-                           QStringLiteral("Your password is changed. Wherever else you were "
-                                          "logged in, you are logged out."));
+        return SeeOther("/quillmere/account?changed=1", visitor);
       });
 }
 
@@ -277,11 +280,52 @@ void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply
               403, visitor, QStringLiteral("That password is not right; nothing was deleted."), {});
         m_sessions->passwordRight(store(), key, visitor);
         store().deleteAccount(visitor.account->id);
-        const quint64 writes = ++m_writes;
+        ++m_writes;
         m_sessions->end(store(), visitor);
-        return boardPage(200, visitor, {},
-                         QStringLiteral("Your account and all its bids are deleted."), writes);
+        return SeeOther("/quillmere/?deleted=1", visitor);
       });
+}
+
+// A page by its route. The address a form is posted to shows the page that form is on.
+Response Board::getPage(const QByteArray& route, const Request& request, const Visitor& visitor) {
+  const auto flag = [&](const char* name) { return !request.argument(name).isEmpty(); };
+  if (route == "bid" && flag("id")) {
+    bool number = false;
+    const qint64 id = request.argument("id").toLongLong(&number);
+    const std::optional<BidRecord> bid = number ? store().bid(id) : std::nullopt;
+    if (!bid) return errorPage(404, QStringLiteral("There is no bid %1.").arg(id));
+    return BidPage(200, visitor, *bid, store().placement(bid->account, bid->round), std::nullopt);
+  }
+  if (route == "password" || route == "delete") return SeeOther("/quillmere/account", visitor);
+  if (route == "account") {
+    if (!visitor.account)
+      return boardPage(403, visitor, QStringLiteral("Log in to see your account."), {});
+    return accountPage(200, visitor, {},
+                       flag("changed") ? QStringLiteral("Your password is changed. Wherever else "
+                                                        "you were logged in, you are logged out.")
+                                       : QString());
+  }
+  if (route != "" && route != "index.html") return SeeOther("/quillmere/", visitor);
+  QString notice;
+  quint64 seen = 0;
+  if (visitor.account) {
+    const QString welcome = request.argument("welcome");
+    if (welcome == "new")
+      notice = QStringLiteral("Welcome, %1. Your account is ready: paste your bid code below.")
+                   .arg(visitor.account->name);
+    else if (welcome == "back")
+      notice = QStringLiteral("Welcome back, %1.").arg(visitor.account->name);
+    else
+      notice = bidNotice(visitor.account->id, request);
+    if (!notice.isEmpty()) seen = m_writes.load();
+  } else if (flag("deleted")) {
+    notice = QStringLiteral("Your account and all its bids are deleted.");
+    seen = m_writes.load();
+  } else if (flag("left")) {
+    notice = QStringLiteral("You are logged out.");
+  }
+  const qint64 shared = request.argument("bid").toLongLong();
+  return boardPage(200, visitor, {}, notice, seen, notice.isEmpty() ? 0 : shared);
 }
 
 void Board::handle(Request&& request, Reply reply) {
@@ -300,24 +344,16 @@ void Board::handle(Request&& request, Reply reply) {
       return reply(
           errorPage(405, QStringLiteral("This board does not answer that kind of request.")));
     const QByteArray route = path.mid(qsizetype(sizeof("/quillmere/") - 1));
-    if (get && route != "" && route != "index.html" && route != "account") {
+    static const QByteArray kPosts[] = {"signup", "login", "logout", "bid", "password", "delete"};
+    const bool post = std::find(std::begin(kPosts), std::end(kPosts), route) != std::end(kPosts);
+    if (get && route != "" && route != "index.html" && route != "account" && !post) {
       std::optional<Response> file = m_files.get(route);
       return reply(file ? std::move(*file)
                         : errorPage(404, QStringLiteral("There is no page at this address.")));
     }
     Visitor visitor = m_sessions->visit(store(), request);
-    if (get && route == "account")
-      return reply(visitor.account ? accountPage(200, visitor, {}, {})
-                                   : boardPage(403, visitor,
-                                               QStringLiteral("Log in to see your account."), {}));
-    if (get) {
-      const QString notice = visitor.account ? bidNotice(visitor.account->id, request) : QString();
-      return reply(boardPage(200, visitor, {}, notice, notice.isEmpty() ? 0 : m_writes.load()));
-    }
-
-    static const QByteArray kPosts[] = {"signup", "login", "logout", "bid", "password", "delete"};
-    if (std::find(std::begin(kPosts), std::end(kPosts), route) == std::end(kPosts))
-      return reply(errorPage(404, QStringLiteral("There is no page at this address.")));
+    if (get) return reply(getPage(route, request, visitor));
+    if (!post) return reply(errorPage(404, QStringLiteral("There is no page at this address.")));
     const auto form = ParseForm(request);
     if (!form || visitor.fresh || !SameSecret(Field(*form, "csrf"), visitor.csrf))
       return reply(boardPage(403, visitor,

@@ -40,9 +40,10 @@ class Board {
 
  private:
   Store& store() { return m_stores.local(); }
+  Response getPage(const QByteArray& route, const Request& request, const Visitor& visitor);
   // `seen`: the standings shown must include the board's writes up to this count.
   Response boardPage(int status, const Visitor& visitor, const QString& error,
-                     const QString& notice, quint64 seen = 0);
+                     const QString& notice, quint64 seen = 0, qint64 sharedBid = 0);
   Response accountPage(int status, const Visitor& visitor, const QString& error,
                        const QString& notice);
   std::shared_ptr<const StandingsView> standings(quint64 seen);

@@ -108,7 +108,7 @@ std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
 }
 
 Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
-                   const QString& error, const QString& notice) {
+                   const QString& error, const QString& notice, qint64 sharedBid) {
   const Standings& s = view.standings;
   Html h;
   h.reserve(16384);
@@ -116,6 +116,9 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
   if (!error.isEmpty()) h << "<p class=\"error\" role=\"alert\">"_html << error << "</p>\n"_html;
   if (!notice.isEmpty())
     h << "<p class=\"notice\" role=\"status\">"_html << notice << "</p>\n"_html;
+  if (sharedBid)
+    h << "<p><a href=\"bid?id="_html << sharedBid
+      << "\">This bid's own page</a>, with an address to share.</p>\n"_html;
   h << "<p class=\"lead\">Round "_html << s.round << " is open since "_html << When(s.openedAt)
     << ". Each bidder's best bid counts; the highest bid when the round closes wins.</p>\n"_html;
   if (!s.top.empty())
@@ -173,6 +176,31 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
   }
   h << view.closedTable;
   return Page(status, visitor, QStringLiteral("Bid board"), "board", h);
+}
+
+Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
+                 const std::optional<Placement>& placed, std::optional<bool> verified) {
+  Html h;
+  h << "<h1>Bid "_html << bid.id << "</h1>\n<dl class=\"facts\">\n<dt>Bidder</dt><dd>"_html
+    << bid.bidder << "</dd>\n<dt>Bid</dt><dd class=\"num\">"_html << bid.score
+    << "</dd>\n<dt>Round</dt><dd>"_html << bid.round << (bid.roundOpen ? " (open)" : " (closed)")
+    << "</dd>\n<dt>Posted</dt><dd>"_html << When(bid.postedAt) << "</dd>\n<dt>Place</dt><dd>"_html;
+  if (placed && placed->bid == bid.id)
+    h << Ordinal(placed->rank) << " of "_html << placed->bidders
+      << (bid.roundOpen ? " so far" : "");
+  else if (placed)
+    h << "Not counted: "_html << bid.bidder << "'s best bid in round "_html << bid.round
+      << ", "_html << placed->best << ", stands "_html << Ordinal(placed->rank) << " of "_html
+      << placed->bidders << "."_html;
+  else
+    h << "None"_html;
+  h << "</dd>\n"_html;
+  // Where a board that checks bids says whether this one was checked.
+  if (verified)
+    h << "<dt>Verified</dt><dd>"_html
+      << (*verified ? "Yes: the board checked this bid's game." : "No") << "</dd>\n"_html;
+  h << "</dl>\n<p><a href=\"index.html\">The standings</a></p>\n"_html;
+  return Page(status, visitor, QStringLiteral("Bid %1").arg(bid.id), {}, h);
 }
 
 Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,

@@ -34,8 +34,14 @@ std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
 Response Page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
               const Html& main);
 Response SorryPage(int status, const QString& message);
+// `sharedBid`: a bid the notice speaks of, linked to its own page.
 Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
-                   const QString& error, const QString& notice);
+                   const QString& error, const QString& notice, qint64 sharedBid = 0);
+// A bid's own page, fit to share: who bid what in which round, when, and where it stands.
+// `placed` is where the bidder's best bid in that round stands, when they have one there.
+// `verified` is none on a board that does not check bids.
+Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
+                 const std::optional<Placement>& placed, std::optional<bool> verified);
 Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,
                      const QString& error, const QString& notice);
 

@@ -424,7 +424,7 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
   if (!mine.next()) return std::nullopt;
   Placement p;
   p.best = mine.value(0).toLongLong();
-  const qint64 bid = mine.value(1).toLongLong();
+  const qint64 bid = p.bid = mine.value(1).toLongLong();
   Rows ahead = run(
       "SELECT COUNT(*) FROM best WHERE round_id = ? AND (score > ? OR (score = ? AND bid_id < ?))",
       {round, p.best, p.best, bid});
@@ -471,6 +471,22 @@ std::vector<OwnBid> Store::ownBids(qint64 account) {
     bids.push_back({q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong(),
                     q.value(3).toLongLong()});
   return bids;
+}
+
+std::optional<BidRecord> Store::bid(qint64 id) {
+  Rows q =
+      run("SELECT b.round_id, r.closed_at IS NULL, b.account_id, a.name, b.score, b.posted_at "
+          "FROM bids b JOIN accounts a ON a.id = b.account_id JOIN rounds r ON r.id = b.round_id "
+          "WHERE b.id = ?",
+          {id});
+  if (!q.next()) return std::nullopt;
+  return BidRecord{id,
+                   q.value(0).toLongLong(),
+                   q.value(1).toBool(),
+                   q.value(2).toLongLong(),
+                   q.value(3).toString(),
+                   q.value(4).toLongLong(),
+                   q.value(5).toLongLong()};
 }
 
 ClosedRound Store::closeRound(qint64 now) {

@@ -33,6 +33,7 @@ struct Placement {
   qint64 rank = 0;
   qint64 bidders = 0;
   qint64 best = 0;
+  qint64 bid = 0;  // the best bid's number
 };
 
 struct NewBid {
@@ -68,6 +69,17 @@ struct ClosedRound {
 struct OwnBid {
   qint64 id = 0;
   qint64 round = 0;
+  qint64 score = 0;
+  qint64 postedAt = 0;
+};
+
+// A bid as its own page shows it.
+struct BidRecord {
+  qint64 id = 0;
+  qint64 round = 0;
+  bool roundOpen = false;
+  qint64 account = 0;
+  QString bidder;
   qint64 score = 0;
   qint64 postedAt = 0;
 };
@@ -144,6 +156,7 @@ class Store {
   Standings standings(int limit);
   std::vector<ClosedRound> closedRounds();
   std::vector<OwnBid> ownBids(qint64 account);
+  std::optional<BidRecord> bid(qint64 id);  // none: no such bid
 
   ClosedRound closeRound(qint64 now);
   bool removeBid(qint64 bid);

@@ -114,7 +114,7 @@ HttpResponse Client::post(const QByteArray& path, std::map<QByteArray, QByteArra
   if (!cookie.isEmpty()) request += "Cookie: qm=" + cookie + "\r\n";
   if (!forwardedFor.isEmpty()) request += "X-Forwarded-For: " + forwardedFor + "\r\n";
   HttpResponse response = remember(Exchange(m_port, request + "Connection: close\r\n\r\n" + body));
-  const QByteArray location = response.header("location");
+  const QByteArray location = redirectedTo = response.header("location");
   if (response.status == 303 && location.startsWith("/quillmere/"))
     return get(location.mid(qsizetype(sizeof("/quillmere/") - 1)));
   return response;

@@ -36,6 +36,7 @@ class Client {
 
   QByteArray cookie;
   QByteArray csrf;
+  QByteArray redirectedTo;  // where the last post's 303 led, or empty
   QByteArray forwardedFor;  // sent as X-Forwarded-For, for a board behind a trusted proxy
   quint16 m_port;
 

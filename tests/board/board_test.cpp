@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QUrl>
 #include <atomic>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -415,6 +416,41 @@ TEST_P(Board, TwoProcessesServeOneBoard) {
   EXPECT_EQ(std::set<QString>(scores.begin(), scores.end()).size(), std::size_t(2 * kPerProcess));
   EXPECT_EQ(ray.post("logout", {}).status, 200);
   EXPECT_EQ(onSecond.get("account").status, 403);
+}
+
+// Every form that did what it asked answers 303 with a page that can be reloaded; the address
+// a form posts to shows a page too; every bid has a page of its own.
+TEST_P(Board, FormsRedirectAndBidsHavePages) {
+  Client ray(board->port());
+  const std::pair<std::function<HttpResponse()>, QByteArray> forms[] = {
+      {[&] { return ray.signup("Ray", "a quiet street"); }, "/quillmere/?welcome=new"},
+      {[&] { return ray.post("logout", {}); }, "/quillmere/?left=1"},
+      {[&] { return ray.login("Ray", "a quiet street"); }, "/quillmere/?welcome=back"},
+      {[&] {
+         return ray.post("password", {{"old", "a quiet street"}, {"new", "a loud one"}});
+       },
+       "/quillmere/account?changed=1"},
+  };
+  for (const auto& [send, location] : forms) {
+    const HttpResponse page = send();
+    EXPECT_EQ(ray.redirectedTo, location);
+    EXPECT_EQ(page.status, 200) << location.constData();
+    EXPECT_FALSE(page.notice().isEmpty()) << location.constData();
+  }
+  EXPECT_EQ(ray.bid(MakeCode(12768109, 1)).notice(), "Your bid of 12768109 stands 1st of 1.");
+  const QByteArray location = ray.redirectedTo;
+  ASSERT_TRUE(location.startsWith("/quillmere/?bid=")) << location.constData();
+  for (const char* path : {"bid", "login", "signup", "logout", "password"})
+    EXPECT_EQ(ray.get(path).status, 303) << path;
+
+  Client stranger(board->port());
+  const HttpResponse bid = stranger.get("bid?id=" + location.mid(location.indexOf('=') + 1));
+  EXPECT_EQ(bid.status, 200);
+  for (const char* fact : {"<dd>Ray</dd>", ">12768109<", "<dd>1st of 1 so far</dd>", "(open)"})
+    EXPECT_TRUE(bid.body.contains(fact)) << fact;
+  EXPECT_EQ(stranger.get("bid?id=999999").status, 404);
+  EXPECT_EQ(ray.post("delete", {{"password", "a loud one"}}).notice(),
+            "Your account and all its bids are deleted.");
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, Board, ::testing::Values(false, true),
