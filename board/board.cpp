@@ -65,16 +65,38 @@ std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
       return m_cache.view;
   }
   const qint64 builtAt = Now();
-  std::shared_ptr<const StandingsView> view =
-      MakeStandingsView(store().standings(kStandingsShown), store().closedRounds());
+  auto view = std::make_shared<StandingsView>();
+  view->standings = store().standings(kStandingsShown);
+  view->closed = store().closedRounds();
   QMutexLocker lock(&m_cacheLock);
   if (!m_cache.view || m_cache.writes <= writes) m_cache = {view, builtAt, writes};
   return view;
 }
 
 Response Board::boardPage(int status, const Visitor& visitor, const QString& error,
-                          const QString& notice, quint64 seen, qint64 sharedBid) {
-  return BoardPage(status, visitor, *standings(seen), error, notice, sharedBid);
+                          const QString& notice, quint64 seen, qint64 sharedBid,
+                          const Request* request) {
+  const auto view = standings(seen);
+  const Standings& s = view->standings;
+  Listing listing;
+  listing.pages = std::max<qint64>(1, (s.bidders + kStandingsShown - 1) / kStandingsShown);
+  if (request) {
+    listing.search = Utf8(request->argument("q")).value_or(QString()).simplified().left(32);
+    listing.page = std::clamp<qint64>(request->argument("page").toLongLong(), 1, listing.pages);
+  }
+  if (!listing.search.isEmpty())
+    listing.rows = store().searchRows(s.round, NameKeys(listing.search).key, kStandingsShown);
+  else if (listing.page == 1)
+    listing.rows = s.top;
+  else
+    listing.rows =
+        store().standingRows(s.round, (listing.page - 1) * kStandingsShown, kStandingsShown);
+  if (visitor.account) {
+    listing.around = store().rowsAround(s.round, visitor.account->id, 2);
+    for (const StandingRow& row : listing.around)
+      if (row.account == visitor.account->id) listing.mine = row;
+  }
+  return BoardPage(status, visitor, *view, listing, error, notice, sharedBid);
 }
 
 Response Board::accountPage(int status, const Visitor& visitor, const QString& error,
@@ -325,7 +347,7 @@ Response Board::getPage(const QByteArray& route, const Request& request, const V
     notice = QStringLiteral("You are logged out.");
   }
   const qint64 shared = request.argument("bid").toLongLong();
-  return boardPage(200, visitor, {}, notice, seen, notice.isEmpty() ? 0 : shared);
+  return boardPage(200, visitor, {}, notice, seen, notice.isEmpty() ? 0 : shared, &request);
 }
 
 void Board::handle(Request&& request, Reply reply) {

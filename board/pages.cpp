@@ -2,6 +2,7 @@
 #include "board/pages.h"
 
 #include <QDateTime>
+#include <algorithm>
 
 namespace quillmere::board {
 
@@ -73,42 +74,105 @@ Response SorryPage(int status, const QString& message) {
   return Page(status, Visitor{}, QStringLiteral("Sorry"), {}, main);
 }
 
-std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
-                                                 std::vector<ClosedRound> closed) {
-  auto cache = std::make_shared<StandingsView>();
-  cache->standings = std::move(standings);
-  cache->closed = std::move(closed);
-  qint64 rank = 0;
-  for (const StandingRow& row : cache->standings.top) {
-    Html cells;
-    cells << "<td class=\"num\">"_html << ++rank << "</td><th scope=\"row\">"_html << row.name
-          << "</th><td class=\"num\">"_html << row.score << "</td></tr>\n"_html;
-    cache->rows.emplace_back(row.account, std::move(cells));
-  }
-  Html table;
-  if (!cache->closed.empty()) {
-    table << "<div class=\"table-wrap\"><table><caption>Closed rounds</caption>\n<thead><tr>"
-             "<th scope=\"col\" class=\"num\">Round</th><th scope=\"col\">Closed</th>"
-             "<th scope=\"col\">Winner</th><th scope=\"col\" class=\"num\">Winning bid</th>"
-             "<th scope=\"col\" class=\"num\">Bidders</th></tr></thead>\n<tbody>\n"_html;
-    for (const ClosedRound& round : cache->closed) {
-      table << "<tr><td class=\"num\">"_html << round.round << "</td><td>"_html
-            << When(round.closedAt) << "</td>"_html;
-      if (round.winner.isEmpty())
-        table << "<td>No bids</td><td class=\"num\"></td>"_html;
-      else
-        table << "<th scope=\"row\">"_html << round.winner << "</th><td class=\"num\">"_html
-              << round.score << "</td>"_html;
-      table << "<td class=\"num\">"_html << round.bidders << "</td></tr>\n"_html;
-    }
-    table << "</tbody></table></div>\n"_html;
-  }
-  cache->closedTable = std::move(table);
-  return cache;
+QString Grouped(qint64 n) {
+  QString digits = QString::number(n < 0 ? -n : n);
+  for (qsizetype at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, QLatin1Char(','));
+  return n < 0 ? QStringLiteral("−") + digits : digits;
 }
 
+namespace {
+
+// A table of standings rows: the visitor's own row says so in words, not colour alone, and
+// carries the anchor the pinned line links to.
+void StandingsTable(Html& h, const Visitor& visitor, const std::vector<StandingRow>& rows,
+                    const QString& caption, bool anchor) {
+  h << "<div class=\"table-wrap\"><table class=\"standings\"><caption>"_html << caption
+    << "</caption>\n<thead><tr><th scope=\"col\" class=\"num\">Rank</th>"
+       "<th scope=\"col\">Bidder</th><th scope=\"col\" class=\"num\">Best bid</th>"
+       "<th scope=\"col\" class=\"posted\">Posted</th></tr></thead>\n<tbody>\n"_html;
+  for (const StandingRow& row : rows) {
+    const bool mine = visitor.account && visitor.account->id == row.account;
+    h << (row.rank == 1 ? (mine ? "<tr class=\"leader mine\""_html : "<tr class=\"leader\""_html)
+                        : (mine ? "<tr class=\"mine\""_html : "<tr"_html));
+    if (mine && anchor) h << " id=\"you\""_html;
+    h << "><td class=\"num\">"_html << row.rank << "</td><th scope=\"row\">"_html << row.name;
+    if (mine) h << " <span class=\"you\">(you)</span>"_html;
+    h << "</th><td class=\"num\"><a href=\"bid?id="_html << row.bid << "\">"_html
+      << Grouped(row.score) << "</a></td><td class=\"posted\">"_html << When(row.postedAt)
+      << "</td></tr>\n"_html;
+  }
+  h << "</tbody></table></div>\n"_html;
+}
+
+void ClosedTable(Html& h, const std::vector<ClosedRound>& closed) {
+  if (closed.empty()) return;
+  h << "<div class=\"table-wrap\"><table><caption>Closed rounds</caption>\n<thead><tr>"
+       "<th scope=\"col\" class=\"num\">Round</th><th scope=\"col\">Closed</th>"
+       "<th scope=\"col\">Winner</th><th scope=\"col\" class=\"num\">Winning bid</th>"
+       "<th scope=\"col\" class=\"num\">Bidders</th></tr></thead>\n<tbody>\n"_html;
+  for (const ClosedRound& round : closed) {
+    h << "<tr><td class=\"num\">"_html << round.round << "</td><td class=\"date\">"_html
+      << When(round.closedAt) << "</td>"_html;
+    if (round.winner.isEmpty())
+      h << "<td>No bids</td><td class=\"num\"></td>"_html;
+    else
+      h << "<th scope=\"row\">"_html << round.winner << "</th><td class=\"num\">"_html
+        << Grouped(round.score) << "</td>"_html;
+    h << "<td class=\"num\">"_html << round.bidders << "</td></tr>\n"_html;
+  }
+  h << "</tbody></table></div>\n"_html;
+}
+
+void Standing(Html& h, const Visitor& visitor, const Standings& s, const Listing& listing) {
+  h << "<section class=\"standings\" aria-labelledby=\"standings-heading\">\n"
+       "<h2 id=\"standings-heading\">Standings</h2>\n"
+       "<form class=\"search\" method=\"get\" action=\"index.html\" role=\"search\">"
+       "<label for=\"q\">Find a bidder</label><input id=\"q\" name=\"q\" type=\"search\" "
+       "maxlength=\"32\" value=\""_html
+    << listing.search << "\"><button type=\"submit\">Find</button></form>\n"_html;
+  if (s.bidders == 0) {
+    h << "<p>No bids yet in round "_html << s.round << ". Be the first.</p>\n"_html;
+  } else if (!listing.search.isEmpty() && listing.rows.empty()) {
+    h << "<p>No bidder in round "_html << s.round << " has a name with “"_html << listing.search
+      << "” in it. <a href=\"index.html\">All the standings</a></p>\n"_html;
+  } else {
+    h << "<p class=\"rule\">Each bidder's best bid counts. Equal bids share a place; of equal "
+         "bids, the one posted first wins the round.</p>\n"_html;
+    StandingsTable(h, visitor, listing.rows,
+                   listing.search.isEmpty()
+                       ? QStringLiteral("Standings of round %1, page %2 of %3")
+                             .arg(s.round)
+                             .arg(listing.page)
+                             .arg(listing.pages)
+                       : QStringLiteral("Standings of round %1: names with “%2”")
+                             .arg(s.round)
+                             .arg(listing.search),
+                   true);
+    if (listing.search.isEmpty() && listing.pages > 1) {
+      h << "<nav class=\"pages\" aria-label=\"Pages of the standings\">"_html;
+      if (listing.page > 1)
+        h << "<a href=\"index.html?page="_html << listing.page - 1 << "\">Previous page</a> "_html;
+      h << "<span>Page "_html << listing.page << " of "_html << listing.pages << "</span>"_html;
+      if (listing.page < listing.pages)
+        h << " <a href=\"index.html?page="_html << listing.page + 1 << "\">Next page</a>"_html;
+      h << "</nav>\n"_html;
+    } else if (!listing.search.isEmpty()) {
+      h << "<p><a href=\"index.html\">All the standings</a></p>\n"_html;
+    }
+    const bool shown = std::any_of(listing.rows.begin(), listing.rows.end(), [&](const auto& r) {
+      return visitor.account && r.account == visitor.account->id;
+    });
+    if (!listing.around.empty() && !shown)
+      StandingsTable(h, visitor, listing.around, QStringLiteral("Around you"), true);
+  }
+  h << "</section>\n"_html;
+}
+
+}  // namespace
+
 Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
-                   const QString& error, const QString& notice, qint64 sharedBid) {
+                   const Listing& listing, const QString& error, const QString& notice,
+                   qint64 sharedBid) {
   const Standings& s = view.standings;
   Html h;
   h.reserve(16384);
@@ -119,12 +183,17 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
   if (sharedBid)
     h << "<p><a href=\"bid?id="_html << sharedBid
       << "\">This bid's own page</a>, with an address to share.</p>\n"_html;
+  if (listing.mine)
+    h << "<p class=\"pinned\"><a href=\"#you\">You stand <strong>"_html
+      << Ordinal(listing.mine->rank) << "</strong> of "_html << s.bidders << "</a> with "_html
+      << Grouped(listing.mine->score) << ".</p>\n"_html;
   h << "<p class=\"lead\">Round "_html << s.round << " is open since "_html << When(s.openedAt)
     << ". Each bidder's best bid counts; the highest bid when the round closes wins.</p>\n"_html;
   if (!s.top.empty())
     h << "<p>Leading: <strong>"_html << s.top.front().name << "</strong> with a bid of "_html
-      << s.top.front().score << ".</p>\n"_html;
+      << Grouped(s.top.front().score) << ".</p>\n"_html;
 
+  h << "<div class=\"board\">\n"_html;
   if (visitor.account) {
     h << "<form class=\"panel\" method=\"post\" action=\"bid\">\n<h2>Post a bid</h2>\n"
          "<label for=\"code\">Your bid code</label>\n"
@@ -133,7 +202,10 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
          "<p class=\"hint\" id=\"code-hint\">Paste the 224-character code that the game's end "
          "screen copied (Ctrl+V).</p>\n<input type=\"hidden\" name=\"csrf\" value=\""_html
       << visitor.csrf << "\">\n<button type=\"submit\">Post your bid</button>\n</form>\n"_html;
+    Standing(h, visitor, s, listing);
   } else {
+    // The standings first: on a phone they come before the forms.
+    Standing(h, visitor, s, listing);
     auto form = [&](Markup action, Markup heading, Markup prefix, Markup autocomplete,
                     Markup button) {
       h << "<form method=\"post\" action=\""_html << action << "\">\n<h2>"_html << heading
@@ -153,28 +225,8 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
          "Create account"_html);
     h << "</div>\n"_html;
   }
-
-  if (s.top.empty()) {
-    h << "<p>No bids yet in round "_html << s.round << ". Be the first.</p>\n"_html;
-  } else {
-    h << "<div class=\"table-wrap\"><table><caption>Standings of round "_html << s.round
-      << "</caption>\n<thead><tr><th scope=\"col\" class=\"num\">Rank</th>"
-         "<th scope=\"col\">Bidder</th><th scope=\"col\" class=\"num\">Best bid</th></tr>"
-         "</thead>\n<tbody>\n"_html;
-    bool first = true;
-    for (const auto& [account, cells] : view.rows) {
-      const bool mine = visitor.account && visitor.account->id == account;
-      h << (first ? (mine ? "<tr class=\"leader mine\">"_html : "<tr class=\"leader\">"_html)
-                  : (mine ? "<tr class=\"mine\">"_html : "<tr>"_html));
-      first = false;
-      h << cells;
-    }
-    h << "</tbody></table></div>\n"_html;
-    if (s.bidders > qint64(view.rows.size()))
-      h << "<p class=\"muted\">The top "_html << qint64(view.rows.size()) << " of "_html
-        << s.bidders << " bidders.</p>\n"_html;
-  }
-  h << view.closedTable;
+  h << "</div>\n"_html;
+  ClosedTable(h, view.closed);
   return Page(status, visitor, QStringLiteral("Bid board"), "board", h);
 }
 
@@ -182,7 +234,7 @@ Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
                  const std::optional<Placement>& placed, std::optional<bool> verified) {
   Html h;
   h << "<h1>Bid "_html << bid.id << "</h1>\n<dl class=\"facts\">\n<dt>Bidder</dt><dd>"_html
-    << bid.bidder << "</dd>\n<dt>Bid</dt><dd class=\"num\">"_html << bid.score
+    << bid.bidder << "</dd>\n<dt>Bid</dt><dd class=\"num\">"_html << Grouped(bid.score)
     << "</dd>\n<dt>Round</dt><dd>"_html << bid.round << (bid.roundOpen ? " (open)" : " (closed)")
     << "</dd>\n<dt>Posted</dt><dd>"_html << When(bid.postedAt) << "</dd>\n<dt>Place</dt><dd>"_html;
   if (placed && placed->bid == bid.id)
@@ -190,8 +242,8 @@ Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
       << (bid.roundOpen ? " so far" : "");
   else if (placed)
     h << "Not counted: "_html << bid.bidder << "'s best bid in round "_html << bid.round
-      << ", "_html << placed->best << ", stands "_html << Ordinal(placed->rank) << " of "_html
-      << placed->bidders << "."_html;
+      << ", "_html << Grouped(placed->best) << ", stands "_html << Ordinal(placed->rank)
+      << " of "_html << placed->bidders << "."_html;
   else
     h << "None"_html;
   h << "</dd>\n"_html;

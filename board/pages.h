@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "board/html.h"
@@ -19,16 +20,22 @@ const QList<QByteArray>& SecurityHeaders();
 QString When(qint64 ms);
 QString Ordinal(qint64 n);
 
-// The standings of the open round and the closed rounds, made into rows once and shared by
-// every page that shows them.
+QString Grouped(qint64 n);  // 12768109 as 12,768,109
+
+// The open round (with its first rows) and the closed rounds, shared by every page for a while.
 struct StandingsView {
   Standings standings;
   std::vector<ClosedRound> closed;
-  std::vector<std::pair<qint64, Html>> rows;  // each row's account and cells
-  Html closedTable;
 };
-std::shared_ptr<StandingsView> MakeStandingsView(Standings standings,
-                                                 std::vector<ClosedRound> closed);
+
+// The rows of the standings one page shows, and the visitor's own place.
+struct Listing {
+  std::vector<StandingRow> rows;
+  qint64 page = 1, pages = 1;
+  QString search;                   // the name searched for, as typed; empty: none
+  std::optional<StandingRow> mine;  // the visitor's row, when they have a bid in the round
+  std::vector<StandingRow> around;  // the rows around it
+};
 
 // A page of the site around `main`; `current` names the link of the page shown.
 Response Page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
@@ -36,7 +43,8 @@ Response Page(int status, const Visitor& visitor, const QString& title, const QB
 Response SorryPage(int status, const QString& message);
 // `sharedBid`: a bid the notice speaks of, linked to its own page.
 Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
-                   const QString& error, const QString& notice, qint64 sharedBid = 0);
+                   const Listing& listing, const QString& error, const QString& notice,
+                   qint64 sharedBid = 0);
 // A bid's own page, fit to share: who bid what in which round, when, and where it stands.
 // `placed` is where the bidder's best bid in that round stands, when they have one there.
 // `verified` is none on a board that does not check bids.

@@ -424,11 +424,8 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
   if (!mine.next()) return std::nullopt;
   Placement p;
   p.best = mine.value(0).toLongLong();
-  const qint64 bid = p.bid = mine.value(1).toLongLong();
-  Rows ahead = run(
-      "SELECT COUNT(*) FROM best WHERE round_id = ? AND (score > ? OR (score = ? AND bid_id < ?))",
-      {round, p.best, p.best, bid});
-  p.rank = ahead.next() ? ahead.value(0).toLongLong() + 1 : 1;
+  p.bid = mine.value(1).toLongLong();
+  p.rank = rankOf(round, p.best);
   Rows all = run("SELECT bidders FROM rounds WHERE id = ?", {round});
   p.bidders = all.next() ? all.value(0).toLongLong() : 0;
   return p;
@@ -442,13 +439,65 @@ Standings Store::standings(int limit) {
   s.round = round.value(0).toLongLong();
   s.openedAt = round.value(1).toLongLong();
   s.bidders = round.value(2).toLongLong();
-  Rows q =
-      run("SELECT b.account_id, a.name, b.score FROM best b JOIN accounts a ON a.id = b.account_id "
-          "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT ?",
-          {s.round, limit});
-  while (q.next())
-    s.top.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong()});
+  s.top = standingRows(s.round, 0, limit);
   return s;
+}
+
+namespace {
+
+StandingRow ReadRow(const Rows& q) {
+  return {q.value(0).toLongLong(), q.value(1).toString(),  q.value(2).toLongLong(), 0,
+          q.value(3).toLongLong(), q.value(4).toLongLong()};
+}
+
+}  // namespace
+
+qint64 Store::rankOf(qint64 round, qint64 score) {
+  Rows higher = run("SELECT COUNT(*) FROM best WHERE round_id = ? AND score > ?", {round, score});
+  return higher.next() ? higher.value(0).toLongLong() + 1 : 1;
+}
+
+std::vector<StandingRow> Store::standingRows(qint64 round, qint64 from, int limit) {
+  std::vector<StandingRow> rows;
+  Rows q =
+      run("SELECT b.account_id, a.name, b.score, b.bid_id, d.posted_at FROM best b "
+          "JOIN accounts a ON a.id = b.account_id JOIN bids d ON d.id = b.bid_id "
+          "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT ? OFFSET ?",
+          {round, limit, from});
+  while (q.next()) rows.push_back(ReadRow(q));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    rows[i].rank = i == 0                               ? rankOf(round, rows[i].score)
+                   : rows[i].score == rows[i - 1].score ? rows[i - 1].rank
+                                                        : from + qint64(i) + 1;
+  return rows;
+}
+
+std::vector<StandingRow> Store::rowsAround(qint64 round, qint64 account, int reach) {
+  Rows mine =
+      run("SELECT score, bid_id FROM best WHERE round_id = ? AND account_id = ?", {round, account});
+  if (!mine.next()) return {};
+  const qint64 score = mine.value(0).toLongLong(), bid = mine.value(1).toLongLong();
+  Rows ahead = run(
+      "SELECT COUNT(*) FROM best WHERE round_id = ? AND (score > ? OR (score = ? AND bid_id < ?))",
+      {round, score, score, bid});
+  const qint64 position = ahead.next() ? ahead.value(0).toLongLong() : 0;
+  const qint64 from = std::max<qint64>(0, position - reach);
+  return standingRows(round, from, int(position - from) + reach + 1);
+}
+
+std::vector<StandingRow> Store::searchRows(qint64 round, const QString& key, int limit) {
+  QString pattern = key;
+  pattern.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
+  std::vector<StandingRow> rows;
+  Rows q =
+      run("SELECT b.account_id, a.name, b.score, b.bid_id, d.posted_at FROM best b "
+          "JOIN accounts a ON a.id = b.account_id JOIN bids d ON d.id = b.bid_id "
+          "WHERE b.round_id = ? AND a.name_key LIKE ? ESCAPE '\\' "
+          "ORDER BY b.score DESC, b.bid_id ASC LIMIT ?",
+          {round, "%" + pattern + "%", limit});
+  while (q.next()) rows.push_back(ReadRow(q));
+  for (StandingRow& row : rows) row.rank = rankOf(round, row.score);
+  return rows;
 }
 
 std::vector<ClosedRound> Store::closedRounds() {

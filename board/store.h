@@ -49,13 +49,16 @@ struct StandingRow {
   qint64 account = 0;
   QString name;
   qint64 score = 0;
+  qint64 rank = 0;  // equal bids share a place: one more than the bidders with a higher bid
+  qint64 bid = 0;
+  qint64 postedAt = 0;
 };
 
 struct Standings {
   qint64 round = 0;
   qint64 openedAt = 0;
   qint64 bidders = 0;
-  std::vector<StandingRow> top;  // best bid first; ties go to the earlier bid
+  std::vector<StandingRow> top;  // best bid first; of equal bids the earlier first
 };
 
 struct ClosedRound {
@@ -154,6 +157,13 @@ class Store {
   // Where an account's best bid stands in a round; none when it has no bid there.
   std::optional<Placement> placement(qint64 account, qint64 round);
   Standings standings(int limit);
+  // The rows of a round's standings from a position (0 is the first), best first; of equal
+  // bids the earlier first.
+  std::vector<StandingRow> standingRows(qint64 round, qint64 from, int limit);
+  // An account's row in a round with up to `reach` rows either side of it.
+  std::vector<StandingRow> rowsAround(qint64 round, qint64 account, int reach);
+  // The rows of a round whose bidder's name key holds `key`, best first.
+  std::vector<StandingRow> searchRows(qint64 round, const QString& key, int limit);
   std::vector<ClosedRound> closedRounds();
   std::vector<OwnBid> ownBids(qint64 account);
   std::optional<BidRecord> bid(qint64 id);  // none: no such bid
@@ -165,6 +175,7 @@ class Store {
   class Transaction;
   Rows run(const char* sql, const QVariantList& values = {});
   qint64 openRound(bool lock);
+  qint64 rankOf(qint64 round, qint64 score);
   void refreshBest(qint64 round, qint64 account);
   void fillSkeletons();
   void exec(const QString& sql);

@@ -60,11 +60,11 @@ TEST_P(Board, AccountsBidsStandingsAndRounds) {
   EXPECT_EQ(lou.bid(MakeCode(7, 4)).notice(),
             "Your bid of 7 is stored; your best bid of 91000 stands 1st of 2.");
   const QString standings = QString::fromUtf8(ray.get("").body);
-  EXPECT_TRUE(standings.contains("Leading: <strong>Lou</strong> with a bid of 91000."));
+  EXPECT_TRUE(standings.contains("Leading: <strong>Lou</strong> with a bid of 91,000."));
   EXPECT_TRUE(standings.contains(
-      "<tr class=\"leader\"><td class=\"num\">1</td><th scope=\"row\">Lou</th>"
-      "<td class=\"num\">91000</td></tr>\n<tr class=\"mine\"><td class=\"num\">2</td>"
-      "<th scope=\"row\">Ray</th>"));
+      "<tr class=\"leader\"><td class=\"num\">1</td><th scope=\"row\">Lou</th>"));
+  EXPECT_TRUE(standings.contains("<tr class=\"mine\" id=\"you\"><td class=\"num\">2</td>"
+                                 "<th scope=\"row\">Ray <span class=\"you\">(you)</span>"));
   EXPECT_EQ(OwnScores(lou), (QStringList{"7", "91000", "-5000"}));
 
   // Passwords: a wrong current one changes nothing; the new one logs in, the old one not.
@@ -89,7 +89,7 @@ TEST_P(Board, AccountsBidsStandingsAndRounds) {
     page = QString::fromUtf8(ray.get("").body);
   }
   EXPECT_TRUE(page.contains("No bids yet in round 2."));
-  EXPECT_TRUE(page.contains("<th scope=\"row\">Lou</th><td class=\"num\">91000</td>"));
+  EXPECT_TRUE(page.contains("<th scope=\"row\">Lou</th><td class=\"num\">91,000</td>"));
   EXPECT_EQ(ray.bid(MakeCode(48210, 1)).error(), "This code was already posted.");
   EXPECT_EQ(ray.bid(MakeCode(100, 5)).notice(), "Your bid of 100 stands 1st of 1.");
 
@@ -446,7 +446,7 @@ TEST_P(Board, FormsRedirectAndBidsHavePages) {
   Client stranger(board->port());
   const HttpResponse bid = stranger.get("bid?id=" + location.mid(location.indexOf('=') + 1));
   EXPECT_EQ(bid.status, 200);
-  for (const char* fact : {"<dd>Ray</dd>", ">12768109<", "<dd>1st of 1 so far</dd>", "(open)"})
+  for (const char* fact : {"<dd>Ray</dd>", ">12,768,109<", "<dd>1st of 1 so far</dd>", "(open)"})
     EXPECT_TRUE(bid.body.contains(fact)) << fact;
   EXPECT_EQ(stranger.get("bid?id=999999").status, 404);
   EXPECT_EQ(ray.post("delete", {{"password", "a loud one"}}).notice(),

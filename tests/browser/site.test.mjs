@@ -213,7 +213,7 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
 
       await pasteAndPost(page, bidCode(48210, 1000));
       assert.equal(await notice(page), 'Your bid of 48210 stands 1st of 1.');
-      assert.deepEqual((await standings(page))[0].slice(1), ['Ray', '48210']);
+      assert.deepEqual((await standings(page))[0].slice(1, 3), ['Ray (you)', '48,210']);
       await checkPage(page, 'the board after a post');
 
       // A second bidder outbids Ray and leads; Ray's rank line says so after a lower bid.
@@ -223,7 +223,8 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
       await pasteAndPost(page, bidCode(91000, 2000));
       assert.equal(await notice(page), 'Your bid of 91000 stands 1st of 2.');
       const rows = await standings(page);
-      assert.deepEqual(rows.map((r) => r.slice(1)), [['Lou <script>', '91000'], ['Ray', '48210']]);
+      assert.deepEqual(rows.map((r) => r.slice(1, 3)),
+        [['Lou <script> (you)', '91,000'], ['Ray', '48,210']]);
       assert.equal(await page.locator('tr.leader').count(), 1);
       await screenshot(page, 'website-board-desktop.png');
       await page.setViewportSize(PHONE);
@@ -290,4 +291,71 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
     assert.equal((await standings(page)).length, 3);
     await page.close();
   });
+
+  // A board of 230 bidders written straight into its database, two of them tied at the top.
+  function seedBidders(count) {
+    const now = Date.now();
+    const rows = [];
+    for (let i = 1; i <= count; ++i) {
+      const score = i <= 2 ? 12768109 : 1000000 - i * 1000;
+      rows.push(`INSERT INTO accounts (name, name_key, name_skeleton, password_hash, created_at) `
+        + `VALUES ('Seed ${i}', 'seed ${i}', 'seed ${i}', 'x', ${now});`,
+      `INSERT INTO bids (round_id, account_id, code, score, posted_at) VALUES ((SELECT MAX(id) FROM rounds), `
+        + `(SELECT id FROM accounts WHERE name_key = 'seed ${i}'), 'seed-${i}', ${score}, ${now + i});`,
+      `INSERT INTO best (round_id, account_id, score, bid_id) SELECT round_id, account_id, score, id `
+        + `FROM bids WHERE code = 'seed-${i}';`);
+    }
+    rows.push('UPDATE rounds SET bidders = (SELECT COUNT(*) FROM best WHERE best.round_id = rounds.id);');
+    execFileSync('sqlite3', ['-cmd', '.timeout 5000', join(data, 'board.sqlite')],
+      { input: `BEGIN;\n${rows.join('\n')}\nCOMMIT;\n` });
+  }
+
+  test('standings for everyone: shared places, pages, your place, search, a long name on a phone',
+    async () => {
+      seedBidders(230);
+      await context.clearCookies();
+      await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: new URL(base).origin });
+      const page = await open(base, { width: 320, height: 700 });
+      // Logged out on a phone: the standings come before the forms.
+      const order = await page.evaluate(() => {
+        const table = document.querySelector('table.standings').getBoundingClientRect().top;
+        const form = document.querySelector('form[action="login"]').getBoundingClientRect().top;
+        return table < form;
+      });
+      assert.ok(order, 'the standings above the forms on a phone');
+      const top = await standings(page);
+      assert.deepEqual(top.slice(0, 3).map((r) => r[0]), ['1', '1', '3'], 'equal bids share a place');
+      assert.equal(top[0][2], '12,768,109');
+      assert.match(await page.locator('p.rule').innerText(), /Equal bids share a place; of equal bids, the one posted first wins the round\./);
+      await page.getByRole('link', { name: 'Next page' }).click();
+      await page.waitForLoadState();
+      assert.equal((await standings(page))[0][0], '101');
+
+      const name = 'Wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww';  // 32 wide letters, the most a name holds
+      await signUp(page, name, 'a long name at night');
+      await pasteAndPost(page, bidCode(9500, 4000));
+      assert.match(await notice(page), /^Your bid of 9500 stands \d+(st|nd|rd|th) of \d+\.$/);
+      assert.match(await page.locator('p.pinned').innerText(), /^You stand \d+(st|nd|rd|th) of \d+ with 9,500\.$/);
+      const mine = page.locator('tr.mine');
+      assert.equal(await mine.count(), 1, 'your row, around you');
+      assert.match(await mine.locator('th').innerText(), /\(you\)$/);
+      // The score of the long name's row shows inside the phone's width.
+      const box = await mine.locator('td.num').last().boundingBox();
+      assert.ok(box && box.x + box.width <= 320, `the score at ${JSON.stringify(box)}`);
+      await checkPage(page, 'the standings at 320 px');
+      // Forced colours keep the mark of your row.
+      await page.emulateMedia({ forcedColors: 'active' });
+      const border = await mine.locator('th').evaluate((e) => getComputedStyle(e).borderTopStyle);
+      assert.equal(border, 'solid', 'your row in forced colours');
+      await page.emulateMedia({ forcedColors: 'none' });
+      await screenshot(page, 'website-standings-phone.png');
+
+      await page.getByLabel('Find a bidder').fill('seed 22');
+      await page.getByRole('button', { name: 'Find' }).click();
+      await page.waitForLoadState();
+      assert.deepEqual((await standings(page)).map((r) => r[1]), ['Seed 22', 'Seed 220', 'Seed 221',
+        'Seed 222', 'Seed 223', 'Seed 224', 'Seed 225', 'Seed 226', 'Seed 227', 'Seed 228', 'Seed 229']);
+      await page.close();
+    });
 });
+
