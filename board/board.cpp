@@ -73,7 +73,7 @@ std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
   return view;
 }
 
-Response Board::boardPage(int status, const Visitor& visitor, const QString& error,
+Response Board::boardPage(int status, const Visitor& visitor, const Refusal& error,
                           const QString& notice, quint64 seen, qint64 sharedBid,
                           const Request* request) {
   const auto view = standings(seen);
@@ -99,7 +99,7 @@ Response Board::boardPage(int status, const Visitor& visitor, const QString& err
   return BoardPage(status, visitor, *view, listing, error, notice, sharedBid);
 }
 
-Response Board::accountPage(int status, const Visitor& visitor, const QString& error,
+Response Board::accountPage(int status, const Visitor& visitor, const Refusal& error,
                             const QString& notice) {
   return AccountPage(status, visitor, store().ownBids(visitor.account->id), error, notice);
 }
@@ -120,19 +120,29 @@ void Board::offLoop(Reply reply, Priority priority, Work work, Then then) {
 
 void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
   const auto form = ParseForm(request);
+  const QString typed = QString::fromUtf8(Field(*form, "name"));
   const Name name = ReadName(Field(*form, "name"));
   const QByteArray password = Field(*form, "password");
-  QString refusal = name.refusal.isEmpty() ? PasswordRefusal(password) : name.refusal;
-  if (refusal.isEmpty() && store().nameTaken(name.key, name.skeleton))
-    refusal = QStringLiteral("The name %1 is taken. Choose another.").arg(name.text);
-  if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
+  const auto refused = [&](QString message, const char* field = "") {
+    return Refusal(std::move(message), "signup", field, typed);
+  };
+  if (!name.refusal.isEmpty())
+    return reply(boardPage(400, visitor, refused(name.refusal, "signup-name"), {}));
+  if (const QString refusal = PasswordRefusal(password); !refusal.isEmpty())
+    return reply(boardPage(400, visitor, refused(refusal, "signup-password"), {}));
+  if (store().nameTaken(name.key, name.skeleton))
+    return reply(
+        boardPage(400, visitor,
+                  refused(QStringLiteral("The name %1 is taken. Choose another.").arg(name.text),
+                          "signup-name"),
+                  {}));
   const QString waiting = m_sessions->signupTry(store(), visitor);
-  if (!waiting.isEmpty()) return reply(boardPage(429, visitor, waiting, {}));
+  if (!waiting.isEmpty()) return reply(boardPage(429, visitor, refused(waiting), {}));
   if (++m_signupsWaiting > kSignupsWaiting) {
     --m_signupsWaiting;
     return reply(boardPage(503, visitor,
-                           QStringLiteral("Many people are making accounts right now. Try again "
-                                          "in a minute."),
+                           refused(QStringLiteral("Many people are making accounts right now. "
+                                                  "Try again in a minute.")),
                            {}));
   }
   offLoop(
@@ -141,13 +151,15 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
         --m_signupsWaiting;
         return HashPassword(password);
       },
-      [this, visitor = std::move(visitor), name](QByteArray hash) mutable {
+      [this, visitor = std::move(visitor), name, typed](QByteArray hash) mutable {
         const std::optional<qint64> id =
             store().createAccount(name.text, name.key, name.skeleton, hash, Now());
         if (!id)
-          return boardPage(400, visitor,
-                           QStringLiteral("The name %1 is taken. Choose another.").arg(name.text),
-                           {});
+          return boardPage(
+              400, visitor,
+              Refusal(QStringLiteral("The name %1 is taken. Choose another.").arg(name.text),
+                      "signup", "signup-name", typed),
+              {});
         m_sessions->start(store(), visitor, Account{*id, name.text});
         return SeeOther("/quillmere/?welcome=new", visitor);
       });
@@ -155,20 +167,25 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
 
 void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
   const auto form = ParseForm(request);
+  const QString typed = QString::fromUtf8(Field(*form, "name"));
   const Name name = ReadName(Field(*form, "name"));
   const QByteArray password = Field(*form, "password");
   const QString blocked = m_sessions->passwordTry(store(), name.key, visitor);
-  if (!blocked.isEmpty()) return reply(boardPage(429, visitor, blocked, {}));
+  if (!blocked.isEmpty())
+    return reply(boardPage(429, visitor, Refusal(blocked, "login", {}, typed), {}));
   const auto found =
       name.refusal.isEmpty() ? store().findAccount(name.key, name.text) : std::nullopt;
   // An unknown name costs a hash too, so the time taken does not tell which names exist.
   const QByteArray hash = found ? found->second : m_dummyHash;
   offLoop(
       reply, Priority::Password, [hash, password] { return VerifyPassword(hash, password); },
-      [this, visitor = std::move(visitor), found, key = name.key](bool ok) mutable {
+      [this, visitor = std::move(visitor), found, key = name.key, typed](bool ok) mutable {
         if (!ok || !found)
           return boardPage(403, visitor,
-                           QStringLiteral("That name and password do not match an account."), {});
+                           Refusal(QStringLiteral("That name and password do not match an "
+                                                  "account."),
+                                   "login", "login-password", typed),
+                           {});
         m_sessions->passwordRight(store(), key, visitor);
         m_sessions->start(store(), visitor, found->first);
         return SeeOther("/quillmere/?welcome=back", visitor);
@@ -186,7 +203,10 @@ void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
                            QStringLiteral("Bids are coming from your address faster than games "
                                           "end. Wait a minute, then post again."),
                            {}));
-  const QByteArray code = Field(*ParseForm(request), "code").trimmed();
+  // A code pasted with line breaks or spaces in it is read without them.
+  const QByteArray pasted = Field(*ParseForm(request), "code");
+  QByteArray code = pasted;
+  code.removeIf([](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
   const BidReading reading =
       ReadBidCode(std::string_view(code.constData(), std::size_t(code.size())));
   const QString again =
@@ -223,16 +243,20 @@ void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
     case BidReading::Valid:
       break;
   }
-  if (!refusal.isEmpty()) return reply(boardPage(400, visitor, refusal, {}));
+  const QString typed = QString::fromUtf8(pasted);
+  if (!refusal.isEmpty())
+    return reply(boardPage(400, visitor, Refusal(refusal, "bid", "code", typed), {}));
   // Answered as soon as the commit is done: stored, with a redirect to the board that says
   // where the bid stands; already there; or not stored.
   m_writer->post(
       NewBid{visitor.account->id, QString::fromLatin1(code), reading.score, Now()},
-      [this, visitor = std::move(visitor), reply](std::optional<NewBid> bid, qint64, quint64) {
+      [this, visitor = std::move(visitor), reply, typed](std::optional<NewBid> bid, qint64,
+                                                         quint64) {
         if (!bid) return reply(errorPage(503, QString::fromUtf8(kUnavailable)));
         if (!bid->stored)
-          return reply(
-              boardPage(400, visitor, QStringLiteral("This code was already posted."), {}));
+          return reply(boardPage(
+              400, visitor,
+              Refusal(QStringLiteral("This code was already posted."), "bid", "code", typed), {}));
         Response response;
         response.status = 303;
         response.body = {};
@@ -269,7 +293,8 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
   const QByteArray old = Field(*form, "old"), fresh = Field(*form, "new");
   const QString key = NameKeys(visitor.account->name).key;
   QString refusal = PasswordRefusal(fresh);
-  if (!refusal.isEmpty()) return reply(accountPage(400, visitor, refusal, {}));
+  if (!refusal.isEmpty())
+    return reply(accountPage(400, visitor, Refusal(refusal, "password", "new"), {}));
   refusal = m_sessions->passwordTry(store(), key, visitor);
   if (!refusal.isEmpty()) return reply(accountPage(429, visitor, refusal, {}));
   const QByteArray current = store().passwordHash(visitor.account->id);
@@ -280,8 +305,10 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
       },
       [this, visitor = std::move(visitor), key](QByteArray hash) mutable {
         if (hash.isEmpty())
-          return accountPage(403, visitor, QStringLiteral("Your current password is not right."),
-                             {});
+          return accountPage(
+              403, visitor,
+              Refusal(QStringLiteral("Your current password is not right."), "password", "old"),
+              {});
         m_sessions->passwordRight(store(), key, visitor);
         store().setPassword(visitor.account->id, hash, m_sessions->tokenHash(visitor));
         return SeeOther("/quillmere/account?changed=1", visitor);
@@ -299,7 +326,10 @@ void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply
       [this, visitor = std::move(visitor), key](bool ok) mutable {
         if (!ok)
           return accountPage(
-              403, visitor, QStringLiteral("That password is not right; nothing was deleted."), {});
+              403, visitor,
+              Refusal(QStringLiteral("That password is not right; nothing was deleted."), "delete",
+                      "delete-password"),
+              {});
         m_sessions->passwordRight(store(), key, visitor);
         store().deleteAccount(visitor.account->id);
         ++m_writes;

@@ -42,10 +42,10 @@ class Board {
   Store& store() { return m_stores.local(); }
   Response getPage(const QByteArray& route, const Request& request, const Visitor& visitor);
   // `seen`: the standings shown must include the board's writes up to this count.
-  Response boardPage(int status, const Visitor& visitor, const QString& error,
+  Response boardPage(int status, const Visitor& visitor, const Refusal& error,
                      const QString& notice, quint64 seen = 0, qint64 sharedBid = 0,
                      const Request* request = nullptr);
-  Response accountPage(int status, const Visitor& visitor, const QString& error,
+  Response accountPage(int status, const Visitor& visitor, const Refusal& error,
                        const QString& notice);
   std::shared_ptr<const StandingsView> standings(quint64 seen);
 

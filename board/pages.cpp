@@ -82,6 +82,28 @@ QString Grouped(qint64 n) {
 
 namespace {
 
+void TopRefusal(Html& h, const Refusal& error) {
+  if (!error.message.isEmpty() && error.field.isEmpty())
+    h << "<p class=\"error\" role=\"alert\">"_html << error.message << "</p>\n"_html;
+}
+
+// The attributes of a field the refusal is about, and the refusal itself after the field.
+void Invalid(Html& h, const Refusal& error, const char* id, const char* hint = nullptr) {
+  if (error.field != id) {
+    if (hint) h << " aria-describedby=\""_html << hint << "\""_html;
+    return;
+  }
+  h << " autofocus aria-invalid=\"true\" aria-describedby=\""_html;
+  if (hint) h << hint << " "_html;
+  h << id << "-error\""_html;
+}
+
+void FieldRefusal(Html& h, const Refusal& error, const char* id) {
+  if (error.field == id)
+    h << "<p class=\"error\" role=\"alert\" id=\""_html << id << "-error\">"_html << error.message
+      << "</p>\n"_html;
+}
+
 // A table of standings rows: the visitor's own row says so in words, not colour alone, and
 // carries the anchor the pinned line links to.
 void StandingsTable(Html& h, const Visitor& visitor, const std::vector<StandingRow>& rows,
@@ -171,13 +193,13 @@ void Standing(Html& h, const Visitor& visitor, const Standings& s, const Listing
 }  // namespace
 
 Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
-                   const Listing& listing, const QString& error, const QString& notice,
+                   const Listing& listing, const Refusal& error, const QString& notice,
                    qint64 sharedBid) {
   const Standings& s = view.standings;
   Html h;
   h.reserve(16384);
   h << "<h1>Bid board</h1>\n"_html;
-  if (!error.isEmpty()) h << "<p class=\"error\" role=\"alert\">"_html << error << "</p>\n"_html;
+  TopRefusal(h, error);
   if (!notice.isEmpty())
     h << "<p class=\"notice\" role=\"status\">"_html << notice << "</p>\n"_html;
   if (sharedBid)
@@ -198,31 +220,41 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
     h << "<form class=\"panel\" method=\"post\" action=\"bid\">\n<h2>Post a bid</h2>\n"
          "<label for=\"code\">Your bid code</label>\n"
          "<textarea id=\"code\" name=\"code\" rows=\"4\" autocomplete=\"off\" "
-         "spellcheck=\"false\" aria-describedby=\"code-hint\"></textarea>\n"
-         "<p class=\"hint\" id=\"code-hint\">Paste the 224-character code that the game's end "
-         "screen copied (Ctrl+V).</p>\n<input type=\"hidden\" name=\"csrf\" value=\""_html
+         "spellcheck=\"false\""_html;
+    Invalid(h, error, "code", "code-hint");
+    h << ">"_html << (error.form == "bid" ? error.typed : QString()) << "</textarea>\n"_html;
+    FieldRefusal(h, error, "code");
+    h << "<p class=\"hint\" id=\"code-hint\">Paste the 224-character code that the game's end "
+         "screen copied (Ctrl+V). Spaces and line breaks in it do not matter.</p>\n"
+         "<input type=\"hidden\" name=\"csrf\" value=\""_html
       << visitor.csrf << "\">\n<button type=\"submit\">Post your bid</button>\n</form>\n"_html;
     Standing(h, visitor, s, listing);
   } else {
     // The standings first: on a phone they come before the forms.
     Standing(h, visitor, s, listing);
-    auto form = [&](Markup action, Markup heading, Markup prefix, Markup autocomplete,
-                    Markup button) {
+    auto form = [&](const char* action, Markup heading, Markup autocomplete, Markup button) {
+      const QByteArray name = QByteArray(action) + "-name",
+                       password = QByteArray(action) + "-password";
       h << "<form method=\"post\" action=\""_html << action << "\">\n<h2>"_html << heading
-        << "</h2>\n<label for=\""_html << prefix << "-name\">Name</label>\n<input id=\""_html
-        << prefix
-        << "-name\" name=\"name\" type=\"text\" required maxlength=\"32\" "
-           "autocomplete=\"username\">\n<label for=\""_html
-        << prefix << "-password\">Password</label>\n<input id=\""_html << prefix
-        << "-password\" name=\"password\" type=\"password\" required autocomplete=\""_html
-        << autocomplete << "\">\n<input type=\"hidden\" name=\"csrf\" value=\""_html << visitor.csrf
+        << "</h2>\n<label for=\""_html << name << "\">Name</label>\n<input id=\""_html << name
+        << "\" name=\"name\" type=\"text\" required maxlength=\"32\" autocomplete=\"username\" "
+           "value=\""_html
+        << (error.form == action ? error.typed : QString()) << "\""_html;
+      Invalid(h, error, name.constData());
+      h << ">\n"_html;
+      FieldRefusal(h, error, name.constData());
+      h << "<label for=\""_html << password << "\">Password</label>\n<input id=\""_html << password
+        << "\" name=\"password\" type=\"password\" required autocomplete=\""_html << autocomplete
+        << "\""_html;
+      Invalid(h, error, password.constData());
+      h << ">\n"_html;
+      FieldRefusal(h, error, password.constData());
+      h << "<input type=\"hidden\" name=\"csrf\" value=\""_html << visitor.csrf
         << "\">\n<button type=\"submit\">"_html << button << "</button>\n</form>\n"_html;
     };
     h << "<div class=\"forms\">\n"_html;
-    form("login"_html, "Log in as a bidder"_html, "login"_html, "current-password"_html,
-         "Log in"_html);
-    form("signup"_html, "Create a new account"_html, "signup"_html, "new-password"_html,
-         "Create account"_html);
+    form("login", "Log in as a bidder"_html, "current-password"_html, "Log in"_html);
+    form("signup", "Create a new account"_html, "new-password"_html, "Create account"_html);
     h << "</div>\n"_html;
   }
   h << "</div>\n"_html;
@@ -256,10 +288,10 @@ Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
 }
 
 Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,
-                     const QString& error, const QString& notice) {
+                     const Refusal& error, const QString& notice) {
   Html h;
   h << "<h1>Your account</h1>\n"_html;
-  if (!error.isEmpty()) h << "<p class=\"error\" role=\"alert\">"_html << error << "</p>\n"_html;
+  TopRefusal(h, error);
   if (!notice.isEmpty())
     h << "<p class=\"notice\" role=\"status\">"_html << notice << "</p>\n"_html;
   h << "<p class=\"lead\">You are logged in as <strong>"_html << visitor.account->name
@@ -281,19 +313,27 @@ Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBi
   h << "<div class=\"forms\">\n<form method=\"post\" action=\"password\">\n"
        "<h2>Change your password</h2>\n"
        "<label for=\"old\">Current password</label>\n<input id=\"old\" name=\"old\" "
-       "type=\"password\" required autocomplete=\"current-password\">\n"
-       "<label for=\"new\">New password</label>\n<input id=\"new\" name=\"new\" type=\"password\" "
-       "required minlength=\"8\" autocomplete=\"new-password\" aria-describedby=\"new-hint\">\n"
-       "<p class=\"hint\" id=\"new-hint\">At least 8 characters.</p>\n"
+       "type=\"password\" required autocomplete=\"current-password\""_html;
+  Invalid(h, error, "old");
+  h << ">\n"_html;
+  FieldRefusal(h, error, "old");
+  h << "<label for=\"new\">New password</label>\n<input id=\"new\" name=\"new\" type=\"password\" "
+       "required minlength=\"8\" autocomplete=\"new-password\""_html;
+  Invalid(h, error, "new", "new-hint");
+  h << ">\n"_html;
+  FieldRefusal(h, error, "new");
+  h << "<p class=\"hint\" id=\"new-hint\">At least 8 characters.</p>\n"
        "<input type=\"hidden\" name=\"csrf\" value=\""_html
     << visitor.csrf
     << "\">\n<button type=\"submit\">Change password</button>\n</form>\n"
        "<form class=\"danger\" method=\"post\" action=\"delete\">\n<h2>Delete your account</h2>\n"
        "<p>This deletes your account and all your bids. It cannot be undone.</p>\n"
        "<label for=\"delete-password\">Password</label>\n<input id=\"delete-password\" "
-       "name=\"password\" type=\"password\" required autocomplete=\"current-password\">\n"
-       "<input type=\"hidden\" name=\"csrf\" value=\""_html
-    << visitor.csrf
+       "name=\"password\" type=\"password\" required autocomplete=\"current-password\""_html;
+  Invalid(h, error, "delete-password");
+  h << ">\n"_html;
+  FieldRefusal(h, error, "delete-password");
+  h << "<input type=\"hidden\" name=\"csrf\" value=\""_html << visitor.csrf
     << "\">\n<button type=\"submit\">Delete account and bids</button>\n</form>\n"
        "<form method=\"post\" action=\"logout\">\n<h2>Log out</h2>\n"
        "<input type=\"hidden\" name=\"csrf\" value=\""_html

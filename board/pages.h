@@ -37,13 +37,30 @@ struct Listing {
   std::vector<StandingRow> around;  // the rows around it
 };
 
+// Why a form was refused, and where: a refusal about a field stands beside it with the focus
+// on the field; one about no field stands at the top of the page. What was typed into the
+// form's text field (a name, a code; never a password) is shown again.
+struct Refusal {
+  Refusal() = default;
+  Refusal(QString text) : message(std::move(text)) {}  // about no field in particular
+  Refusal(QString text, QByteArray inForm, QByteArray aboutField, QString kept = {})
+      : message(std::move(text)),
+        form(std::move(inForm)),
+        field(std::move(aboutField)),
+        typed(std::move(kept)) {}
+  QString message;
+  QByteArray form;   // the action of the form refused
+  QByteArray field;  // the id of the field the refusal is about; empty: none
+  QString typed;
+};
+
 // A page of the site around `main`; `current` names the link of the page shown.
 Response Page(int status, const Visitor& visitor, const QString& title, const QByteArray& current,
               const Html& main);
 Response SorryPage(int status, const QString& message);
 // `sharedBid`: a bid the notice speaks of, linked to its own page.
 Response BoardPage(int status, const Visitor& visitor, const StandingsView& view,
-                   const Listing& listing, const QString& error, const QString& notice,
+                   const Listing& listing, const Refusal& error, const QString& notice,
                    qint64 sharedBid = 0);
 // A bid's own page, fit to share: who bid what in which round, when, and where it stands.
 // `placed` is where the bidder's best bid in that round stands, when they have one there.
@@ -51,6 +68,6 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
 Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
                  const std::optional<Placement>& placed, std::optional<bool> verified);
 Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,
-                     const QString& error, const QString& notice);
+                     const Refusal& error, const QString& notice);
 
 }  // namespace quillmere::board

@@ -34,7 +34,7 @@ QString Unescape(QString text) {
 
 QString Message(const QByteArray& body, const char* cls) {
   static const QRegularExpression tag(
-      "<p class=\"(error|notice)\" role=\"(alert|status)\">(.*?)</p>");
+      "<p class=\"(error|notice)\" role=\"(alert|status)\"[^>]*>(.*?)</p>");
   for (auto it = tag.globalMatch(QString::fromUtf8(body)); it.hasNext();) {
     const auto match = it.next();
     if (match.captured(1) == cls) return Unescape(match.captured(3));

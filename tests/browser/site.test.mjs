@@ -258,6 +258,12 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
     assert.equal(await refusal(page), 'The name Ray is taken. Choose another.');
     await signUp(page, 'Kim', 'short');
     assert.match(await refusal(page), /^A password needs at least \d+ characters\.$/);
+    // What was typed stays (never a password); the refusal stands beside its field, the
+    // focus on it.
+    assert.equal(await page.locator('#signup-name').inputValue(), 'Kim');
+    assert.equal(await page.locator('#signup-password').inputValue(), '');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'signup-password');
+    assert.equal(await page.locator('#signup-password + p.error').count(), 1);
     await signUp(page, 'Kim', 'a long enough password');
 
     const good = bidCode(777, 3000);
@@ -274,6 +280,7 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
     for (const [code, message] of cases) {
       await pasteAndPost(page, code);
       assert.equal(await refusal(page), message, code);
+      assert.equal(await page.getByLabel('Your bid code').inputValue(), code, 'the refused code stays');
       await checkPage(page, `the refusal "${message}"`);
     }
     // The browser asks for a code itself; the board answers one that comes anyway.
@@ -284,7 +291,7 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
     assert.equal(await refusal(page), 'Paste your bid code into the box first.');
     assert.deepEqual(await standings(page), before, 'nothing stored');
 
-    await pasteAndPost(page, good);
+    await pasteAndPost(page, `${good.slice(0, 100)}\n ${good.slice(100)}`);  // a line break and a space
     assert.match(await notice(page), /^Your bid of 777 stands 3rd of 3\.$/);
     await pasteAndPost(page, good);
     assert.equal(await refusal(page), 'This code was already posted.');
