@@ -63,8 +63,9 @@ TEST_P(Board, AccountsBidsStandingsAndRounds) {
   EXPECT_TRUE(standings.contains("Leading: <strong>Lou</strong> with a bid of 91,000."));
   EXPECT_TRUE(standings.contains(
       "<tr class=\"leader\"><td class=\"num\">1</td><th scope=\"row\">Lou</th>"));
-  EXPECT_TRUE(standings.contains("<tr class=\"mine\" id=\"you\"><td class=\"num\">2</td>"
-                                 "<th scope=\"row\">Ray <span class=\"you\">(you)</span>"));
+  EXPECT_TRUE(
+      standings.contains("<tr class=\"mine\" id=\"you\"><td class=\"num\">2</td>"
+                         "<th scope=\"row\">Ray <span class=\"you\">(you)</span>"));
   EXPECT_EQ(OwnScores(lou), (QStringList{"7", "91000", "-5000"}));
 
   // Passwords: a wrong current one changes nothing; the new one logs in, the old one not.
