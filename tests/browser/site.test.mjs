@@ -364,5 +364,35 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
         'Seed 222', 'Seed 223', 'Seed 224', 'Seed 225', 'Seed 226', 'Seed 227', 'Seed 228', 'Seed 229']);
       await page.close();
     });
+
+  // 200 % zoom of a 1280 px window lays a page out as a 640 px one.
+  test('every page in the light and the dark theme, at 320, 390 and 1280 px and at 200 % zoom',
+    async () => {
+      await context.clearCookies();
+      const loggedOut = ['', 'intro.htm', 'tutorial.htm', 'bid?id=1', 'index.html?q=seed+1'];
+      const check = async (paths, who) => {
+        for (const colorScheme of ['light', 'dark']) {
+          for (const width of [320, 390, 640, 1280]) {
+            const page = await context.newPage();
+            await page.emulateMedia({ colorScheme });
+            await page.setViewportSize({ width, height: 800 });
+            for (const path of paths) {
+              await page.goto(base + path);
+              await checkPage(page, `/${path} ${who} (${colorScheme}, ${width} px)`);
+            }
+            if (colorScheme === 'light' && width === 1280 && who === 'logged in') {
+              await page.goto(base);
+              await screenshot(page, 'website-board-light-desktop.png', false);
+            }
+            await page.close();
+          }
+        }
+      };
+      await check(loggedOut, 'logged out');
+      const page = await open(base);
+      await signUp(page, 'Day and Night', 'both themes checked');
+      await page.close();
+      await check(['', 'account'], 'logged in');
+    });
 });
 
