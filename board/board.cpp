@@ -10,6 +10,7 @@ namespace quillmere::board {
 namespace {
 
 constexpr int kStandingsShown = 100;
+constexpr int kRoundShown = 100000;  // a closed round's page shows its whole table
 constexpr int kSignupsWaiting = 16;  // sign-ups queued for a hash at once, from anywhere
 constexpr int kPasswordMin = 8;
 constexpr int kPasswordMax = 256;
@@ -55,6 +56,10 @@ Board::Board(const Options& options)
 
 Board::~Board() { m_hashing.waitForDone(); }
 
+void Board::tick() {
+  if (store().closeRoundIfDue(Now())) ++m_writes;
+}
+
 Response Board::errorPage(int status, const QString& message) { return SorryPage(status, message); }
 
 std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
@@ -79,6 +84,7 @@ Response Board::boardPage(int status, const Visitor& visitor, const Refusal& err
   const auto view = standings(seen);
   const Standings& s = view->standings;
   Listing listing;
+  listing.now = Now();
   listing.pages = std::max<qint64>(1, (s.bidders + kStandingsShown - 1) / kStandingsShown);
   if (request) {
     listing.search = Utf8(request->argument("q")).value_or(QString()).simplified().left(32);
@@ -101,7 +107,8 @@ Response Board::boardPage(int status, const Visitor& visitor, const Refusal& err
 
 Response Board::accountPage(int status, const Visitor& visitor, const Refusal& error,
                             const QString& notice) {
-  return AccountPage(status, visitor, store().ownBids(visitor.account->id), error, notice);
+  return AccountPage(status, visitor, store().ownBids(visitor.account->id),
+                     store().placements(visitor.account->id), error, notice);
 }
 
 template <typename Work, typename Then>
@@ -348,6 +355,13 @@ Response Board::getPage(const QByteArray& route, const Request& request, const V
     if (!bid) return errorPage(404, QStringLiteral("There is no bid %1.").arg(id));
     return BidPage(200, visitor, *bid, store().placement(bid->account, bid->round), std::nullopt);
   }
+  if (route == "round") {
+    bool number = false;
+    const qint64 id = request.argument("id").toLongLong(&number);
+    const std::optional<ClosedRound> round = number ? store().closedRound(id) : std::nullopt;
+    if (!round) return SeeOther("/quillmere/", visitor);  // the open round, or none
+    return RoundPage(200, visitor, *round, store().standingRows(id, 0, kRoundShown));
+  }
   if (route == "password" || route == "delete") return SeeOther("/quillmere/account", visitor);
   if (route == "account") {
     if (!visitor.account)
@@ -398,7 +412,8 @@ void Board::handle(Request&& request, Reply reply) {
     const QByteArray route = path.mid(qsizetype(sizeof("/quillmere/") - 1));
     static const QByteArray kPosts[] = {"signup", "login", "logout", "bid", "password", "delete"};
     const bool post = std::find(std::begin(kPosts), std::end(kPosts), route) != std::end(kPosts);
-    if (get && route != "" && route != "index.html" && route != "account" && !post) {
+    if (get && route != "" && route != "index.html" && route != "account" && route != "round" &&
+        !post) {
       std::optional<Response> file = m_files.get(route);
       return reply(file ? std::move(*file)
                         : errorPage(404, QStringLiteral("There is no page at this address.")));

@@ -36,6 +36,8 @@ class Board {
   ~Board();
 
   void handle(Request&& request, Reply reply);
+  // Closes the open round when its closing time has come. Called every second on one thread.
+  void tick();
   Response errorPage(int status, const QString& message);
 
  private:

@@ -80,6 +80,18 @@ QString Grouped(qint64 n) {
   return n < 0 ? QStringLiteral("−") + digits : digits;
 }
 
+QString Duration(qint64 ms) {
+  const qint64 minutes = std::max<qint64>(0, ms) / 60000, hours = minutes / 60, days = hours / 24;
+  auto count = [](qint64 n, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+  };
+  if (days > 0) return count(days, "day", "days") + ' ' + count(hours % 24, "hour", "hours");
+  if (hours > 0)
+    return count(hours, "hour", "hours") + ' ' + count(minutes % 60, "minute", "minutes");
+  if (minutes > 0) return count(minutes, "minute", "minutes");
+  return QStringLiteral("less than a minute");
+}
+
 namespace {
 
 void TopRefusal(Html& h, const Refusal& error) {
@@ -133,8 +145,8 @@ void ClosedTable(Html& h, const std::vector<ClosedRound>& closed) {
        "<th scope=\"col\">Winner</th><th scope=\"col\" class=\"num\">Winning bid</th>"
        "<th scope=\"col\" class=\"num\">Bidders</th></tr></thead>\n<tbody>\n"_html;
   for (const ClosedRound& round : closed) {
-    h << "<tr><td class=\"num\">"_html << round.round << "</td><td class=\"date\">"_html
-      << When(round.closedAt) << "</td>"_html;
+    h << "<tr><td class=\"num\"><a href=\"round?id="_html << round.round << "\">"_html
+      << round.round << "</a></td><td class=\"date\">"_html << When(round.closedAt) << "</td>"_html;
     if (round.winner.isEmpty())
       h << "<td>No bids</td><td class=\"num\"></td>"_html;
     else
@@ -211,6 +223,12 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
       << Grouped(listing.mine->score) << ".</p>\n"_html;
   h << "<p class=\"lead\">Round "_html << s.round << " is open since "_html << When(s.openedAt)
     << ". Each bidder's best bid counts; the highest bid when the round closes wins.</p>\n"_html;
+  if (s.closesAt)
+    h << "<p class=\"closing\">Round "_html << s.round << " closes at <strong>"_html
+      << When(s.closesAt) << "</strong>, "_html
+      << (s.closesAt > listing.now ? "in " + Duration(s.closesAt - listing.now)
+                                   : QStringLiteral("any moment now"))
+      << ".</p>\n"_html;
   if (!s.top.empty())
     h << "<p>Leading: <strong>"_html << s.top.front().name << "</strong> with a bid of "_html
       << Grouped(s.top.front().score) << ".</p>\n"_html;
@@ -287,8 +305,30 @@ Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
   return Page(status, visitor, QStringLiteral("Bid %1").arg(bid.id), {}, h);
 }
 
+Response RoundPage(int status, const Visitor& visitor, const ClosedRound& round,
+                   const std::vector<StandingRow>& rows) {
+  Html h;
+  h << "<h1>Round "_html << round.round << "</h1>\n<p class=\"lead\">Closed at "_html
+    << When(round.closedAt) << " with "_html << round.bidders
+    << (round.bidders == 1 ? " bidder. " : " bidders. ");
+  if (!round.winner.isEmpty())
+    h << "<strong>"_html << round.winner << "</strong> won it with a bid of "_html
+      << Grouped(round.score) << ".</p>\n"_html;
+  else
+    h << "Nobody bid in it.</p>\n"_html;
+  if (!rows.empty()) {
+    h << "<p class=\"rule\">Each bidder's best bid counted. Equal bids share a place; of equal "
+         "bids, the one posted first won the round.</p>\n"_html;
+    StandingsTable(h, visitor, rows, QStringLiteral("Final standings of round %1").arg(round.round),
+                   true);
+  }
+  h << "<p><a href=\"index.html\">The open round's standings</a></p>\n"_html;
+  return Page(status, visitor, QStringLiteral("Round %1").arg(round.round), {}, h);
+}
+
 Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,
-                     const Refusal& error, const QString& notice) {
+                     const std::vector<std::pair<qint64, Placement>>& places, const Refusal& error,
+                     const QString& notice) {
   Html h;
   h << "<h1>Your account</h1>\n"_html;
   TopRefusal(h, error);
@@ -300,14 +340,27 @@ Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBi
     h << "<p>You have not posted a bid yet. <a href=\"index.html\">Post one on the bid "
          "board</a>.</p>\n"_html;
   } else {
+    h << "<div class=\"table-wrap\"><table><caption>Your place in each round</caption>\n"
+         "<thead><tr><th scope=\"col\" class=\"num\">Round</th><th scope=\"col\">Place</th>"
+         "<th scope=\"col\" class=\"num\">Best bid</th></tr></thead>\n<tbody>\n"_html;
+    for (const auto& [round, placed] : places)
+      h << "<tr><td class=\"num\">"_html << round << "</td><td>"_html << Ordinal(placed.rank)
+        << " of "_html << placed.bidders << "</td><td class=\"num\"><a href=\"bid?id="_html
+        << placed.bid << "\">"_html << Grouped(placed.best) << "</a></td></tr>\n"_html;
+    h << "</tbody></table></div>\n"_html;
     h << "<div class=\"table-wrap\"><table><caption>Your bids</caption>\n<thead><tr>"
          "<th scope=\"col\" class=\"num\">Bid number</th><th scope=\"col\" class=\"num\">Round"
          "</th><th scope=\"col\">Posted</th><th scope=\"col\" class=\"num\">Bid</th></tr>"
          "</thead>\n<tbody>\n"_html;
-    for (const OwnBid& bid : bids)
-      h << "<tr><td class=\"num\">"_html << bid.id << "</td><td class=\"num\">"_html << bid.round
-        << "</td><td>"_html << When(bid.postedAt) << "</td><td class=\"num\">"_html << bid.score
-        << "</td></tr>\n"_html;
+    for (const OwnBid& bid : bids) {
+      const bool best = std::any_of(places.begin(), places.end(),
+                                    [&](const auto& place) { return place.second.bid == bid.id; });
+      h << (best ? "<tr class=\"best\">"_html : "<tr>"_html) << "<td class=\"num\">"_html << bid.id
+        << "</td><td class=\"num\">"_html << bid.round << "</td><td>"_html << When(bid.postedAt)
+        << "</td><td class=\"num\">"_html;
+      if (best) h << "<span class=\"you\">(best in round "_html << bid.round << ")</span> "_html;
+      h << bid.score << "</td></tr>\n"_html;
+    }
     h << "</tbody></table></div>\n"_html;
   }
   h << "<div class=\"forms\">\n<form method=\"post\" action=\"password\">\n"

@@ -35,6 +35,7 @@ struct Listing {
   QString search;                   // the name searched for, as typed; empty: none
   std::optional<StandingRow> mine;  // the visitor's row, when they have a bid in the round
   std::vector<StandingRow> around;  // the rows around it
+  qint64 now = 0;                   // the time the page is made, for the round's countdown
 };
 
 // Why a form was refused, and where: a refusal about a field stands beside it with the focus
@@ -67,7 +68,13 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
 // `verified` is none on a board that does not check bids.
 Response BidPage(int status, const Visitor& visitor, const BidRecord& bid,
                  const std::optional<Placement>& placed, std::optional<bool> verified);
+// A closed round's whole table, at an address of its own.
+Response RoundPage(int status, const Visitor& visitor, const ClosedRound& round,
+                   const std::vector<StandingRow>& rows);
+// `places`: where the bidder's best bid stands in each round they bid in.
 Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBid>& bids,
-                     const Refusal& error, const QString& notice);
+                     const std::vector<std::pair<qint64, Placement>>& places, const Refusal& error,
+                     const QString& notice);
+QString Duration(qint64 ms);  // such as 3 hours 12 minutes
 
 }  // namespace quillmere::board

@@ -55,6 +55,10 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "DROP TABLE throttle",
         "CREATE INDEX accounts_name ON accounts(name)",
     },
+    // The operator may set when the open round closes; the board then closes it itself.
+    {
+        "ALTER TABLE rounds ADD COLUMN closes_at BIGINT",
+    },
 };
 
 // The open round's count of bidders, after bids left it.
@@ -433,12 +437,14 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
 
 Standings Store::standings(int limit) {
   Standings s;
-  Rows round = run(
-      "SELECT id, opened_at, bidders FROM rounds WHERE closed_at IS NULL ORDER BY id DESC LIMIT 1");
+  Rows round =
+      run("SELECT id, opened_at, bidders, closes_at FROM rounds WHERE closed_at IS NULL "
+          "ORDER BY id DESC LIMIT 1");
   if (!round.next()) throw StoreError("no round is open");
   s.round = round.value(0).toLongLong();
   s.openedAt = round.value(1).toLongLong();
   s.bidders = round.value(2).toLongLong();
+  s.closesAt = round.value(3).toLongLong();
   s.top = standingRows(s.round, 0, limit);
   return s;
 }
@@ -540,8 +546,36 @@ std::optional<BidRecord> Store::bid(qint64 id) {
 
 ClosedRound Store::closeRound(qint64 now) {
   Transaction transaction(*this);
+  const ClosedRound closed = close(openRound(true), now);
+  transaction.commit();
+  return closed;
+}
+
+std::optional<ClosedRound> Store::closeRoundIfDue(qint64 now) {
+  Rows due = run("SELECT closes_at FROM rounds WHERE closed_at IS NULL AND closes_at <= ?", {now});
+  if (!due.next()) return std::nullopt;
+  Transaction transaction(*this);
+  const qint64 round = openRound(true);
+  // Another process may have closed it since.
+  Rows still = run("SELECT closes_at FROM rounds WHERE id = ? AND closes_at <= ?", {round, now});
+  if (!still.next()) return std::nullopt;
+  const ClosedRound closed = close(round, still.value(0).toLongLong());
+  transaction.commit();
+  return closed;
+}
+
+qint64 Store::setClosing(qint64 at) {
+  Transaction transaction(*this);
+  const qint64 round = openRound(true);
+  run("UPDATE rounds SET closes_at = ? WHERE id = ?",
+      {at ? QVariant(at) : QVariant(QMetaType(QMetaType::LongLong)), round});
+  transaction.commit();
+  return round;
+}
+
+ClosedRound Store::close(qint64 round, qint64 now) {
   ClosedRound closed;
-  closed.round = openRound(true);
+  closed.round = round;
   closed.closedAt = now;
   Rows top =
       run("SELECT a.name, b.score FROM best b JOIN accounts a ON a.id = b.account_id "
@@ -557,8 +591,27 @@ ClosedRound Store::closeRound(qint64 now) {
        any ? QVariant(closed.score) : QVariant(QMetaType(QMetaType::LongLong)), closed.bidders,
        closed.round});
   run("INSERT INTO rounds (opened_at, bidders) VALUES (?, 0)", {now});
-  transaction.commit();
   return closed;
+}
+
+std::optional<ClosedRound> Store::closedRound(qint64 round) {
+  Rows q =
+      run("SELECT id, closed_at, bidders, winner_name, winner_score FROM rounds "
+          "WHERE id = ? AND closed_at IS NOT NULL",
+          {round});
+  if (!q.next()) return std::nullopt;
+  return ClosedRound{q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong(),
+                     q.value(3).toString(), q.value(4).toLongLong()};
+}
+
+std::vector<std::pair<qint64, Placement>> Store::placements(qint64 account) {
+  std::vector<qint64> rounds;
+  Rows q = run("SELECT round_id FROM best WHERE account_id = ? ORDER BY round_id DESC", {account});
+  while (q.next()) rounds.push_back(q.value(0).toLongLong());
+  std::vector<std::pair<qint64, Placement>> places;
+  for (const qint64 round : rounds)
+    if (const auto placed = placement(account, round)) places.emplace_back(round, *placed);
+  return places;
 }
 
 void Store::refreshBest(qint64 round, qint64 account) {

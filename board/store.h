@@ -58,6 +58,7 @@ struct Standings {
   qint64 round = 0;
   qint64 openedAt = 0;
   qint64 bidders = 0;
+  qint64 closesAt = 0;           // 0: when the operator closes it
   std::vector<StandingRow> top;  // best bid first; of equal bids the earlier first
 };
 
@@ -169,6 +170,13 @@ class Store {
   std::optional<BidRecord> bid(qint64 id);  // none: no such bid
 
   ClosedRound closeRound(qint64 now);
+  // Closes the open round when its closing time has come; none when it has not.
+  std::optional<ClosedRound> closeRoundIfDue(qint64 now);
+  // Sets when the open round closes (0: when the operator closes it); returns the round.
+  qint64 setClosing(qint64 at);
+  std::optional<ClosedRound> closedRound(qint64 round);
+  // Where an account's best bid stands in each round it bid in, the latest round first.
+  std::vector<std::pair<qint64, Placement>> placements(qint64 account);
   bool removeBid(qint64 bid);
 
  private:
@@ -176,6 +184,7 @@ class Store {
   Rows run(const char* sql, const QVariantList& values = {});
   qint64 openRound(bool lock);
   qint64 rankOf(qint64 round, qint64 score);
+  ClosedRound close(qint64 round, qint64 now);
   void refreshBest(qint64 round, qint64 account);
   void fillSkeletons();
   void exec(const QString& sql);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -39,7 +40,8 @@ class Board : public ::testing::TestWithParam<bool> {
   static QStringList OwnScores(Client& client) {
     QStringList scores;
     const QString body = QString::fromUtf8(client.get("account").body);
-    static const QRegularExpression row("<td class=\"num\">(-?\\d+)</td></tr>");
+    static const QRegularExpression row(
+        "<td class=\"num\">(?:<span[^>]*>[^<]*</span> )?(-?\\d+)</td></tr>");
     for (auto it = row.globalMatch(body); it.hasNext();) scores << it.next().captured(1);
     return scores;
   }
@@ -454,6 +456,33 @@ TEST_P(Board, FormsRedirectAndBidsHavePages) {
   EXPECT_EQ(stranger.get("bid?id=999999").status, 404);
   EXPECT_EQ(ray.post("delete", {{"password", "a loud one"}}).notice(),
             "Your account and all its bids are deleted.");
+}
+
+// A round with a closing time closes itself; its whole table stays at its own address, and
+// each bidder's page keeps their place in it.
+TEST_P(Board, ARoundClosesItselfAndKeepsItsTable) {
+  Client ray(board->port()), lou(board->port());
+  ray.signup("Ray", "a quiet street");
+  lou.signup("Lou", "another street");
+  ray.bid(MakeCode(500, 1));
+  ray.bid(MakeCode(48210, 2));
+  lou.bid(MakeCode(91000, 3));
+  const QString at = QDateTime::currentDateTimeUtc().addSecs(2).toString(Qt::ISODate);
+  EXPECT_EQ(BoardProcess::Command({"close-round", "--at", at}, database->url()).first, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // another process's write
+  EXPECT_TRUE(ray.get("").body.contains("Round 1 closes at"));
+  QByteArray page;
+  for (int tries = 0; tries < 100 && !page.contains("No bids yet in round 2."); ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    page = ray.get("").body;
+  }
+  EXPECT_TRUE(page.contains("<a href=\"round?id=1\">1</a>"));
+  const QByteArray round = Client(board->port()).get("round?id=1").body;
+  EXPECT_TRUE(round.contains("<strong>Lou</strong> won it with a bid of 91,000."));
+  EXPECT_EQ(round.count("<th scope=\"row\">"), 2);
+  const QByteArray account = ray.get("account").body;
+  EXPECT_TRUE(account.contains("<td>2nd of 2</td>"));
+  EXPECT_EQ(account.count("(best in round 1)"), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, Board, ::testing::Values(false, true),
