@@ -1,6 +1,10 @@
 // The board's routes and what each form does.
 #include "board/board.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "board/api.h"
 #include "board/form.h"
 #include "board/names.h"
 #include "game/bidcode.h"
@@ -55,6 +59,67 @@ Board::Board(const Options& options)
 }
 
 Board::~Board() { m_hashing.waitForDone(); }
+
+// The JSON API and the feed: read-only, the same for every visitor, so no cookie is set.
+Response Board::data(const QByteArray& route, const Request& request) {
+  const QByteArray json = "application/json";
+  auto missing = [&](const char* what) {
+    Response response = DataResponse(request, "{\"error\":\"" + QByteArray(what) + "\"}", json, 10);
+    response.status = 404;
+    return response;
+  };
+  bool number = false;
+  const qint64 id = request.argument("id").toLongLong(&number);
+  if (route == "api/round") {
+    const Standings open = store().standings(0);
+    RoundData round;
+    if (!number || id == open.round) {
+      round.round = open.round;
+      round.openedAt = open.openedAt;
+      round.closesAt = open.closesAt;
+      round.bidders = open.bidders;
+    } else if (const auto closed = store().closedRound(id)) {
+      round.round = id;
+      round.closed = closed;
+      round.bidders = closed->bidders;
+    } else {
+      return missing("no such round");
+    }
+    round.pages = std::max<qint64>(1, (round.bidders + kStandingsShown - 1) / kStandingsShown);
+    round.page = std::clamp<qint64>(request.argument("page").toLongLong(), 1, round.pages);
+    round.rows =
+        store().standingRows(round.round, (round.page - 1) * kStandingsShown, kStandingsShown);
+    return DataResponse(request, RoundJson(round), json, round.closed ? 3600 : 10);
+  }
+  if (route == "api/bid") {
+    const std::optional<BidRecord> bid = number ? store().bid(id) : std::nullopt;
+    if (!bid) return missing("no such bid");
+    return DataResponse(request, BidJson(*bid, store().placement(bid->account, bid->round)), json,
+                        10);
+  }
+  if (route == "api/bidder") {
+    const QString name = Utf8(request.argument("name")).value_or(QString());
+    const auto found = store().findAccount(NameKeys(name).key, name);
+    if (!found) return missing("no such bidder");
+    return DataResponse(request, BidderJson(found->first.name, store().placements(found->first.id)),
+                        json, 10);
+  }
+  if (route == "feed.atom") {
+    QByteArray base = m_options.publicUrl.toUtf8();
+    if (base.isEmpty()) {
+      QByteArray host = request.header("host");
+      const bool plain = std::all_of(host.begin(), host.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == ':' || c == '-' ||
+               c == '[' || c == ']';
+      });
+      base = "http://" + (plain && !host.isEmpty() ? host : QByteArray("127.0.0.1"));
+    }
+    while (base.endsWith('/')) base.chop(1);
+    return DataResponse(request, ResultsFeed(store().closedRounds(), base + "/quillmere/"),
+                        "application/atom+xml; charset=utf-8", 60);
+  }
+  return missing("no such data");
+}
 
 void Board::tick() {
   if (store().closeRoundIfDue(Now())) ++m_writes;
@@ -410,6 +475,8 @@ void Board::handle(Request&& request, Reply reply) {
       return reply(
           errorPage(405, QStringLiteral("This board does not answer that kind of request.")));
     const QByteArray route = path.mid(qsizetype(sizeof("/quillmere/") - 1));
+    if (get && (route.startsWith("api/") || route == "feed.atom"))
+      return reply(data(route, request));
     static const QByteArray kPosts[] = {"signup", "login", "logout", "bid", "password", "delete"};
     const bool post = std::find(std::begin(kPosts), std::end(kPosts), route) != std::end(kPosts);
     if (get && route != "" && route != "index.html" && route != "account" && route != "round" &&

@@ -42,6 +42,7 @@ class Board {
 
  private:
   Store& store() { return m_stores.local(); }
+  Response data(const QByteArray& route, const Request& request);
   Response getPage(const QByteArray& route, const Request& request, const Visitor& visitor);
   // `seen`: the standings shown must include the board's writes up to this count.
   Response boardPage(int status, const Visitor& visitor, const Refusal& error,

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -483,6 +485,57 @@ TEST_P(Board, ARoundClosesItselfAndKeepsItsTable) {
   const QByteArray account = ray.get("account").body;
   EXPECT_TRUE(account.contains("<td>2nd of 2</td>"));
   EXPECT_EQ(account.count("(best in round 1)"), 1);
+}
+
+// The JSON API matches the schema in docs/, the feed reads as Atom in a real feed parser, and
+// a cache that holds an answer is told it is still good.
+TEST_P(Board, JsonAndFeedForOtherPrograms) {
+  Client ray(board->port()), lou(board->port());
+  ray.signup("Ray", "a quiet street");
+  lou.signup("Lou <&>", "another street");
+  ray.bid(MakeCode(48210, 1));
+  lou.bid(MakeCode(48210, 2));
+  BoardProcess::Command({"close-round"}, database->url());
+  ray.bid(MakeCode(7, 3));
+  QTemporaryDir folder;
+  QStringList checks;
+  const std::pair<const char*, QByteArray> answers[] = {
+      {"round", "api/round"},     {"round", "api/round?id=1"},
+      {"bid", "api/bid?id=1"},    {"bidder", "api/bidder?name=lou%20%3C%26%3E"},
+      {"error", "api/bid?id=99"},
+  };
+  for (const auto& [definition, path] : answers) {
+    const HttpResponse answer = Client(board->port()).get(path);
+    EXPECT_EQ(answer.status, QByteArray(definition) == "error" ? 404 : 200) << path.constData();
+    EXPECT_TRUE(answer.header("cache-control").startsWith("public, max-age=")) << path.constData();
+    const QString file = folder.filePath(QString::number(checks.size()) + ".json");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(answer.body);
+    checks << QString::fromLatin1(definition) + '=' + file;
+  }
+  const HttpResponse feed = Client(board->port()).get("feed.atom");
+  QFile feedFile(folder.filePath("feed.atom"));
+  ASSERT_TRUE(feedFile.open(QIODevice::WriteOnly));
+  feedFile.write(feed.body);
+  feedFile.close();
+  QProcess check;
+  check.setProcessChannelMode(QProcess::MergedChannels);
+  check.start("/usr/bin/python3", QStringList{QUILLMERE_SITE "/../tests/board/check_data.py",
+                                              QUILLMERE_SITE "/../docs/board-api.schema.json",
+                                              feedFile.fileName(), "1"} +
+                                      checks);
+  ASSERT_TRUE(check.waitForFinished(30000));
+  EXPECT_EQ(check.exitCode(), 0) << check.readAll().constData();
+
+  const HttpResponse round = Client(board->port()).get("api/round?id=1");
+  EXPECT_TRUE(round.body.contains("{\"bid\":1,\"bidder\":\"Ray\",\"postedAt\""));
+  EXPECT_TRUE(round.body.contains("\"rank\":1,\"score\":48210},{\"bid\":2"));
+  const QByteArray request =
+      "GET /quillmere/api/round?id=1 HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+      "If-None-Match: " +
+      round.header("etag") + "\r\nConnection: close\r\n\r\n";
+  EXPECT_EQ(Exchange(board->port(), request).status, 304);
 }
 
 INSTANTIATE_TEST_SUITE_P(Databases, Board, ::testing::Values(false, true),
