@@ -38,7 +38,9 @@ Response Page(int status, const Visitor& visitor, const QString& title, const QB
   h << "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">\n"
        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>"_html
     << title
-    << " – quillmere</title><link rel=\"stylesheet\" href=\"style.css\"></head>\n"
+    << " – quillmere</title><link rel=\"stylesheet\" href=\"style.css\">"
+       "<link rel=\"alternate\" type=\"application/atom+xml\" title=\"Round results\" "
+       "href=\"feed.atom\"></head>\n"
        "<body><header class=\"site\"><a class=\"brand\" href=\"index.html\"><img "
        "src=\"images/icon.png\" alt=\"\" width=\"32\" height=\"32\"> quillmere</a>\n"
        "<nav aria-label=\"Site\">"_html;
@@ -57,7 +59,10 @@ Response Page(int status, const Visitor& visitor, const QString& title, const QB
   }
   h << "</nav></header>\n<main>\n"_html << main
     << "</main>\n<footer><p>quillmere bid board. Post the code from the game's end screen; "
-       "the highest bid when the round closes wins.</p></footer></body></html>\n"_html;
+       "the highest bid when the round closes wins. The board sets one cookie, to keep you "
+       "logged in, and runs no scripts. Its data is open: <a href=\"api/round\">the standings "
+       "as JSON</a> and <a href=\"feed.atom\">a feed of the round results</a>.</p></footer>"
+       "</body></html>\n"_html;
   Response response;
   response.status = status;
   response.body = h.take();
