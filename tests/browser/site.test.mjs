@@ -355,7 +355,8 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
       const border = await mine.locator('th').evaluate((e) => getComputedStyle(e).borderTopStyle);
       assert.equal(border, 'solid', 'your row in forced colours');
       await page.emulateMedia({ forcedColors: 'none' });
-      await screenshot(page, 'website-standings-phone.png');
+      await mine.scrollIntoViewIfNeeded();
+      await screenshot(page, 'website-standings-phone.png', false);
 
       await page.getByLabel('Find a bidder').fill('seed 22');
       await page.getByRole('button', { name: 'Find' }).click();
@@ -380,9 +381,9 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
               await page.goto(base + path);
               await checkPage(page, `/${path} ${who} (${colorScheme}, ${width} px)`);
             }
-            if (colorScheme === 'light' && width === 1280 && who === 'logged in') {
+            if (colorScheme === 'dark' && width === 1280 && who === 'logged in') {
               await page.goto(base);
-              await screenshot(page, 'website-board-light-desktop.png', false);
+              await screenshot(page, 'website-board-dark-desktop.png', false);
             }
             await page.close();
           }
