@@ -7,6 +7,8 @@
 //   QUILLMERE_BOARD     the quillmere-board program; without it only the local pages are tested
 //   QUILLMERE_BID_CODE  the engine's bid_code helper
 //   QUILLMERE_SHOTS     a folder for the page screenshots (docs/ keeps a copy of them)
+//   QUILLMERE_TUTORIAL_SHOTS  a folder for the tutorial's pictures of the board, at 1x and 2x
+//                       (site/quillmere/images keeps them)
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
@@ -24,6 +26,7 @@ const site = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'site');
 const boardProgram = process.env.QUILLMERE_BOARD || '';
 const bidCodeProgram = process.env.QUILLMERE_BID_CODE || '';
 const shots = process.env.QUILLMERE_SHOTS || '';
+const tutorialShots = process.env.QUILLMERE_TUTORIAL_SHOTS || '';
 
 const PHONE = { width: 390, height: 844 };
 const DESKTOP = { width: 1280, height: 900 };
@@ -86,6 +89,30 @@ async function screenshot(page, name, fullPage = true) {
   if (!shots) return;
   mkdirSync(shots, { recursive: true });
   await page.screenshot({ path: join(shots, name), fullPage });
+}
+
+// A picture for the tutorial of what a page shows, at a phone's width, at 1x and at 2x for
+// screens of high density: of one element (a CSS selector), or of the top of the page. The page
+// is opened again with the same cookies in a context of each density.
+async function tutorialShot(page, name, selector) {
+  if (!tutorialShots) return;
+  mkdirSync(tutorialShots, { recursive: true });
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu'] });
+  try {
+    for (const scale of [1, 2]) {
+      const other = await browser.newContext(
+        { viewport: { width: 390, height: 700 }, deviceScaleFactor: scale });
+      await other.addCookies(await context.cookies());
+      const copy = await other.newPage();
+      await copy.goto(page.url());
+      const path = join(tutorialShots, `${name}${scale === 2 ? '@2x' : ''}.png`);
+      await (selector ? copy.locator(selector).screenshot({ path }) : copy.screenshot({ path }));
+      await other.close();
+    }
+  } finally {
+    await browser.close();
+  }
 }
 
 describe('the pages that come with the game, opened as local files', () => {
@@ -207,12 +234,14 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
         await other.close();
       }
 
+      await tutorialShot(page, 'tutorial-signup', 'form[action="signup"]');
       await signUp(page, 'Ray', 'a quiet street at night');
       assert.match(await notice(page), /Ray/);
       await checkPage(page, 'the board, logged in');
 
       await pasteAndPost(page, bidCode(48210, 1000));
       assert.equal(await notice(page), 'Your bid of 48210 stands 1st of 1.');
+      await tutorialShot(page, 'tutorial-posted');
       assert.deepEqual((await standings(page))[0].slice(1, 3), ['Ray (you)', '48,210']);
       await checkPage(page, 'the board after a post');
 
