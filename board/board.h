@@ -36,14 +36,19 @@ class Board {
   ~Board();
 
   void handle(Request&& request, Reply reply);
+  // Closes the open round when its closing time has come. Called every second on one thread.
+  void tick();
   Response errorPage(int status, const QString& message);
 
  private:
   Store& store() { return m_stores.local(); }
+  Response data(const QByteArray& route, const Request& request);
+  Response getPage(const QByteArray& route, const Request& request, const Visitor& visitor);
   // `seen`: the standings shown must include the board's writes up to this count.
-  Response boardPage(int status, const Visitor& visitor, const QString& error,
-                     const QString& notice, quint64 seen = 0);
-  Response accountPage(int status, const Visitor& visitor, const QString& error,
+  Response boardPage(int status, const Visitor& visitor, const Refusal& error,
+                     const QString& notice, quint64 seen = 0, qint64 sharedBid = 0,
+                     const Request* request = nullptr);
+  Response accountPage(int status, const Visitor& visitor, const Refusal& error,
                        const QString& notice);
   std::shared_ptr<const StandingsView> standings(quint64 seen);
 

@@ -6,8 +6,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QSaveFile>
 #include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
+#include <thread>
 
 #include "board/board.h"
 #include "board/proof.h"
@@ -20,7 +25,9 @@ namespace {
 const char* kUsage =
     "Usage: quillmere-board serve [--listen HOST:PORT] [--database URL] [--public-url URL]\n"
     "                             [--site DIR] [--threads N] [--trust-proxy]\n"
-    "       quillmere-board close-round [--rule open|verified|seeded] [--seed N] [--database URL]\n"
+    "                             [--port-file PATH] [--idle-exit SECONDS]\n"
+    "       quillmere-board close-round [--at TIME] [--rule open|verified|seeded] [--seed N]\n"
+    "                                   [--database URL]\n"
     "       quillmere-board set-rule open|verified|seeded [--seed N] [--database URL]\n"
     "       quillmere-board list-bids [--account NAME] [--round N] [--database URL]\n"
     "       quillmere-board remove-bid ID [--database URL]\n"
@@ -40,6 +47,54 @@ QString DefaultSite() {
   return QStringLiteral(QUILLMERE_SOURCE_SITE);
 }
 
+// The file that tells another program on this computer which port the board took: the port in
+// decimal and a line end, written once the board listens and removed when it ends, unless
+// another board has written its own port there since.
+class PortFile {
+ public:
+  PortFile(QString path, quint16 port)
+      : m_path(std::move(path)), m_text(QByteArray::number(port) + '\n') {}
+  bool write() const {
+    QSaveFile file(m_path);
+    return file.open(QIODevice::WriteOnly) && file.write(m_text) == m_text.size() && file.commit();
+  }
+  void remove() const {
+    QFile file(m_path);
+    if (file.open(QIODevice::ReadOnly) && file.readAll() == m_text) file.remove();
+  }
+
+ private:
+  QString m_path;
+  QByteArray m_text;
+};
+
+// The signals that end the board. They are blocked before any other thread starts, then
+// waited for on a thread of their own, which ends the board as the signal would once `before`
+// ran.
+sigset_t TerminationSignals() {
+  sigset_t ending;
+  sigemptyset(&ending);
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&ending, signal);
+  return ending;
+}
+
+void BlockTermination() {
+  const sigset_t ending = TerminationSignals();
+  pthread_sigmask(SIG_BLOCK, &ending, nullptr);
+}
+
+void OnTermination(std::function<void()> before) {
+  std::thread([before = std::move(before)] {
+    const sigset_t ending = TerminationSignals();
+    int signal = 0;
+    sigwait(&ending, &signal);
+    before();
+    std::signal(signal, SIG_DFL);
+    pthread_sigmask(SIG_UNBLOCK, &ending, nullptr);
+    std::raise(signal);
+  }).detach();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -50,6 +105,9 @@ int main(int argc, char** argv) {
   if (sodium_init() < 0) return Fail("libsodium cannot start");
   QStringList args = app.arguments().mid(1);
   Options options;
+  QString portFile;
+  QString closeAt;
+  int idleExit = 0;  // seconds; 0: never
   options.database = qEnvironmentVariable("QUILLMERE_BOARD_DATABASE");
   options.publicUrl = qEnvironmentVariable("QUILLMERE_BOARD_PUBLIC_URL");
   if (qEnvironmentVariableIsSet("QUILLMERE_BOARD_LISTEN"))
@@ -106,7 +164,14 @@ int main(int argc, char** argv) {
       ok = value(number);
       round = number.toLongLong(&ok);
       ok = ok && round > 0;
-    } else if (arg.startsWith("--"))
+    }
+    else if (arg == "--at")
+      ok = value(closeAt);
+    else if (arg == "--port-file")
+      ok = value(portFile);
+    else if (arg == "--idle-exit")
+      ok = count(idleExit);
+    else if (arg.startsWith("--"))
       ok = false;
     else
       positional << arg;
@@ -148,6 +213,21 @@ int main(int argc, char** argv) {
             bid.verified ? "verified" : "not verified");
       return 0;
     }
+    if (command == "close-round" && positional.size() == 1 && !closeAt.isEmpty()) {
+      // A time such as 2026-12-24T18:00Z, or "never" to leave the closing to the operator.
+      const QDateTime at = QDateTime::fromString(closeAt, Qt::ISODate);
+      if (closeAt != "never" && !at.isValid())
+        return Fail("--at takes a time such as 2026-12-24T18:00Z, or never");
+      Store store(options.database);
+      store.migrate();
+      const qint64 open = store.setClosing(at.isValid() ? at.toMSecsSinceEpoch() : 0);
+      if (at.isValid())
+        std::printf("Round %lld closes at %s.\n", open,
+                    qPrintable(at.toUTC().toString("yyyy-MM-dd HH:mm:ss 'UTC'")));
+      else
+        std::printf("Round %lld closes when the operator closes it.\n", open);
+      return 0;
+    }
     if (command == "close-round" && positional.size() == 1) {
       Store store(options.database);
       store.migrate();
@@ -184,6 +264,7 @@ int main(int argc, char** argv) {
     const quint16 port = options.listen.mid(colon + 1).toUShort(&portOk);
     if (colon < 0 || host.isNull() || !portOk)
       return Fail("--listen takes HOST:PORT, e.g. 127.0.0.1:8080");
+    BlockTermination();
     Board board(options);
     Limits limits;
     limits.threads = options.threads > 0 ? options.threads : QThread::idealThreadCount();
@@ -193,15 +274,54 @@ int main(int argc, char** argv) {
                                        ? options.connectionsPerAddress
                                    : options.trustProxy ? 0
                                                         : 64;
+    // Requests under way, and when the last one ended: the board is idle when none is under
+    // way and none came for --idle-exit seconds.
+    std::atomic<int> busy{0};
+    std::atomic<qint64> lastDone{QDateTime::currentMSecsSinceEpoch()};
     HttpServer server(
-        [&board](Request&& r, const Reply& reply) { board.handle(std::move(r), reply); },
+        [&](Request&& r, Reply reply) {
+          ++busy;
+          board.handle(std::move(r), [&busy, &lastDone, reply](Response response) {
+            reply(std::move(response));
+            lastDone = QDateTime::currentMSecsSinceEpoch();
+            --busy;
+          });
+        },
         [&board](int status, const QString& m) { return board.errorPage(status, m); }, limits);
     if (!server.listen(host, port))
       return Fail("cannot listen on " + options.listen + ": " + server.errorString());
+    std::shared_ptr<const PortFile> written;
+    if (!portFile.isEmpty()) {
+      written = std::make_shared<PortFile>(portFile, server.serverPort());
+      if (!written->write()) return Fail("cannot write the port file " + portFile);
+    }
+    OnTermination([written] {
+      if (written) written->remove();
+    });
+    // A round with a closing time closes itself.
+    QTimer rounds;
+    QObject::connect(&rounds, &QTimer::timeout, [&board] {
+      try {
+        board.tick();
+      } catch (const StoreError& e) {
+        qWarning("quillmere-board: %s", e.what());
+      }
+    });
+    rounds.start(1000);
+    QTimer idle;
+    if (idleExit > 0) {
+      QObject::connect(&idle, &QTimer::timeout, [&] {
+        if (busy == 0 && QDateTime::currentMSecsSinceEpoch() - lastDone >= idleExit * 1000LL)
+          app.quit();
+      });
+      idle.start(std::min(1000, idleExit * 250));
+    }
     std::printf("quillmere-board: serving http://%s:%d/quillmere/ from %s\n",
                 qPrintable(host.toString()), int(server.serverPort()), qPrintable(options.site));
     std::fflush(stdout);
-    return app.exec();
+    const int status = app.exec();
+    if (written) written->remove();
+    return status;
   } catch (const StoreError& e) {
     return Fail(QString::fromUtf8(e.what()));
   }

@@ -55,13 +55,16 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "DROP TABLE throttle",
         "CREATE INDEX accounts_name ON accounts(name)",
     },
+    // The operator may set when the open round closes; the board then closes it itself.
+    {
+        "ALTER TABLE rounds ADD COLUMN closes_at BIGINT",
+    },
     // Bids the board can prove: the games' records by their bid code, whether a bid was
     // proven, and each round's rule for the bids it cannot prove (with a seeded round's seed,
     // as text, since it may pass a signed 64-bit number).
     {
-        "CREATE TABLE records (code TEXT PRIMARY KEY, record TEXT NOT NULL, "
-        "uploaded_at BIGINT NOT NULL)",
-        "CREATE INDEX records_age ON records(uploaded_at)",
+        "CREATE TABLE records (code TEXT PRIMARY KEY, record TEXT NOT NULL, sent_at BIGINT)",
+        "CREATE INDEX records_age ON records(sent_at)",
         "ALTER TABLE bids ADD COLUMN verified BOOLEAN NOT NULL DEFAULT FALSE",
         "ALTER TABLE rounds ADD COLUMN rule TEXT NOT NULL DEFAULT 'open'",
         "ALTER TABLE rounds ADD COLUMN seed TEXT",
@@ -442,11 +445,8 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
   if (!mine.next()) return std::nullopt;
   Placement p;
   p.best = mine.value(0).toLongLong();
-  const qint64 bid = mine.value(1).toLongLong();
-  Rows ahead = run(
-      "SELECT COUNT(*) FROM best WHERE round_id = ? AND (score > ? OR (score = ? AND bid_id < ?))",
-      {round, p.best, p.best, bid});
-  p.rank = ahead.next() ? ahead.value(0).toLongLong() + 1 : 1;
+  p.bid = mine.value(1).toLongLong();
+  p.rank = rankOf(round, p.best);
   Rows all = run("SELECT bidders FROM rounds WHERE id = ?", {round});
   p.bidders = all.next() ? all.value(0).toLongLong() : 0;
   return p;
@@ -455,25 +455,76 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
 Standings Store::standings(int limit) {
   Standings s;
   Rows round =
-      run("SELECT id, opened_at, bidders, rule, seed FROM rounds WHERE closed_at IS NULL "
+      run("SELECT id, opened_at, bidders, closes_at, rule, seed FROM rounds WHERE closed_at IS NULL "
           "ORDER BY id DESC LIMIT 1");
   if (!round.next()) throw StoreError("no round is open");
   s.round = round.value(0).toLongLong();
   s.openedAt = round.value(1).toLongLong();
   s.bidders = round.value(2).toLongLong();
-  s.rule = round.value(3).toString();
+  s.closesAt = round.value(3).toLongLong();
+  s.rule = round.value(4).toString();
   bool number = false;
-  const quint64 seed = round.value(4).toString().toULongLong(&number);
+  const quint64 seed = round.value(5).toString().toULongLong(&number);
   if (number) s.seed = seed;
-  Rows q =
-      run("SELECT b.account_id, a.name, b.score, d.verified FROM best b "
-          "JOIN accounts a ON a.id = b.account_id JOIN bids d ON d.id = b.bid_id "
-          "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT ?",
-          {s.round, limit});
-  while (q.next())
-    s.top.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toLongLong(),
-                     q.value(3).toBool()});
+  s.top = standingRows(s.round, 0, limit);
   return s;
+}
+
+namespace {
+
+StandingRow ReadRow(const Rows& q) {
+  return {q.value(0).toLongLong(), q.value(1).toString(),  q.value(2).toLongLong(), 0,
+          q.value(3).toLongLong(), q.value(4).toLongLong(), q.value(5).toBool()};
+}
+
+}  // namespace
+
+qint64 Store::rankOf(qint64 round, qint64 score) {
+  Rows higher = run("SELECT COUNT(*) FROM best WHERE round_id = ? AND score > ?", {round, score});
+  return higher.next() ? higher.value(0).toLongLong() + 1 : 1;
+}
+
+std::vector<StandingRow> Store::standingRows(qint64 round, qint64 from, int limit) {
+  std::vector<StandingRow> rows;
+  Rows q =
+      run("SELECT b.account_id, a.name, b.score, b.bid_id, d.posted_at, d.verified FROM best b "
+          "JOIN accounts a ON a.id = b.account_id JOIN bids d ON d.id = b.bid_id "
+          "WHERE b.round_id = ? ORDER BY b.score DESC, b.bid_id ASC LIMIT ? OFFSET ?",
+          {round, limit, from});
+  while (q.next()) rows.push_back(ReadRow(q));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    rows[i].rank = i == 0                               ? rankOf(round, rows[i].score)
+                   : rows[i].score == rows[i - 1].score ? rows[i - 1].rank
+                                                        : from + qint64(i) + 1;
+  return rows;
+}
+
+std::vector<StandingRow> Store::rowsAround(qint64 round, qint64 account, int reach) {
+  Rows mine =
+      run("SELECT score, bid_id FROM best WHERE round_id = ? AND account_id = ?", {round, account});
+  if (!mine.next()) return {};
+  const qint64 score = mine.value(0).toLongLong(), bid = mine.value(1).toLongLong();
+  Rows ahead = run(
+      "SELECT COUNT(*) FROM best WHERE round_id = ? AND (score > ? OR (score = ? AND bid_id < ?))",
+      {round, score, score, bid});
+  const qint64 position = ahead.next() ? ahead.value(0).toLongLong() : 0;
+  const qint64 from = std::max<qint64>(0, position - reach);
+  return standingRows(round, from, int(position - from) + reach + 1);
+}
+
+std::vector<StandingRow> Store::searchRows(qint64 round, const QString& key, int limit) {
+  QString pattern = key;
+  pattern.replace('\\', "\\\\").replace('%', "\\%").replace('_', "\\_");
+  std::vector<StandingRow> rows;
+  Rows q =
+      run("SELECT b.account_id, a.name, b.score, b.bid_id, d.posted_at, d.verified FROM best b "
+          "JOIN accounts a ON a.id = b.account_id JOIN bids d ON d.id = b.bid_id "
+          "WHERE b.round_id = ? AND a.name_key LIKE ? ESCAPE '\\' "
+          "ORDER BY b.score DESC, b.bid_id ASC LIMIT ?",
+          {round, "%" + pattern + "%", limit});
+  while (q.next()) rows.push_back(ReadRow(q));
+  for (StandingRow& row : rows) row.rank = rankOf(round, row.score);
+  return rows;
 }
 
 std::vector<ClosedRound> Store::closedRounds() {
@@ -499,11 +550,58 @@ std::vector<OwnBid> Store::ownBids(qint64 account) {
   return bids;
 }
 
+std::optional<BidRecord> Store::bid(qint64 id) {
+  Rows q =
+      run("SELECT b.round_id, r.closed_at IS NULL, b.account_id, a.name, b.score, b.posted_at, "
+          "b.verified "
+          "FROM bids b JOIN accounts a ON a.id = b.account_id JOIN rounds r ON r.id = b.round_id "
+          "WHERE b.id = ?",
+          {id});
+  if (!q.next()) return std::nullopt;
+  return BidRecord{id,
+                   q.value(0).toLongLong(),
+                   q.value(1).toBool(),
+                   q.value(2).toLongLong(),
+                   q.value(3).toString(),
+                   q.value(4).toLongLong(),
+                   q.value(5).toLongLong(),
+                   q.value(6).toBool()};
+}
+
 ClosedRound Store::closeRound(qint64 now, const QString& nextRule,
                               std::optional<quint64> nextSeed) {
   Transaction transaction(*this);
+  const ClosedRound closed = close(openRound(true), now, nextRule, nextSeed);
+  transaction.commit();
+  return closed;
+}
+
+std::optional<ClosedRound> Store::closeRoundIfDue(qint64 now) {
+  Rows due = run("SELECT closes_at FROM rounds WHERE closed_at IS NULL AND closes_at <= ?", {now});
+  if (!due.next()) return std::nullopt;
+  Transaction transaction(*this);
+  const qint64 round = openRound(true);
+  // Another process may have closed it since.
+  Rows still = run("SELECT closes_at FROM rounds WHERE id = ? AND closes_at <= ?", {round, now});
+  if (!still.next()) return std::nullopt;
+  const ClosedRound closed = close(round, still.value(0).toLongLong());
+  transaction.commit();
+  return closed;
+}
+
+qint64 Store::setClosing(qint64 at) {
+  Transaction transaction(*this);
+  const qint64 round = openRound(true);
+  run("UPDATE rounds SET closes_at = ? WHERE id = ?",
+      {at ? QVariant(at) : QVariant(QMetaType(QMetaType::LongLong)), round});
+  transaction.commit();
+  return round;
+}
+
+ClosedRound Store::close(qint64 round, qint64 now, const QString& nextRule,
+                         std::optional<quint64> nextSeed) {
   ClosedRound closed;
-  closed.round = openRound(true);
+  closed.round = round;
   closed.closedAt = now;
   Rows top =
       run("SELECT a.name, b.score FROM best b JOIN accounts a ON a.id = b.account_id "
@@ -521,7 +619,6 @@ ClosedRound Store::closeRound(qint64 now, const QString& nextRule,
   run("INSERT INTO rounds (opened_at, bidders, rule, seed) VALUES (?, 0, ?, ?)",
       {now, nextRule,
        nextSeed ? QVariant(QString::number(*nextSeed)) : QVariant(QMetaType(QMetaType::QString))});
-  transaction.commit();
   return closed;
 }
 
@@ -571,9 +668,9 @@ std::vector<ListedBid> Store::listBids(const QString& name, qint64 round) {
 
 void Store::putRecord(const QString& code, const QByteArray& record, qint64 now) {
   Transaction transaction(*this);
-  run("DELETE FROM records WHERE uploaded_at < ? AND code NOT IN (SELECT code FROM bids)",
+  run("DELETE FROM records WHERE sent_at < ? AND code NOT IN (SELECT code FROM bids)",
       {now - kRecordKeptMs});
-  run("INSERT INTO records (code, record, uploaded_at) VALUES (?, ?, ?) "
+  run("INSERT INTO records (code, record, sent_at) VALUES (?, ?, ?) "
       "ON CONFLICT (code) DO NOTHING",
       {code, QString::fromLatin1(record), now});
   transaction.commit();
@@ -583,6 +680,26 @@ std::optional<QByteArray> Store::recordFor(const QString& code) {
   Rows q = run("SELECT record FROM records WHERE code = ?", {code});
   if (!q.next()) return std::nullopt;
   return q.value(0).toString().toLatin1();
+}
+
+std::optional<ClosedRound> Store::closedRound(qint64 round) {
+  Rows q =
+      run("SELECT id, closed_at, bidders, winner_name, winner_score FROM rounds "
+          "WHERE id = ? AND closed_at IS NOT NULL",
+          {round});
+  if (!q.next()) return std::nullopt;
+  return ClosedRound{q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong(),
+                     q.value(3).toString(), q.value(4).toLongLong()};
+}
+
+std::vector<std::pair<qint64, Placement>> Store::placements(qint64 account) {
+  std::vector<qint64> rounds;
+  Rows q = run("SELECT round_id FROM best WHERE account_id = ? ORDER BY round_id DESC", {account});
+  while (q.next()) rounds.push_back(q.value(0).toLongLong());
+  std::vector<std::pair<qint64, Placement>> places;
+  for (const qint64 round : rounds)
+    if (const auto placed = placement(account, round)) places.emplace_back(round, *placed);
+  return places;
 }
 
 void Store::refreshBest(qint64 round, qint64 account) {

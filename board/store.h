@@ -33,6 +33,7 @@ struct Placement {
   qint64 rank = 0;
   qint64 bidders = 0;
   qint64 best = 0;
+  qint64 bid = 0;  // the best bid's number
 };
 
 struct NewBid {
@@ -69,7 +70,10 @@ struct StandingRow {
   qint64 account = 0;
   QString name;
   qint64 score = 0;
-  bool verified = false;
+  qint64 rank = 0;  // equal bids share a place: one more than the bidders with a higher bid
+  qint64 bid = 0;
+  qint64 postedAt = 0;
+  bool verified = false;  // its game's record played again to its code
 };
 
 struct Standings {
@@ -78,7 +82,8 @@ struct Standings {
   qint64 bidders = 0;
   QString rule = QStringLiteral("open");  // the round's rule for bids it cannot prove
   std::optional<quint64> seed;            // a seeded round's
-  std::vector<StandingRow> top;           // best bid first; ties go to the earlier bid
+  qint64 closesAt = 0;                    // 0: when the operator closes it
+  std::vector<StandingRow> top;           // best bid first; of equal bids the earlier first
 };
 
 struct ClosedRound {
@@ -92,6 +97,18 @@ struct ClosedRound {
 struct OwnBid {
   qint64 id = 0;
   qint64 round = 0;
+  qint64 score = 0;
+  qint64 postedAt = 0;
+  bool verified = false;
+};
+
+// A bid as its own page shows it.
+struct BidRecord {
+  qint64 id = 0;
+  qint64 round = 0;
+  bool roundOpen = false;
+  qint64 account = 0;
+  QString bidder;
   qint64 score = 0;
   qint64 postedAt = 0;
   bool verified = false;
@@ -167,12 +184,27 @@ class Store {
   // Where an account's best bid stands in a round; none when it has no bid there.
   std::optional<Placement> placement(qint64 account, qint64 round);
   Standings standings(int limit);
+  // The rows of a round's standings from a position (0 is the first), best first; of equal
+  // bids the earlier first.
+  std::vector<StandingRow> standingRows(qint64 round, qint64 from, int limit);
+  // An account's row in a round with up to `reach` rows either side of it.
+  std::vector<StandingRow> rowsAround(qint64 round, qint64 account, int reach);
+  // The rows of a round whose bidder's name key holds `key`, best first.
+  std::vector<StandingRow> searchRows(qint64 round, const QString& key, int limit);
   std::vector<ClosedRound> closedRounds();
   std::vector<OwnBid> ownBids(qint64 account);
+  std::optional<BidRecord> bid(qint64 id);  // none: no such bid
 
   // Closes the open round and opens the next under a rule (and, for "seeded", a seed).
   ClosedRound closeRound(qint64 now, const QString& nextRule = QStringLiteral("open"),
                          std::optional<quint64> nextSeed = std::nullopt);
+  // Closes the open round when its closing time has come; none when it has not.
+  std::optional<ClosedRound> closeRoundIfDue(qint64 now);
+  // Sets when the open round closes (0: when the operator closes it); returns the round.
+  qint64 setClosing(qint64 at);
+  std::optional<ClosedRound> closedRound(qint64 round);
+  // Where an account's best bid stands in each round it bid in, the latest round first.
+  std::vector<std::pair<qint64, Placement>> placements(qint64 account);
   bool removeBid(qint64 bid);
 
   OpenRound openRoundRule();
@@ -191,6 +223,9 @@ class Store {
   class Transaction;
   Rows run(const char* sql, const QVariantList& values = {});
   qint64 openRound(bool lock);
+  qint64 rankOf(qint64 round, qint64 score);
+  ClosedRound close(qint64 round, qint64 now, const QString& nextRule = QStringLiteral("open"),
+                    std::optional<quint64> nextSeed = std::nullopt);
   void refreshBest(qint64 round, qint64 account);
   void fillSkeletons();
   void exec(const QString& sql);

@@ -34,7 +34,7 @@ QString Unescape(QString text) {
 
 QString Message(const QByteArray& body, const char* cls) {
   static const QRegularExpression tag(
-      "<p class=\"(error|notice)\" role=\"(alert|status)\">(.*?)</p>");
+      "<p class=\"(error|notice)\" role=\"(alert|status)\"[^>]*>(.*?)</p>");
   for (auto it = tag.globalMatch(QString::fromUtf8(body)); it.hasNext();) {
     const auto match = it.next();
     if (match.captured(1) == cls) return Unescape(match.captured(3));
@@ -114,7 +114,7 @@ HttpResponse Client::post(const QByteArray& path, std::map<QByteArray, QByteArra
   if (!cookie.isEmpty()) request += "Cookie: qm=" + cookie + "\r\n";
   if (!forwardedFor.isEmpty()) request += "X-Forwarded-For: " + forwardedFor + "\r\n";
   HttpResponse response = remember(Exchange(m_port, request + "Connection: close\r\n\r\n" + body));
-  const QByteArray location = response.header("location");
+  const QByteArray location = redirectedTo = response.header("location");
   if (response.status == 303 && location.startsWith("/quillmere/"))
     return get(location.mid(qsizetype(sizeof("/quillmere/") - 1)));
   return response;
@@ -222,6 +222,12 @@ qint64 BoardProcess::cpuMs() const {
 void BoardProcess::kill() {
   m_process->kill();
   m_process->waitForFinished(5000);
+}
+
+void BoardProcess::terminate() { m_process->terminate(); }
+
+bool BoardProcess::waitForExit(int ms) {
+  return m_process->state() == QProcess::NotRunning || m_process->waitForFinished(ms);
 }
 
 std::pair<int, QString> BoardProcess::Command(const QStringList& arguments,

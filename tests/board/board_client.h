@@ -36,6 +36,7 @@ class Client {
 
   QByteArray cookie;
   QByteArray csrf;
+  QByteArray redirectedTo;  // where the last post's 303 led, or empty
   QByteArray forwardedFor;  // sent as X-Forwarded-For, for a board behind a trusted proxy
   quint16 m_port;
 
@@ -66,6 +67,8 @@ class BoardProcess {
   qint64 residentKb() const;  // VmRSS
   qint64 cpuMs() const;       // user and system time so far
   void kill();                // SIGKILL, as a crash would
+  void terminate();           // SIGTERM, as a system ending its session sends
+  bool waitForExit(int ms);   // whether it ended within that time
   // Runs `quillmere-board <arguments> --database <url>`; returns its output and exit code.
   static std::pair<int, QString> Command(const QStringList& arguments, const QString& databaseUrl);
 

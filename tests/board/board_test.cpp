@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 #include <atomic>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -37,7 +43,7 @@ class Board : public ::testing::TestWithParam<bool> {
     QStringList scores;
     const QString body = QString::fromUtf8(client.get("account").body);
     static const QRegularExpression row(
-        "<td class=\"num\">(-?\\d+)</td><td>(?:not )?verified</td></tr>");
+        "<td class=\"num\">(?:<span[^>]*>[^<]*</span> )?(-?\\d+)(?: <span class=\"verified\">verified</span>)?</td></tr>");
     for (auto it = row.globalMatch(body); it.hasNext();) scores << it.next().captured(1);
     return scores;
   }
@@ -58,12 +64,12 @@ TEST_P(Board, AccountsBidsStandingsAndRounds) {
   EXPECT_EQ(lou.bid(MakeCode(7, 4)).notice(),
             "Your bid of 7 is stored; your best bid of 91000 stands 1st of 2.");
   const QString standings = QString::fromUtf8(ray.get("").body);
-  EXPECT_TRUE(standings.contains("Leading: <strong>Lou</strong> with a bid of 91000."));
+  EXPECT_TRUE(standings.contains("Leading: <strong>Lou</strong> with a bid of 91,000."));
   EXPECT_TRUE(standings.contains(
-      "<tr class=\"leader\"><td class=\"num\">1</td><th scope=\"row\">Lou</th>"
-      "<td class=\"num\">91000</td><td>not verified</td></tr>\n<tr class=\"mine\">"
-      "<td class=\"num\">2</td>"
-      "<th scope=\"row\">Ray</th>"));
+      "<tr class=\"leader\"><td class=\"num\">1</td><th scope=\"row\">Lou</th>"));
+  EXPECT_TRUE(
+      standings.contains("<tr class=\"mine\" id=\"you\"><td class=\"num\">2</td>"
+                         "<th scope=\"row\">Ray <span class=\"you\">(you)</span>"));
   EXPECT_EQ(OwnScores(lou), (QStringList{"7", "91000", "-5000"}));
 
   // Passwords: a wrong current one changes nothing; the new one logs in, the old one not.
@@ -88,7 +94,7 @@ TEST_P(Board, AccountsBidsStandingsAndRounds) {
     page = QString::fromUtf8(ray.get("").body);
   }
   EXPECT_TRUE(page.contains("No bids yet in round 2."));
-  EXPECT_TRUE(page.contains("<th scope=\"row\">Lou</th><td class=\"num\">91000</td>"));
+  EXPECT_TRUE(page.contains("<th scope=\"row\">Lou</th><td class=\"num\">91,000</td>"));
   EXPECT_EQ(ray.bid(MakeCode(48210, 1)).error(), "This code was already posted.");
   EXPECT_EQ(ray.bid(MakeCode(100, 5)).notice(), "Your bid of 100 stands 1st of 1.");
 
@@ -418,8 +424,153 @@ TEST_P(Board, TwoProcessesServeOneBoard) {
   EXPECT_EQ(onSecond.get("account").status, 403);
 }
 
+// Every form that did what it asked answers 303 with a page that can be reloaded; the address
+// a form posts to shows a page too; every bid has a page of its own.
+TEST_P(Board, FormsRedirectAndBidsHavePages) {
+  Client ray(board->port());
+  const std::pair<std::function<HttpResponse()>, QByteArray> forms[] = {
+      {[&] { return ray.signup("Ray", "a quiet street"); }, "/quillmere/?welcome=new"},
+      {[&] { return ray.post("logout", {}); }, "/quillmere/?left=1"},
+      {[&] { return ray.login("Ray", "a quiet street"); }, "/quillmere/?welcome=back"},
+      {[&] {
+         return ray.post("password", {{"old", "a quiet street"}, {"new", "a loud one"}});
+       },
+       "/quillmere/account?changed=1"},
+  };
+  for (const auto& [send, location] : forms) {
+    const HttpResponse page = send();
+    EXPECT_EQ(ray.redirectedTo, location);
+    EXPECT_EQ(page.status, 200) << location.constData();
+    EXPECT_FALSE(page.notice().isEmpty()) << location.constData();
+  }
+  const QByteArray code = MakeCode(12768109, 1);  // pasted with a line break and a space
+  EXPECT_EQ(ray.bid(code.left(100) + "\r\n " + code.mid(100)).notice(),
+            "Your bid of 12768109 stands 1st of 1.");
+  const QByteArray location = ray.redirectedTo;
+  ASSERT_TRUE(location.startsWith("/quillmere/?bid=")) << location.constData();
+  for (const char* path : {"bid", "login", "signup", "logout", "password"})
+    EXPECT_EQ(ray.get(path).status, 303) << path;
+
+  Client stranger(board->port());
+  const HttpResponse bid = stranger.get("bid?id=" + location.mid(location.indexOf('=') + 1));
+  EXPECT_EQ(bid.status, 200);
+  for (const char* fact : {"<dd>Ray</dd>", ">12,768,109<", "<dd>1st of 1 so far</dd>", "(open)"})
+    EXPECT_TRUE(bid.body.contains(fact)) << fact;
+  EXPECT_EQ(stranger.get("bid?id=999999").status, 404);
+  EXPECT_EQ(ray.post("delete", {{"password", "a loud one"}}).notice(),
+            "Your account and all its bids are deleted.");
+}
+
+// A round with a closing time closes itself; its whole table stays at its own address, and
+// each bidder's page keeps their place in it.
+TEST_P(Board, ARoundClosesItselfAndKeepsItsTable) {
+  Client ray(board->port()), lou(board->port());
+  ray.signup("Ray", "a quiet street");
+  lou.signup("Lou", "another street");
+  ray.bid(MakeCode(500, 1));
+  ray.bid(MakeCode(48210, 2));
+  lou.bid(MakeCode(91000, 3));
+  const QString at = QDateTime::currentDateTimeUtc().addSecs(2).toString(Qt::ISODate);
+  EXPECT_EQ(BoardProcess::Command({"close-round", "--at", at}, database->url()).first, 0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // another process's write
+  EXPECT_TRUE(ray.get("").body.contains("Round 1 closes at"));
+  QByteArray page;
+  for (int tries = 0; tries < 100 && !page.contains("No bids yet in round 2."); ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    page = ray.get("").body;
+  }
+  EXPECT_TRUE(page.contains("<a href=\"round?id=1\">1</a>"));
+  const QByteArray round = Client(board->port()).get("round?id=1").body;
+  EXPECT_TRUE(round.contains("<strong>Lou</strong> won it with a bid of 91,000."));
+  EXPECT_EQ(round.count("<th scope=\"row\">"), 2);
+  const QByteArray account = ray.get("account").body;
+  EXPECT_TRUE(account.contains("<td>2nd of 2</td>"));
+  EXPECT_EQ(account.count("(best in round 1)"), 1);
+}
+
+// The JSON API matches the schema in docs/, the feed reads as Atom in a real feed parser, and
+// a cache that holds an answer is told it is still good.
+TEST_P(Board, JsonAndFeedForOtherPrograms) {
+  Client ray(board->port()), lou(board->port());
+  ray.signup("Ray", "a quiet street");
+  lou.signup("Lou <&>", "another street");
+  ray.bid(MakeCode(48210, 1));
+  lou.bid(MakeCode(48210, 2));
+  BoardProcess::Command({"close-round"}, database->url());
+  ray.bid(MakeCode(7, 3));
+  QTemporaryDir folder;
+  QStringList checks;
+  const std::pair<const char*, QByteArray> answers[] = {
+      {"round", "api/round"},     {"round", "api/round?id=1"},
+      {"bid", "api/bid?id=1"},    {"bidder", "api/bidder?name=lou%20%3C%26%3E"},
+      {"error", "api/bid?id=99"},
+  };
+  for (const auto& [definition, path] : answers) {
+    const HttpResponse answer = Client(board->port()).get(path);
+    EXPECT_EQ(answer.status, QByteArray(definition) == "error" ? 404 : 200) << path.constData();
+    EXPECT_TRUE(answer.header("cache-control").startsWith("public, max-age=")) << path.constData();
+    const QString file = folder.filePath(QString::number(checks.size()) + ".json");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(answer.body);
+    checks << QString::fromLatin1(definition) + '=' + file;
+  }
+  const HttpResponse feed = Client(board->port()).get("feed.atom");
+  QFile feedFile(folder.filePath("feed.atom"));
+  ASSERT_TRUE(feedFile.open(QIODevice::WriteOnly));
+  feedFile.write(feed.body);
+  feedFile.close();
+  QProcess check;
+  check.setProcessChannelMode(QProcess::MergedChannels);
+  check.start("/usr/bin/python3", QStringList{QUILLMERE_SITE "/../tests/board/check_data.py",
+                                              QUILLMERE_SITE "/../docs/board-api.schema.json",
+                                              feedFile.fileName(), "1"} +
+                                      checks);
+  ASSERT_TRUE(check.waitForFinished(30000));
+  EXPECT_EQ(check.exitCode(), 0) << check.readAll().constData();
+
+  const HttpResponse round = Client(board->port()).get("api/round?id=1");
+  EXPECT_TRUE(round.body.contains("{\"bid\":1,\"bidder\":\"Ray\",\"postedAt\""));
+  EXPECT_TRUE(round.body.contains("\"rank\":1,\"score\":48210},{\"bid\":2"));
+  const QByteArray request =
+      "GET /quillmere/api/round?id=1 HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+      "If-None-Match: " +
+      round.header("etag") + "\r\nConnection: close\r\n\r\n";
+  EXPECT_EQ(Exchange(board->port(), request).status, 304);
+}
+
 INSTANTIATE_TEST_SUITE_P(Databases, Board, ::testing::Values(false, true),
                          [](const auto& param) { return param.param ? "PostgreSQL" : "SQLite"; });
+
+// A board a game starts for itself: on a free port it names in a file, which goes when the
+// board ends, whether it ends itself after a while without requests or is told to.
+TEST(BoardOnDemand, PortFileAndIdleExit) {
+  Database database(false);
+  QTemporaryDir folder;
+  const QString portFile = folder.filePath("board.port");
+  auto readPort = [&] {
+    QFile file(portFile);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+  };
+  {
+    BoardProcess board(database.url(), {"--port-file", portFile, "--idle-exit", "2"});
+    EXPECT_EQ(readPort(), QByteArray::number(board.port()) + '\n');
+    QElapsedTimer idle;
+    for (int i = 0; i < 3; ++i) {  // requests keep it going
+      EXPECT_EQ(Client(board.port()).get("").status, 200);
+      idle.start();
+      QThread::msleep(1000);
+    }
+    ASSERT_TRUE(board.waitForExit(10000));
+    EXPECT_GE(idle.elapsed(), 1900);
+    EXPECT_FALSE(QFile::exists(portFile));
+  }
+  BoardProcess board(database.url(), {"--port-file", portFile});
+  EXPECT_EQ(readPort(), QByteArray::number(board.port()) + '\n');
+  board.terminate();
+  ASSERT_TRUE(board.waitForExit(5000));
+  EXPECT_FALSE(QFile::exists(portFile));
+}
 
 // The limits of the HTTP server, the same whatever the database.
 TEST(BoardHttp, LimitsAndPaths) {

@@ -7,6 +7,8 @@
 //   QUILLMERE_BOARD     the quillmere-board program; without it only the local pages are tested
 //   QUILLMERE_BID_CODE  the engine's bid_code helper
 //   QUILLMERE_SHOTS     a folder for the page screenshots (docs/ keeps a copy of them)
+//   QUILLMERE_TUTORIAL_SHOTS  a folder for the tutorial's pictures of the board, at 1x and 2x
+//                       (site/quillmere/images keeps them)
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawn } from 'node:child_process';
@@ -24,6 +26,7 @@ const site = join(dirname(fileURLToPath(import.meta.url)), '..', '..', 'site');
 const boardProgram = process.env.QUILLMERE_BOARD || '';
 const bidCodeProgram = process.env.QUILLMERE_BID_CODE || '';
 const shots = process.env.QUILLMERE_SHOTS || '';
+const tutorialShots = process.env.QUILLMERE_TUTORIAL_SHOTS || '';
 
 const PHONE = { width: 390, height: 844 };
 const DESKTOP = { width: 1280, height: 900 };
@@ -86,6 +89,30 @@ async function screenshot(page, name, fullPage = true) {
   if (!shots) return;
   mkdirSync(shots, { recursive: true });
   await page.screenshot({ path: join(shots, name), fullPage });
+}
+
+// A picture for the tutorial of what a page shows, at a phone's width, at 1x and at 2x for
+// screens of high density: of one element (a CSS selector), or of the top of the page. The page
+// is opened again with the same cookies in a context of each density.
+async function tutorialShot(page, name, selector) {
+  if (!tutorialShots) return;
+  mkdirSync(tutorialShots, { recursive: true });
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu'] });
+  try {
+    for (const scale of [1, 2]) {
+      const other = await browser.newContext(
+        { viewport: { width: 390, height: 700 }, deviceScaleFactor: scale });
+      await other.addCookies(await context.cookies());
+      const copy = await other.newPage();
+      await copy.goto(page.url());
+      const path = join(tutorialShots, `${name}${scale === 2 ? '@2x' : ''}.png`);
+      await (selector ? copy.locator(selector).screenshot({ path }) : copy.screenshot({ path }));
+      await other.close();
+    }
+  } finally {
+    await browser.close();
+  }
 }
 
 describe('the pages that come with the game, opened as local files', () => {
@@ -207,13 +234,15 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
         await other.close();
       }
 
+      await tutorialShot(page, 'tutorial-signup', 'form[action="signup"]');
       await signUp(page, 'Ray', 'a quiet street at night');
       assert.match(await notice(page), /Ray/);
       await checkPage(page, 'the board, logged in');
 
       await pasteAndPost(page, bidCode(48210, 1000));
       assert.equal(await notice(page), 'Your bid of 48210 stands 1st of 1.');
-      assert.deepEqual((await standings(page))[0].slice(1), ['Ray', '48210']);
+      await tutorialShot(page, 'tutorial-posted');
+      assert.deepEqual((await standings(page))[0].slice(1, 3), ['Ray (you)', '48,210']);
       await checkPage(page, 'the board after a post');
 
       // A second bidder outbids Ray and leads; Ray's rank line says so after a lower bid.
@@ -223,7 +252,8 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
       await pasteAndPost(page, bidCode(91000, 2000));
       assert.equal(await notice(page), 'Your bid of 91000 stands 1st of 2.');
       const rows = await standings(page);
-      assert.deepEqual(rows.map((r) => r.slice(1)), [['Lou <script>', '91000'], ['Ray', '48210']]);
+      assert.deepEqual(rows.map((r) => r.slice(1, 3)),
+        [['Lou <script> (you)', '91,000'], ['Ray', '48,210']]);
       assert.equal(await page.locator('tr.leader').count(), 1);
       await screenshot(page, 'website-board-desktop.png');
       await page.setViewportSize(PHONE);
@@ -257,6 +287,12 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
     assert.equal(await refusal(page), 'The name Ray is taken. Choose another.');
     await signUp(page, 'Kim', 'short');
     assert.match(await refusal(page), /^A password needs at least \d+ characters\.$/);
+    // What was typed stays (never a password); the refusal stands beside its field, the
+    // focus on it.
+    assert.equal(await page.locator('#signup-name').inputValue(), 'Kim');
+    assert.equal(await page.locator('#signup-password').inputValue(), '');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'signup-password');
+    assert.equal(await page.locator('#signup-password + p.error').count(), 1);
     await signUp(page, 'Kim', 'a long enough password');
 
     const good = bidCode(777, 3000);
@@ -273,6 +309,7 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
     for (const [code, message] of cases) {
       await pasteAndPost(page, code);
       assert.equal(await refusal(page), message, code);
+      assert.equal(await page.getByLabel('Your bid code').inputValue(), code, 'the refused code stays');
       await checkPage(page, `the refusal "${message}"`);
     }
     // The browser asks for a code itself; the board answers one that comes anyway.
@@ -283,11 +320,109 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
     assert.equal(await refusal(page), 'Paste your bid code into the box first.');
     assert.deepEqual(await standings(page), before, 'nothing stored');
 
-    await pasteAndPost(page, good);
+    await pasteAndPost(page, `${good.slice(0, 100)}\n ${good.slice(100)}`);  // a line break and a space
     assert.match(await notice(page), /^Your bid of 777 stands 3rd of 3\.$/);
     await pasteAndPost(page, good);
     assert.equal(await refusal(page), 'This code was already posted.');
     assert.equal((await standings(page)).length, 3);
     await page.close();
   });
+
+  // A board of 230 bidders written straight into its database, two of them tied at the top.
+  function seedBidders(count) {
+    const now = Date.now();
+    const rows = [];
+    for (let i = 1; i <= count; ++i) {
+      const score = i <= 2 ? 12768109 : 1000000 - i * 1000;
+      rows.push(`INSERT INTO accounts (name, name_key, name_skeleton, password_hash, created_at) `
+        + `VALUES ('Seed ${i}', 'seed ${i}', 'seed ${i}', 'x', ${now});`,
+      `INSERT INTO bids (round_id, account_id, code, score, posted_at) VALUES ((SELECT MAX(id) FROM rounds), `
+        + `(SELECT id FROM accounts WHERE name_key = 'seed ${i}'), 'seed-${i}', ${score}, ${now + i});`,
+      `INSERT INTO best (round_id, account_id, score, bid_id) SELECT round_id, account_id, score, id `
+        + `FROM bids WHERE code = 'seed-${i}';`);
+    }
+    rows.push('UPDATE rounds SET bidders = (SELECT COUNT(*) FROM best WHERE best.round_id = rounds.id);');
+    execFileSync('sqlite3', ['-cmd', '.timeout 5000', join(data, 'board.sqlite')],
+      { input: `BEGIN;\n${rows.join('\n')}\nCOMMIT;\n` });
+  }
+
+  test('standings for everyone: shared places, pages, your place, search, a long name on a phone',
+    async () => {
+      seedBidders(230);
+      await context.clearCookies();
+      await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: new URL(base).origin });
+      const page = await open(base, { width: 320, height: 700 });
+      // Logged out on a phone: the standings come before the forms.
+      const order = await page.evaluate(() => {
+        const table = document.querySelector('table.standings').getBoundingClientRect().top;
+        const form = document.querySelector('form[action="login"]').getBoundingClientRect().top;
+        return table < form;
+      });
+      assert.ok(order, 'the standings above the forms on a phone');
+      const top = await standings(page);
+      assert.deepEqual(top.slice(0, 3).map((r) => r[0]), ['1', '1', '3'], 'equal bids share a place');
+      assert.equal(top[0][2], '12,768,109');
+      assert.match(await page.locator('p.rule').innerText(), /Equal bids share a place; of equal bids, the one posted first wins the round\./);
+      await page.getByRole('link', { name: 'Next page' }).click();
+      await page.waitForLoadState();
+      assert.equal((await standings(page))[0][0], '101');
+
+      const name = 'Wwwwwwwwwwwwwwwwwwwwwwwwwwwwwwww';  // 32 wide letters, the most a name holds
+      await signUp(page, name, 'a long name at night');
+      await pasteAndPost(page, bidCode(9500, 4000));
+      assert.match(await notice(page), /^Your bid of 9500 stands \d+(st|nd|rd|th) of \d+\.$/);
+      assert.match(await page.locator('p.pinned').innerText(), /^You stand \d+(st|nd|rd|th) of \d+ with 9,500\.$/);
+      const mine = page.locator('tr.mine');
+      assert.equal(await mine.count(), 1, 'your row, around you');
+      assert.match(await mine.locator('th').innerText(), /\(you\)$/);
+      // The score of the long name's row shows inside the phone's width.
+      const box = await mine.locator('td.num').last().boundingBox();
+      assert.ok(box && box.x + box.width <= 320, `the score at ${JSON.stringify(box)}`);
+      await checkPage(page, 'the standings at 320 px');
+      // Forced colours keep the mark of your row.
+      await page.emulateMedia({ forcedColors: 'active' });
+      const border = await mine.locator('th').evaluate((e) => getComputedStyle(e).borderTopStyle);
+      assert.equal(border, 'solid', 'your row in forced colours');
+      await page.emulateMedia({ forcedColors: 'none' });
+      await mine.scrollIntoViewIfNeeded();
+      await screenshot(page, 'website-standings-phone.png', false);
+
+      await page.getByLabel('Find a bidder').fill('seed 22');
+      await page.getByRole('button', { name: 'Find' }).click();
+      await page.waitForLoadState();
+      assert.deepEqual((await standings(page)).map((r) => r[1]), ['Seed 22', 'Seed 220', 'Seed 221',
+        'Seed 222', 'Seed 223', 'Seed 224', 'Seed 225', 'Seed 226', 'Seed 227', 'Seed 228', 'Seed 229']);
+      await page.close();
+    });
+
+  // 200 % zoom of a 1280 px window lays a page out as a 640 px one.
+  test('every page in the light and the dark theme, at 320, 390 and 1280 px and at 200 % zoom',
+    async () => {
+      await context.clearCookies();
+      const loggedOut = ['', 'intro.htm', 'tutorial.htm', 'bid?id=1', 'index.html?q=seed+1'];
+      const check = async (paths, who) => {
+        for (const colorScheme of ['light', 'dark']) {
+          for (const width of [320, 390, 640, 1280]) {
+            const page = await context.newPage();
+            await page.emulateMedia({ colorScheme });
+            await page.setViewportSize({ width, height: 800 });
+            for (const path of paths) {
+              await page.goto(base + path);
+              await checkPage(page, `/${path} ${who} (${colorScheme}, ${width} px)`);
+            }
+            if (colorScheme === 'dark' && width === 1280 && who === 'logged in') {
+              await page.goto(base);
+              await screenshot(page, 'website-board-dark-desktop.png', false);
+            }
+            await page.close();
+          }
+        }
+      };
+      await check(loggedOut, 'logged out');
+      const page = await open(base);
+      await signUp(page, 'Day and Night', 'both themes checked');
+      await page.close();
+      await check(['', 'account'], 'logged in');
+    });
 });
+
