@@ -164,8 +164,7 @@ int main(int argc, char** argv) {
       ok = value(number);
       round = number.toLongLong(&ok);
       ok = ok && round > 0;
-    }
-    else if (arg == "--at")
+    } else if (arg == "--at")
       ok = value(closeAt);
     else if (arg == "--port-file")
       ok = value(portFile);

@@ -454,9 +454,9 @@ std::optional<Placement> Store::placement(qint64 account, qint64 round) {
 
 Standings Store::standings(int limit) {
   Standings s;
-  Rows round =
-      run("SELECT id, opened_at, bidders, closes_at, rule, seed FROM rounds WHERE closed_at IS NULL "
-          "ORDER BY id DESC LIMIT 1");
+  Rows round = run(
+      "SELECT id, opened_at, bidders, closes_at, rule, seed FROM rounds WHERE closed_at IS NULL "
+      "ORDER BY id DESC LIMIT 1");
   if (!round.next()) throw StoreError("no round is open");
   s.round = round.value(0).toLongLong();
   s.openedAt = round.value(1).toLongLong();
@@ -473,7 +473,7 @@ Standings Store::standings(int limit) {
 namespace {
 
 StandingRow ReadRow(const Rows& q) {
-  return {q.value(0).toLongLong(), q.value(1).toString(),  q.value(2).toLongLong(), 0,
+  return {q.value(0).toLongLong(), q.value(1).toString(),   q.value(2).toLongLong(), 0,
           q.value(3).toLongLong(), q.value(4).toLongLong(), q.value(5).toBool()};
 }
 

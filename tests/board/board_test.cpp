@@ -43,7 +43,8 @@ class Board : public ::testing::TestWithParam<bool> {
     QStringList scores;
     const QString body = QString::fromUtf8(client.get("account").body);
     static const QRegularExpression row(
-        "<td class=\"num\">(?:<span[^>]*>[^<]*</span> )?(-?\\d+)(?: <span class=\"verified\">verified</span>)?</td></tr>");
+        "<td class=\"num\">(?:<span[^>]*>[^<]*</span> )?(-?\\d+)(?: <span "
+        "class=\"verified\">verified</span>)?</td></tr>");
     for (auto it = row.globalMatch(body); it.hasNext();) scores << it.next().captured(1);
     return scores;
   }

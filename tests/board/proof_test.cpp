@@ -28,7 +28,9 @@ Finished FinishedGame(int n) {
 }
 
 // How many of the account's bids its own page marks verified.
-qsizetype Verified(Client& client) { return client.get("account").body.count("<td>verified</td>"); }
+qsizetype Verified(Client& client) {
+  return client.get("account").body.count("<span class=\"verified\">verified</span>");
+}
 
 HttpResponse SendRecord(quint16 port, const QByteArray& record) {
   return Exchange(port,
