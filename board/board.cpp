@@ -137,6 +137,7 @@ std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
   const qint64 builtAt = Now();
   auto view = std::make_shared<StandingsView>();
   view->standings = store().standings(kStandingsShown);
+  view->top = RenderRows(view->standings.top);
   view->closed = store().closedRounds();
   QMutexLocker lock(&m_cacheLock);
   if (!m_cache.view || m_cache.writes <= writes) m_cache = {view, builtAt, writes};
@@ -158,7 +159,7 @@ Response Board::boardPage(int status, const Visitor& visitor, const Refusal& err
   if (!listing.search.isEmpty())
     listing.rows = store().searchRows(s.round, NameKeys(listing.search).key, kStandingsShown);
   else if (listing.page == 1)
-    listing.rows = s.top;
+    listing.first = true;
   else
     listing.rows =
         store().standingRows(s.round, (listing.page - 1) * kStandingsShown, kStandingsShown);
