@@ -139,6 +139,7 @@ std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
   const qint64 builtAt = Now();
   auto view = std::make_shared<StandingsView>();
   view->standings = store().standings(kStandingsShown);
+  view->top = RenderRows(view->standings.top);
   view->closed = store().closedRounds();
   if (view->standings.seed) {
     const QString board = m_options.publicUrl.isEmpty()
@@ -167,7 +168,7 @@ Response Board::boardPage(int status, const Visitor& visitor, const Refusal& err
   if (!listing.search.isEmpty())
     listing.rows = store().searchRows(s.round, NameKeys(listing.search).key, kStandingsShown);
   else if (listing.page == 1)
-    listing.rows = s.top;
+    listing.first = true;
   else
     listing.rows =
         store().standingRows(s.round, (listing.page - 1) * kStandingsShown, kStandingsShown);

@@ -121,27 +121,49 @@ void FieldRefusal(Html& h, const Refusal& error, const char* id) {
       << "</p>\n"_html;
 }
 
+}  // namespace
+
+std::vector<RenderedRow> RenderRows(const std::vector<StandingRow>& rows) {
+  std::vector<RenderedRow> rendered;
+  rendered.reserve(rows.size());
+  for (const StandingRow& row : rows) {
+    RenderedRow out{row.account, row.rank, {}, {}};
+    out.head << "><td class=\"num\">"_html << row.rank << "</td><th scope=\"row\">"_html
+             << row.name;
+    if (row.verified) out.tail << " <span class=\"verified\">verified</span>"_html;
+    out.tail << "</th><td class=\"num\"><a href=\"bid?id="_html << row.bid << "\">"_html
+             << Grouped(row.score) << "</a></td><td class=\"posted\">"_html << When(row.postedAt)
+             << "</td></tr>\n"_html;
+    rendered.push_back(std::move(out));
+  }
+  return rendered;
+}
+
+namespace {
+
 // A table of standings rows: the visitor's own row says so in words, not colour alone, and
 // carries the anchor the pinned line links to.
-void StandingsTable(Html& h, const Visitor& visitor, const std::vector<StandingRow>& rows,
+void StandingsTable(Html& h, const Visitor& visitor, const std::vector<RenderedRow>& rows,
                     const QString& caption, bool anchor) {
   h << "<div class=\"table-wrap\"><table class=\"standings\"><caption>"_html << caption
     << "</caption>\n<thead><tr><th scope=\"col\" class=\"num\">Rank</th>"
        "<th scope=\"col\">Bidder</th><th scope=\"col\" class=\"num\">Best bid</th>"
        "<th scope=\"col\" class=\"posted\">Posted</th></tr></thead>\n<tbody>\n"_html;
-  for (const StandingRow& row : rows) {
+  for (const RenderedRow& row : rows) {
     const bool mine = visitor.account && visitor.account->id == row.account;
     h << (row.rank == 1 ? (mine ? "<tr class=\"leader mine\""_html : "<tr class=\"leader\""_html)
                         : (mine ? "<tr class=\"mine\""_html : "<tr"_html));
     if (mine && anchor) h << " id=\"you\""_html;
-    h << "><td class=\"num\">"_html << row.rank << "</td><th scope=\"row\">"_html << row.name;
+    h << row.head;
     if (mine) h << " <span class=\"you\">(you)</span>"_html;
-    if (row.verified) h << " <span class=\"verified\">verified</span>"_html;
-    h << "</th><td class=\"num\"><a href=\"bid?id="_html << row.bid << "\">"_html
-      << Grouped(row.score) << "</a></td><td class=\"posted\">"_html << When(row.postedAt)
-      << "</td></tr>\n"_html;
+    h << row.tail;
   }
   h << "</tbody></table></div>\n"_html;
+}
+
+void StandingsTable(Html& h, const Visitor& visitor, const std::vector<StandingRow>& rows,
+                    const QString& caption, bool anchor) {
+  StandingsTable(h, visitor, RenderRows(rows), caption, anchor);
 }
 
 void ClosedTable(Html& h, const std::vector<ClosedRound>& closed) {
@@ -163,7 +185,8 @@ void ClosedTable(Html& h, const std::vector<ClosedRound>& closed) {
   h << "</tbody></table></div>\n"_html;
 }
 
-void Standing(Html& h, const Visitor& visitor, const Standings& s, const Listing& listing) {
+void Standing(Html& h, const Visitor& visitor, const StandingsView& view, const Listing& listing) {
+  const Standings& s = view.standings;
   h << "<section class=\"standings\" aria-labelledby=\"standings-heading\">\n"
        "<h2 id=\"standings-heading\">Standings</h2>\n"
        "<form class=\"search\" method=\"get\" action=\"index.html\" role=\"search\">"
@@ -172,13 +195,16 @@ void Standing(Html& h, const Visitor& visitor, const Standings& s, const Listing
     << listing.search << "\"><button type=\"submit\">Find</button></form>\n"_html;
   if (s.bidders == 0) {
     h << "<p>No bids yet in round "_html << s.round << ". Be the first.</p>\n"_html;
-  } else if (!listing.search.isEmpty() && listing.rows.empty()) {
+  } else if (!listing.first && listing.rows.empty()) {
     h << "<p>No bidder in round "_html << s.round << " has a name with “"_html << listing.search
       << "” in it. <a href=\"index.html\">All the standings</a></p>\n"_html;
   } else {
     h << "<p class=\"rule\">Each bidder's best bid counts. Equal bids share a place; of equal "
          "bids, the one posted first wins the round.</p>\n"_html;
-    StandingsTable(h, visitor, listing.rows,
+    const std::vector<RenderedRow> rendered =
+        listing.first ? std::vector<RenderedRow>() : RenderRows(listing.rows);
+    const std::vector<RenderedRow>& rows = listing.first ? view.top : rendered;
+    StandingsTable(h, visitor, rows,
                    listing.search.isEmpty()
                        ? QStringLiteral("Standings of round %1, page %2 of %3")
                              .arg(s.round)
@@ -199,7 +225,7 @@ void Standing(Html& h, const Visitor& visitor, const Standings& s, const Listing
     } else if (!listing.search.isEmpty()) {
       h << "<p><a href=\"index.html\">All the standings</a></p>\n"_html;
     }
-    const bool shown = std::any_of(listing.rows.begin(), listing.rows.end(), [&](const auto& r) {
+    const bool shown = std::any_of(rows.begin(), rows.end(), [&](const auto& r) {
       return visitor.account && r.account == visitor.account->id;
     });
     if (!listing.around.empty() && !shown)
@@ -274,10 +300,10 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
          "the folder quillmere/games in your data folder (~/.local/share).</p>\n</details>\n"
          "<input type=\"hidden\" name=\"csrf\" value=\""_html
       << visitor.csrf << "\">\n<button type=\"submit\">Post your bid</button>\n</form>\n"_html;
-    Standing(h, visitor, s, listing);
+    Standing(h, visitor, view, listing);
   } else {
     // The standings first: on a phone they come before the forms.
-    Standing(h, visitor, s, listing);
+    Standing(h, visitor, view, listing);
     auto form = [&](const char* action, Markup heading, Markup autocomplete, Markup button) {
       const QByteArray name = QByteArray(action) + "-name",
                        password = QByteArray(action) + "-password";

@@ -22,16 +22,28 @@ QString Ordinal(qint64 n);
 
 QString Grouped(qint64 n);  // 12768109 as 12,768,109
 
-// The open round (with its first rows) and the closed rounds, shared by every page for a while.
+// A standings row made into HTML once: the cells before and after the words that mark the
+// visitor's own row.
+struct RenderedRow {
+  qint64 account = 0;
+  qint64 rank = 0;
+  Html head, tail;
+};
+std::vector<RenderedRow> RenderRows(const std::vector<StandingRow>& rows);
+
+// The open round (with its first rows, made into HTML) and the closed rounds, shared by every
+// page for a while.
 struct StandingsView {
   Standings standings;
+  std::vector<RenderedRow> top;
   std::vector<ClosedRound> closed;
   QString playLink;  // a seeded round's link that starts the game on its luck
 };
 
 // The rows of the standings one page shows, and the visitor's own place.
 struct Listing {
-  std::vector<StandingRow> rows;
+  std::vector<StandingRow> rows;  // unless `first`
+  bool first = false;             // the rows are the view's first page
   qint64 page = 1, pages = 1;
   QString search;                   // the name searched for, as typed; empty: none
   std::optional<StandingRow> mine;  // the visitor's row, when they have a bid in the round
