@@ -35,6 +35,7 @@ void BidWriter::run() {
       batch.swap(m_queue);
     }
     std::vector<NewBid> bids;
+    bids.reserve(batch.size());
     for (auto& item : batch) bids.push_back(item.first);
     try {
       if (!store) store = std::make_unique<Store>(m_database);

@@ -187,7 +187,7 @@ Response Board::accountPage(int status, const Visitor& visitor, const Refusal& e
 }
 
 template <typename Work, typename Then>
-void Board::offLoop(Reply reply, Priority priority, Work work, Then then) {
+void Board::offLoop(const Reply& reply, Priority priority, Work work, Then then) {
   m_hashing.start(
       [this, reply, work = std::move(work), then = std::move(then)]() mutable {
         try {
@@ -200,7 +200,7 @@ void Board::offLoop(Reply reply, Priority priority, Work work, Then then) {
       int(priority));
 }
 
-void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::signup(const Request& request, Visitor&& visitor, const Reply& reply) {
   const auto form = ParseForm(request);
   const QString typed = QString::fromUtf8(Field(*form, "name"));
   const Name name = ReadName(Field(*form, "name"));
@@ -233,7 +233,7 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
         --m_signupsWaiting;
         return HashPassword(password);
       },
-      [this, visitor = std::move(visitor), name, typed](QByteArray hash) mutable {
+      [this, visitor = std::move(visitor), name, typed](const QByteArray& hash) mutable {
         const std::optional<qint64> id =
             store().createAccount(name.text, name.key, name.skeleton, hash, Now());
         if (!id)
@@ -247,7 +247,7 @@ void Board::signup(const Request& request, Visitor&& visitor, Reply reply) {
       });
 }
 
-void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::login(const Request& request, Visitor&& visitor, const Reply& reply) {
   const auto form = ParseForm(request);
   const QString typed = QString::fromUtf8(Field(*form, "name"));
   const Name name = ReadName(Field(*form, "name"));
@@ -274,12 +274,12 @@ void Board::login(const Request& request, Visitor&& visitor, Reply reply) {
       });
 }
 
-void Board::logout(Visitor&& visitor, Reply reply) {
+void Board::logout(Visitor&& visitor, const Reply& reply) {
   m_sessions->end(store(), visitor);
   reply(SeeOther("/quillmere/?left=1", visitor));
 }
 
-void Board::bid(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::bid(const Request& request, Visitor&& visitor, const Reply& reply) {
   if (!m_sessions->bidAllowed(visitor.address))
     return reply(boardPage(429, visitor,
                            QStringLiteral("Bids are coming from your address faster than games "
@@ -388,7 +388,7 @@ QString Board::bidNotice(qint64 account, const Request& request) {
       .arg(placed->bidders);
 }
 
-void Board::record(const Request& request, Reply reply) {
+void Board::record(const Request& request, const Reply& reply) {
   const auto text = [](int status, const QString& message) {
     Response response;
     response.status = status;
@@ -406,7 +406,7 @@ void Board::record(const Request& request, Reply reply) {
   reply(text(201, QStringLiteral("The board keeps this game's record for its bid.")));
 }
 
-void Board::changePassword(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::changePassword(const Request& request, Visitor&& visitor, const Reply& reply) {
   const auto form = ParseForm(request);
   const QByteArray old = Field(*form, "old"), fresh = Field(*form, "new");
   const QString key = NameKeys(visitor.account->name).key;
@@ -421,7 +421,7 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
       [current, old, fresh] {
         return VerifyPassword(current, old) ? HashPassword(fresh) : QByteArray();
       },
-      [this, visitor = std::move(visitor), key](QByteArray hash) mutable {
+      [this, visitor = std::move(visitor), key](const QByteArray& hash) mutable {
         if (hash.isEmpty())
           return accountPage(
               403, visitor,
@@ -433,7 +433,7 @@ void Board::changePassword(const Request& request, Visitor&& visitor, Reply repl
       });
 }
 
-void Board::deleteAccount(const Request& request, Visitor&& visitor, Reply reply) {
+void Board::deleteAccount(const Request& request, Visitor&& visitor, const Reply& reply) {
   const QByteArray password = Field(*ParseForm(request), "password");
   const QString key = NameKeys(visitor.account->name).key;
   const QString blocked = m_sessions->passwordTry(store(), key, visitor);
@@ -505,7 +505,7 @@ Response Board::getPage(const QByteArray& route, const Request& request, const V
   return boardPage(200, visitor, {}, notice, seen, notice.isEmpty() ? 0 : shared, &request);
 }
 
-void Board::handle(Request&& request, Reply reply) {
+void Board::handle(Request&& request, const Reply& reply) {
   try {
     const QByteArray& path = request.path;
     const bool get = request.method == "GET" || request.method == "HEAD";

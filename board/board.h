@@ -35,7 +35,7 @@ class Board {
   explicit Board(const Options& options);
   ~Board();
 
-  void handle(Request&& request, Reply reply);
+  void handle(Request&& request, const Reply& reply);
   // Closes the open round when its closing time has come. Called every second on one thread.
   void tick();
   Response errorPage(int status, const QString& message);
@@ -52,22 +52,22 @@ class Board {
                        const QString& notice);
   std::shared_ptr<const StandingsView> standings(quint64 seen);
 
-  void signup(const Request& request, Visitor&& visitor, Reply reply);
-  void login(const Request& request, Visitor&& visitor, Reply reply);
-  void logout(Visitor&& visitor, Reply reply);
-  void bid(const Request& request, Visitor&& visitor, Reply reply);
+  void signup(const Request& request, Visitor&& visitor, const Reply& reply);
+  void login(const Request& request, Visitor&& visitor, const Reply& reply);
+  void logout(Visitor&& visitor, const Reply& reply);
+  void bid(const Request& request, Visitor&& visitor, const Reply& reply);
   // A game's record, sent by the game when its end screen comes up: kept by the bid code it
   // plays to, for the bid that will claim it.
-  void record(const Request& request, Reply reply);
+  void record(const Request& request, const Reply& reply);
   QString bidNotice(qint64 account, const Request& request);
-  void changePassword(const Request& request, Visitor&& visitor, Reply reply);
-  void deleteAccount(const Request& request, Visitor&& visitor, Reply reply);
+  void changePassword(const Request& request, Visitor&& visitor, const Reply& reply);
+  void deleteAccount(const Request& request, Visitor&& visitor, const Reply& reply);
   // Runs a password hash on the hashing threads, then `then` on the same thread. Log-ins and
   // other checks of a password go before sign-ups waiting, so a flood of sign-ups does not
   // hold them up.
   enum class Priority { SignUp = 0, Password = 1 };
   template <typename Work, typename Then>
-  void offLoop(Reply reply, Priority priority, Work work, Then then);
+  void offLoop(const Reply& reply, Priority priority, Work work, Then then);
 
   Options m_options;
   StorePool m_stores;

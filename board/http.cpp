@@ -51,7 +51,7 @@ struct HttpServer::Exchange {
 };
 
 namespace {
-constexpr qsizetype kLargeBodiesBudget = 64 * 1024 * 1024;
+constexpr qsizetype kLargeBodiesBudget = qsizetype{64} * 1024 * 1024;
 std::atomic<qsizetype> g_largeBodies{0};
 }  // namespace
 

@@ -256,18 +256,18 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
   h << "<p class=\"lead\">Round "_html << s.round << " is open since "_html << When(s.openedAt)
     << ". Each bidder's best bid counts; the highest bid when the round closes wins.</p>\n"_html;
   if (s.rule == QLatin1String("verified")) {
-    h << "<p class=\"rule\">This round takes only verified bids: the board plays your game "
+    h << "<p class=\"proof\">This round takes only verified bids: the board plays your game "
          "again from the record the game sends when it ends, and the game must give your "
          "code.</p>\n"_html;
   } else if (s.rule == QLatin1String("seeded")) {
-    h << "<p class=\"rule\">This round is played on its own luck: everyone who makes the same "
+    h << "<p class=\"proof\">This round is played on its own luck: everyone who makes the same "
          "moves meets the same markets, muggers and cops. Start your game from the round's "
          "link, "_html;
     if (!view.playLink.isEmpty())
       h << "<a href=\""_html << view.playLink << "\">play round "_html << s.round << "</a>"_html;
     h << ", and post the code that game gives you.</p>\n"_html;
   } else {
-    h << "<p class=\"rule\">Every valid code counts. A bid whose game the board played again "
+    h << "<p class=\"proof\">Every valid code counts. A bid whose game the board played again "
          "is marked verified.</p>\n"_html;
   }
   if (s.closesAt)

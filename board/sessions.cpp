@@ -48,7 +48,7 @@ bool SameSecret(const QByteArray& a, const QByteArray& b) {
 QByteArray HashPassword(const QByteArray& password) {
   char hash[crypto_pwhash_STRBYTES];
   if (crypto_pwhash_str(hash, password.constData(), std::size_t(password.size()), 2,
-                        19 * 1024 * 1024) != 0)
+                        std::size_t{19} * 1024 * 1024) != 0)
     return {};
   return QByteArray(hash);
 }
@@ -135,8 +135,8 @@ QString Sessions::passwordTry(Store& store, const QString& nameKey, const Visito
   // Per account and address: a rival elsewhere cannot slow the owner down. Per address over
   // every account: one address cannot try a password on each of many accounts.
   const std::vector<Store::Gate> gates = {
-      {PairKey(nameKey, visitor.address), 5, 5000, 15 * 60 * 1000, 24LL * 3600 * 1000},
-      {"login-from:" + visitor.address, 30, 5000, 15 * 60 * 1000, 24LL * 3600 * 1000},
+      {PairKey(nameKey, visitor.address), 5, 5000, 15LL * 60 * 1000, 24LL * 3600 * 1000},
+      {"login-from:" + visitor.address, 30, 5000, 15LL * 60 * 1000, 24LL * 3600 * 1000},
   };
   const qint64 now = Now();
   const Store::Wait wait = store.attempt(gates, now);
@@ -155,8 +155,8 @@ void Sessions::passwordRight(Store& store, const QString& nameKey, const Visitor
 
 QString Sessions::signupTry(Store& store, const Visitor& visitor) const {
   const qint64 now = Now();
-  const Store::Wait wait =
-      store.attempt({{"signup:" + visitor.address, 10, 10000, 10 * 60 * 1000, 3600 * 1000}}, now);
+  const Store::Wait wait = store.attempt(
+      {{"signup:" + visitor.address, 10, 10000, 10LL * 60 * 1000, 3600LL * 1000}}, now);
   if (!wait.until) return {};
   return QStringLiteral("Many accounts were made from your address. Try again in %1.")
       .arg(Later(wait.until, now));

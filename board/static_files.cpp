@@ -45,7 +45,8 @@ std::optional<Response> StaticFiles::get(const QByteArray& relative) const {
   if (!safe || !info.isFile() || !info.canonicalFilePath().startsWith(m_root + '/'))
     return std::nullopt;
   QFile file(info.canonicalFilePath());
-  if (!file.open(QIODevice::ReadOnly) || file.size() > 16 * 1024 * 1024) return std::nullopt;
+  if (!file.open(QIODevice::ReadOnly) || file.size() > qint64{16} * 1024 * 1024)
+    return std::nullopt;
   Response response;
   response.contentType = ContentType(info.fileName());
   response.body = file.readAll();
