@@ -346,6 +346,25 @@ describe('the bid board in a browser', { skip: !boardProgram && 'no quillmere-bo
       { input: `BEGIN;\n${rows.join('\n')}\nCOMMIT;\n` });
   }
 
+  test('a finished game sends its record, and its code posts as a verified bid', async () => {
+    await context.clearCookies();
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: new URL(base).origin });
+    // What the game does when its end screen comes up: the record goes to the board, no account.
+    const record = join(data, 'game.record');
+    const code = execFileSync(bidCodeProgram, ['--game', '1', record], { encoding: 'utf8' }).trim();
+    const sent = await fetch(base + 'records', {
+      method: 'POST', headers: { 'Content-Type': 'text/plain' }, body: readFileSync(record),
+    });
+    assert.equal(sent.status, 201);
+    const page = await open(base);
+    await signUp(page, 'Ana', 'a game played to the end');
+    await pasteAndPost(page, code);
+    assert.match(await notice(page), /^Your bid of -?\d+ stands/);
+    assert.match(await page.locator('tr.mine th').innerText(), /\(you\) verified$/);
+    await checkPage(page, 'the board with a verified bid');
+    await page.close();
+  });
+
   test('standings for everyone: shared places, pages, your place, search, a long name on a phone',
     async () => {
       seedBidders(230);
