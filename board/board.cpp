@@ -142,9 +142,10 @@ std::shared_ptr<const StandingsView> Board::standings(quint64 seen) {
   view->top = RenderRows(view->standings.top);
   view->closed = store().closedRounds();
   if (view->standings.seed) {
-    const QString board = m_options.publicUrl.isEmpty()
-                              ? QStringLiteral("http://") + m_options.listen
-                              : m_options.publicUrl;
+    const QString listening = m_options.listen.left(m_options.listen.lastIndexOf(':') + 1) +
+                              QString::number(m_port.load());
+    const QString board =
+        m_options.publicUrl.isEmpty() ? QStringLiteral("http://") + listening : m_options.publicUrl;
     view->playLink = QString::fromStdString(PlayLinkText(
         {board.toStdString(), std::to_string(view->standings.round), *view->standings.seed}));
   }

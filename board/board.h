@@ -36,6 +36,8 @@ class Board {
   ~Board();
 
   void handle(Request&& request, const Reply& reply);
+  // The port the board listens on, once it does (it may have been left to the system).
+  void setListeningPort(quint16 port) { m_port = port; }
   // Closes the open round when its closing time has come. Called every second on one thread.
   void tick();
   Response errorPage(int status, const QString& message);
@@ -82,6 +84,7 @@ class Board {
     quint64 writes = 0;
   } m_cache;
   std::atomic<quint64> m_writes{0};
+  std::atomic<quint16> m_port{0};
   std::unique_ptr<BidWriter> m_writer;
   std::atomic<int> m_signupsWaiting{0};
 };

@@ -289,6 +289,8 @@ int main(int argc, char** argv) {
         [&board](int status, const QString& m) { return board.errorPage(status, m); }, limits);
     if (!server.listen(host, port))
       return Fail("cannot listen on " + options.listen + ": " + server.errorString());
+    // A free port is known only now; the board's own links (a seeded round's) name it.
+    board.setListeningPort(server.serverPort());
     std::shared_ptr<const PortFile> written;
     if (!portFile.isEmpty()) {
       written = std::make_shared<PortFile>(portFile, server.serverPort());
