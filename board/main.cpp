@@ -278,7 +278,7 @@ int main(int argc, char** argv) {
     std::atomic<int> busy{0};
     std::atomic<qint64> lastDone{QDateTime::currentMSecsSinceEpoch()};
     HttpServer server(
-        [&](Request&& r, Reply reply) {
+        [&](Request&& r, const Reply& reply) {
           ++busy;
           board.handle(std::move(r), [&busy, &lastDone, reply](Response response) {
             reply(std::move(response));

@@ -571,7 +571,7 @@ std::optional<BidRecord> Store::bid(qint64 id) {
 ClosedRound Store::closeRound(qint64 now, const QString& nextRule,
                               std::optional<quint64> nextSeed) {
   Transaction transaction(*this);
-  const ClosedRound closed = close(openRound(true), now, nextRule, nextSeed);
+  ClosedRound closed = close(openRound(true), now, nextRule, nextSeed);
   transaction.commit();
   return closed;
 }

@@ -32,9 +32,7 @@ quillmere::SettingSources Sources(const QStringList& arguments) {
   return sources;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[]) {
+int Play(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("quillmere"));
   QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
@@ -88,4 +86,17 @@ int main(int argc, char* argv[]) {
 
   app.createSplash()->show();
   return QApplication::exec();
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Nothing in the game throws on purpose; should the library run out of memory, say so.
+  try {
+    return Play(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "quillmere: %s\n", e.what());
+  } catch (...) {
+    std::fputs("quillmere: an unexpected error\n", stderr);
+  }
+  return 1;
 }
