@@ -75,16 +75,10 @@ CarDealerScreen::CarDealerScreen(const Game& game, QWidget* parent)
   stockShelf(items, kRowRight);
 
   BuildControls(*this, "quillmere::DealerScreen", kControls);
-  m_lblNewPrice = FindControl<QLabel>(*this, "lblNewPrice");
   m_lblNewSeats = FindControl<QLabel>(*this, "lblNewSeats");
   m_lblNewTrunk = FindControl<QLabel>(*this, "lblNewTrunk");
-  m_lblOldPrice = FindControl<QLabel>(*this, "lblOldPrice");
   m_lblOldSeats = FindControl<QLabel>(*this, "lblOldSeats");
   m_lblOldTrunk = FindControl<QLabel>(*this, "lblOldTrunk");
-  m_lblCash = FindControl<QLabel>(*this, "lblCash");
-  m_btnBuy = FindControl<QPushButton>(*this, "btnBuy");
-  m_btnSell = FindControl<QPushButton>(*this, "btnSell");
-  m_btnClose = FindControl<QPushButton>(*this, "btnClose");
 
   connectButtons();
   refresh();
@@ -92,19 +86,11 @@ CarDealerScreen::CarDealerScreen(const Game& game, QWidget* parent)
 
 void CarDealerScreen::refresh() {
   const CarDealer& c = m_game.carDealer();
-  if (QAbstractButton* selected = m_selectors->button(c.selected())) {
-    const QSignalBlocker quiet(m_selectors);
-    selected->setChecked(true);
-  }
-  m_lblNewPrice->setText(QString::number(c.newPrice()));
+  showCommon(c);
   m_lblNewSeats->setText(QString::number(c.newSeats()));
   m_lblNewTrunk->setText(QString::number(c.newTrunk()));
-  m_lblOldPrice->setText(QString::number(c.oldPrice()));
   m_lblOldSeats->setText(QString::number(c.oldSeats()));
   m_lblOldTrunk->setText(QString::number(c.oldTrunk()));
-  m_lblCash->setText(QString::number(c.cash()));
-  m_btnBuy->setEnabled(c.buyEnabled());
-  m_btnSell->setEnabled(c.sellEnabled());
 }
 
 }  // namespace quillmere

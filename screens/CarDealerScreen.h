@@ -16,16 +16,10 @@ class CarDealerScreen : public DealerScreen {
   void refresh() override;
 
  private:
-  QLabel* m_lblNewPrice = nullptr;
   QLabel* m_lblNewSeats = nullptr;
   QLabel* m_lblNewTrunk = nullptr;
-  QLabel* m_lblOldPrice = nullptr;
   QLabel* m_lblOldSeats = nullptr;
   QLabel* m_lblOldTrunk = nullptr;
-  QLabel* m_lblCash = nullptr;
-  QPushButton* m_btnBuy = nullptr;
-  QPushButton* m_btnSell = nullptr;
-  QPushButton* m_btnClose = nullptr;
 };
 
 }  // namespace quillmere

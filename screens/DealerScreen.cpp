@@ -1,15 +1,18 @@
 // What the gun dealer's and the car dealer's screens share.
 #include "screens/DealerScreen.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
 
+#include "game/dealers.h"
 #include "screens/Pictures.h"
 #include "screens/ScreenKit.h"
 #include "screens/Translation.h"
@@ -51,9 +54,26 @@ void DealerScreen::selectorToggled(int kind, bool checked) {
 }
 
 void DealerScreen::connectButtons() {
-  SendOnClick(FindControl<QPushButton>(*this, "btnBuy"), this, BuyFromDealer{});
-  SendOnClick(FindControl<QPushButton>(*this, "btnSell"), this, SellToDealer{});
+  m_lblNewPrice = FindControl<QLabel>(*this, "lblNewPrice");
+  m_lblOldPrice = FindControl<QLabel>(*this, "lblOldPrice");
+  m_lblCash = FindControl<QLabel>(*this, "lblCash");
+  m_btnBuy = FindControl<QPushButton>(*this, "btnBuy");
+  m_btnSell = FindControl<QPushButton>(*this, "btnSell");
+  SendOnClick(m_btnBuy, this, BuyFromDealer{});
+  SendOnClick(m_btnSell, this, SellToDealer{});
   SendOnClick(FindControl<QPushButton>(*this, "btnClose"), this, LeaveDealer{});
+}
+
+void DealerScreen::showCommon(const Dealer& dealer) {
+  if (QAbstractButton* selected = m_selectors->button(dealer.selected())) {
+    const QSignalBlocker quiet(m_selectors);
+    selected->setChecked(true);
+  }
+  m_lblNewPrice->setText(QString::number(dealer.newPrice()));
+  m_lblOldPrice->setText(QString::number(dealer.oldPrice()));
+  m_lblCash->setText(QString::number(dealer.cash()));
+  m_btnBuy->setEnabled(dealer.buyEnabled());
+  m_btnSell->setEnabled(dealer.sellEnabled());
 }
 
 void DealerScreen::stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight) {

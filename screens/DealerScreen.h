@@ -12,9 +12,12 @@
 #include "screens/ControlTable.h"
 
 class QButtonGroup;
+class QLabel;
+class QPushButton;
 
 namespace quillmere {
 
+class Dealer;
 class Game;
 
 // One item on a dealer's shelf and the names its controls carry.
@@ -58,12 +61,20 @@ class DealerScreen : public QDialog {
 
   void showEvent(QShowEvent* event) override;
 
-  // Connects Buy, Sell and Leave, found by their names, to the actions they send.
+  // Finds what both dealers show (the prices, the cash, Buy and Sell) once the screen's table
+  // is built, and connects Buy, Sell and Leave to the actions they send.
   void connectButtons();
+  // Draws what both dealers show from the dealer's state.
+  void showCommon(const Dealer& dealer);
   void selectorToggled(int kind, bool checked);
 
   const Game& m_game;
   QButtonGroup* m_selectors;
+  QLabel* m_lblNewPrice = nullptr;
+  QLabel* m_lblOldPrice = nullptr;
+  QLabel* m_lblCash = nullptr;
+  QPushButton* m_btnBuy = nullptr;
+  QPushButton* m_btnSell = nullptr;
 };
 
 }  // namespace quillmere

@@ -75,14 +75,8 @@ GunDealerScreen::GunDealerScreen(const Game& game, QWidget* parent)
 
   BuildControls(*this, "quillmere::DealerScreen", kControls);
   BuildControls(*this, "quillmere::GunDealerScreen", kCashCaption);
-  m_lblNewPrice = FindControl<QLabel>(*this, "lblNewPrice");
   m_lblNewAccuracy = FindControl<QLabel>(*this, "lblNewAccuracy");
-  m_lblOldPrice = FindControl<QLabel>(*this, "lblOldPrice");
   m_lblOldAccuracy = FindControl<QLabel>(*this, "lblOldAccuracy");
-  m_lblCash = FindControl<QLabel>(*this, "lblCash");
-  m_btnBuy = FindControl<QPushButton>(*this, "btnBuy");
-  m_btnSell = FindControl<QPushButton>(*this, "btnSell");
-  m_btnClose = FindControl<QPushButton>(*this, "btnClose");
 
   connectButtons();
   refresh();
@@ -90,17 +84,9 @@ GunDealerScreen::GunDealerScreen(const Game& game, QWidget* parent)
 
 void GunDealerScreen::refresh() {
   const GunDealer& g = m_game.gunDealer();
-  if (QAbstractButton* selected = m_selectors->button(g.selected())) {
-    const QSignalBlocker quiet(m_selectors);
-    selected->setChecked(true);
-  }
-  m_lblNewPrice->setText(QString::number(g.newPrice()));
+  showCommon(g);
   m_lblNewAccuracy->setText(QString::fromStdString(g.newAccuracy()));
-  m_lblOldPrice->setText(QString::number(g.oldPrice()));
   m_lblOldAccuracy->setText(QString::fromStdString(g.oldAccuracy()));
-  m_lblCash->setText(QString::number(g.cash()));
-  m_btnBuy->setEnabled(g.buyEnabled());
-  m_btnSell->setEnabled(g.sellEnabled());
 }
 
 }  // namespace quillmere

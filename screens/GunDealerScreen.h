@@ -16,14 +16,8 @@ class GunDealerScreen : public DealerScreen {
   void refresh() override;
 
  private:
-  QLabel* m_lblNewPrice = nullptr;
   QLabel* m_lblNewAccuracy = nullptr;
-  QLabel* m_lblOldPrice = nullptr;
   QLabel* m_lblOldAccuracy = nullptr;
-  QLabel* m_lblCash = nullptr;
-  QPushButton* m_btnBuy = nullptr;
-  QPushButton* m_btnSell = nullptr;
-  QPushButton* m_btnClose = nullptr;
 };
 
 }  // namespace quillmere
