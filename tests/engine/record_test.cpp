@@ -2,6 +2,9 @@
 // the step that breaks, when it has been tampered with.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "game/game.h"
 #include "game/record.h"
 #include "random_player.h"
@@ -71,6 +74,23 @@ TEST(Record, TamperingIsRefusedAtItsStepOrChangesTheCode) {
   const auto replayed = ReplayText(RecordText(game.record));
   ASSERT_TRUE(std::holds_alternative<GameResult>(replayed));
   EXPECT_EQ(std::get<GameResult>(replayed).bidCode, game.result.bidCode);
+}
+
+// A game the real program played under Xvfb (the tutorial's game, driven with xdotool), its
+// record as the program wrote it and the end screen it showed.
+TEST(Record, TheProgramsOwnRecordPlaysToItsEndScreen) {
+  std::ifstream file(QUILLMERE_FIXTURES "/tutorial-game.record");
+  std::stringstream text;
+  text << file.rdbuf();
+  const auto read = ParseRecord(text.str());
+  ASSERT_TRUE(std::holds_alternative<Record>(read));
+  const auto replayed = Replay(std::get<Record>(read));
+  ASSERT_TRUE(std::holds_alternative<GameResult>(replayed));
+  EXPECT_EQ(std::get<GameResult>(replayed).score, "69907");
+  EXPECT_EQ(std::get<GameResult>(replayed).bidCode,
+            "6095828927180001047227602285247349020836376499801358596803903827108038991872036106"
+            "2298331955990690103102032342902672320880954329345397174939417107281999895277239771"
+            "475265979163623501986414031960961728963893770166804409309890");
 }
 
 TEST(Record, NamesTheStepThatBreaks) {
