@@ -22,6 +22,8 @@ class GameRecordFile {
   // played without a record).
   bool open(const QString& program);
   void append(const Step& step);
+  // The game is over: its record is complete, and nothing more is written to it.
+  void close() { m_file.close(); }
   QString path() const { return m_file.fileName(); }
 
  private:

@@ -80,7 +80,11 @@ int Play(int argc, char* argv[]) {
     if (std::holds_alternative<quillmere::StartGame>(action))
       record.open(QCoreApplication::applicationVersion());
     record.append({action, recording.take()});
-    if (app.game().front() == quillmere::Front::End) send(quillmere::GameRecordFile::Unsent());
+    // The record ends with the end screen; Retire after it is no step of the game.
+    if (app.game().front() == quillmere::Front::End) {
+      record.close();
+      send(quillmere::GameRecordFile::Unsent());
+    }
   };
   if (settings.sendRecords) send(quillmere::GameRecordFile::Unsent());
 
