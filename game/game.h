@@ -37,7 +37,6 @@ class Game : public GameContext {
   // The two kinds of street-event roll: after a trip to Tijuana, and after any other.
   enum class EventKind { Misc, Tj };
   struct Outcome;
-  friend struct Rules;  // the action table
 
   // One rule per action.
   Task<> newGame();
