@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "game/money.h"
+#include "game/percent.h"
 
 namespace quillmere {
 
@@ -45,49 +46,20 @@ constexpr std::array<std::string_view, 33> kNames = {"StartGame",
                                                      "Quit"};
 static_assert(kNames.size() == std::variant_size_v<Action>);
 
-// A typed text: a quote, then the text with what is not plain printable ASCII as %XX.
+// A typed text: a quote, then the text with what is not plain printable ASCII (and "%" and
+// "@") as %XX.
 std::string Quoted(const std::string& text) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out = "'";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte > 0x20 && byte < 0x7F && c != '%' && c != '@') {
-      out += c;
-    } else {
-      out += '%';
-      out += kHex[byte >> 4];
-      out += kHex[byte & 15];
-    }
-  }
-  return out;
+  return "'" + PercentEncoded(text, [](unsigned char byte) {
+           return byte > 0x20 && byte < 0x7F && byte != '%' && byte != '@';
+         });
 }
 
+// Each text has one way to be written, so a record has one text: what does not read back to
+// the same line is no text.
 std::optional<std::string> Unquoted(std::string_view arg) {
   if (arg.empty() || arg.front() != '\'') return std::nullopt;
-  const auto hex = [](char c) -> int {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-  };
-  std::string text;
-  for (std::size_t i = 1; i < arg.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(arg[i]);
-    if (arg[i] == '%') {
-      if (i + 2 >= arg.size()) return std::nullopt;
-      const int high = hex(arg[i + 1]);
-      const int low = hex(arg[i + 2]);
-      if (high < 0 || low < 0) return std::nullopt;
-      const auto decoded = static_cast<unsigned char>(high * 16 + low);
-      // Each byte has one way to be written, so a record has one text.
-      if (decoded > 0x20 && decoded < 0x7F && decoded != '%' && decoded != '@') return std::nullopt;
-      text += static_cast<char>(decoded);
-      i += 2;
-    } else if (byte > 0x20 && byte < 0x7F && arg[i] != '@') {
-      text += arg[i];
-    } else {
-      return std::nullopt;
-    }
-  }
+  std::optional<std::string> text = PercentDecoded(arg.substr(1));
+  if (!text || Quoted(*text) != arg) return std::nullopt;
   return text;
 }
 

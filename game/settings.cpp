@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "game/percent.h"
+
 namespace quillmere {
 
 namespace {
@@ -14,44 +16,6 @@ std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
     s.remove_suffix(1);
   return s;
-}
-
-std::optional<std::string> PercentDecoded(std::string_view s) {
-  const auto hex = [](char c) -> int {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-  };
-  std::string out;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] != '%') {
-      out += s[i];
-      continue;
-    }
-    if (i + 2 >= s.size() || hex(s[i + 1]) < 0 || hex(s[i + 2]) < 0) return std::nullopt;
-    out += static_cast<char>(hex(s[i + 1]) * 16 + hex(s[i + 2]));
-    i += 2;
-  }
-  return out;
-}
-
-std::string PercentEncoded(std::string_view s) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (const char c : s) {
-    const auto byte = static_cast<unsigned char>(c);
-    const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-                       (byte >= '0' && byte <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
-    if (plain) {
-      out += c;
-    } else {
-      out += '%';
-      out += kHex[byte >> 4];
-      out += kHex[byte & 15];
-    }
-  }
-  return out;
 }
 
 bool IsRoundId(std::string_view id) {
@@ -109,8 +73,8 @@ std::optional<PlayLink> ParsePlayLink(std::string_view link) {
 }
 
 std::string PlayLinkText(const PlayLink& link) {
-  return std::string(kPlayPrefix) + "board=" + PercentEncoded(link.board) + "&round=" + link.round +
-         "&seed=" + std::to_string(link.seed);
+  return std::string(kPlayPrefix) + "board=" + PercentEncoded(link.board, IsUnreserved) +
+         "&round=" + link.round + "&seed=" + std::to_string(link.seed);
 }
 
 std::optional<std::string> WebsiteAddress(std::string_view text) {

@@ -1,6 +1,8 @@
 // Addresses of the game's website.
 #include "game/web.h"
 
+#include "game/percent.h"
+
 namespace quillmere {
 
 namespace {
@@ -8,22 +10,7 @@ namespace {
 // A local path as the path of a file:// address: every byte but the unreserved ones and
 // the slashes is percent-encoded, so a folder with spaces or accents still opens.
 std::string FileUrlPath(std::string_view path) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string url;
-  for (const char c : path) {
-    const auto byte = static_cast<unsigned char>(c);
-    const bool plain = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
-                       (byte >= '0' && byte <= '9') || c == '-' || c == '.' || c == '_' ||
-                       c == '~' || c == '/';
-    if (plain) {
-      url += c;
-    } else {
-      url += '%';
-      url += kHex[byte >> 4];
-      url += kHex[byte & 15];
-    }
-  }
-  return url;
+  return PercentEncoded(path, [](unsigned char byte) { return IsUnreserved(byte) || byte == '/'; });
 }
 
 }  // namespace
