@@ -13,18 +13,18 @@ constexpr Money kHospitalFee = 3000;
 }  // namespace
 
 Task<> Game::payTonyAll() {
-  if (!m_state.tonyButtonsEnabled) co_return;
+  if (!m_view.canPayTony) co_return;
   // Cash below zero pays nothing: it must never turn into more debt.
   if (m_state.cash <= 0) {
     co_await Tell(
         QUILLMERE_TEXT("Message", "Do I look like an ATM machine to you? Bring me CASH!"));
     co_return;
   }
-  PayTony(m_state, std::clamp<Money>(m_state.debt, 0, m_state.cash));
+  PayTony(*this, std::clamp<Money>(m_state.debt, 0, m_state.cash));
 }
 
 Task<> Game::payTonySome() {
-  if (!m_state.tonyButtonsEnabled) co_return;
+  if (!m_view.canPayTony) co_return;
   WithdrawAll(m_state);
   m_loan.open(m_state.cash, std::min(m_state.debt, m_state.cash));
   m_front = Front::Loan;

@@ -46,39 +46,39 @@ constexpr std::array<GoodInfo, kGoodCount> kGoods{{
 }};
 
 constexpr std::array<PlaceInfo, kPlaceCount> kPlaces{{
-    {QUILLMERE_TEXT("Places", "Downtown"), "btnDowntown", true, 1},
-    {QUILLMERE_TEXT("Places", "Hollywood"), "btnHollywood", true, 1},
-    {QUILLMERE_TEXT("Places", "Pasadena"), "btnPasadena", true, 1},
-    {QUILLMERE_TEXT("Places", "Beverly Hills"), "btnBeverlyHills", true, 1},
-    {QUILLMERE_TEXT("Places", "South Central"), "btnSouthCentral", true, 1},
-    {QUILLMERE_TEXT("Places", "San Diego"), "btnSanDiego", false, 1},
-    {QUILLMERE_TEXT("Places", "Las Vegas"), "btnLasVegas", false, 2},
-    {QUILLMERE_TEXT("Places", "Tijuana"), "btnTijuana", false, 3},
+    {QUILLMERE_TEXT("Places", "Downtown"), true, 1},
+    {QUILLMERE_TEXT("Places", "Hollywood"), true, 1},
+    {QUILLMERE_TEXT("Places", "Pasadena"), true, 1},
+    {QUILLMERE_TEXT("Places", "Beverly Hills"), true, 1},
+    {QUILLMERE_TEXT("Places", "South Central"), true, 1},
+    {QUILLMERE_TEXT("Places", "San Diego"), false, 1},
+    {QUILLMERE_TEXT("Places", "Las Vegas"), false, 2},
+    {QUILLMERE_TEXT("Places", "Tijuana"), false, 3},
 }};
 
 constexpr std::array<GunInfo, kGunCount> kGuns{{
-    {QUILLMERE_TEXT("Guns", "Paintball Gun"), "chkPaintball", "paintball.png", 1000, "1/10", 800},
-    {QUILLMERE_TEXT("Guns", "Small Pistol"), "chkSmallP", "smallpistol.png", 2000, "2/10", 1700},
-    {QUILLMERE_TEXT("Guns", "Pistol"), "chkPistol", "pistol.png", 3500, "3/10", 3000},
-    {QUILLMERE_TEXT("Guns", "Revolver"), "chkRevolver", "revolver.png", 4900, "4/10", 3500},
-    {QUILLMERE_TEXT("Guns", "Rifle"), "chkRifle", "rifle.png", 10000, "5/10", 9050},
-    {QUILLMERE_TEXT("Guns", "Shotgun"), "chkShotgun", "shotgun.png", 15000, "6/10", 13000},
-    {QUILLMERE_TEXT("Guns", "Big Shotgun"), "chkBigShot", "bigshotgun.png", 18000, "7/10", 16500},
-    {QUILLMERE_TEXT("Guns", "Machinegun"), "chkMachinegun", "machinegun.png", 64000, "8/10", 60000},
-    {QUILLMERE_TEXT("Guns", "Assault Rifle"), "chkAssault", "assault.png", 99000, "9/10", 86000},
+    {QUILLMERE_TEXT("Guns", "Paintball Gun"), "paintball.png", 1000, "1/10", 800},
+    {QUILLMERE_TEXT("Guns", "Small Pistol"), "smallpistol.png", 2000, "2/10", 1700},
+    {QUILLMERE_TEXT("Guns", "Pistol"), "pistol.png", 3500, "3/10", 3000},
+    {QUILLMERE_TEXT("Guns", "Revolver"), "revolver.png", 4900, "4/10", 3500},
+    {QUILLMERE_TEXT("Guns", "Rifle"), "rifle.png", 10000, "5/10", 9050},
+    {QUILLMERE_TEXT("Guns", "Shotgun"), "shotgun.png", 15000, "6/10", 13000},
+    {QUILLMERE_TEXT("Guns", "Big Shotgun"), "bigshotgun.png", 18000, "7/10", 16500},
+    {QUILLMERE_TEXT("Guns", "Machinegun"), "machinegun.png", 64000, "8/10", 60000},
+    {QUILLMERE_TEXT("Guns", "Assault Rifle"), "assault.png", 99000, "9/10", 86000},
 }};
 
 constexpr std::array<CarInfo, kCarCount> kCars{{
-    {QUILLMERE_TEXT("Cars", "Honda Civic"), "chkCivic", "civic.png", 13500, 4, 80},
-    {QUILLMERE_TEXT("Cars", "Ford Mustang"), "chkMustang", "mustang.png", 21015, 3, 200},
-    {QUILLMERE_TEXT("Cars", "Chevy Corvette"), "chkCorvette", "corvette.png", 39130, 1, 220},
-    {QUILLMERE_TEXT("Cars", "Lincoln Navigator"), "chkNavigator", "navigator.png", 46210, 6, 320},
-    {QUILLMERE_TEXT("Cars", "AMG Hummer"), "chkHummer", "hummer.png", 85624, 7, 400},
-    {QUILLMERE_TEXT("Cars", "Lincoln Towncar"), "chkTowncar", "towncar.png", 40610, 5, 250},
-    {QUILLMERE_TEXT("Cars", "Porsche Boxter"), "chkBoxter", "boxter.png", 44881, 1, 300},
-    {QUILLMERE_TEXT("Cars", "McLaren F1"), "chkMclaren", "mclaren.png", 1000000, 2, 800},
-    {QUILLMERE_TEXT("Cars", "Chevy Astro"), "chkAstro", "astro.png", 18720, 1, 120},
-    {QUILLMERE_TEXT("Cars", "Ford F150"), "chkF150", "f150.png", 19465, 2, 150},
+    {QUILLMERE_TEXT("Cars", "Honda Civic"), "civic.png", 13500, 4, 80},
+    {QUILLMERE_TEXT("Cars", "Ford Mustang"), "mustang.png", 21015, 3, 200},
+    {QUILLMERE_TEXT("Cars", "Chevy Corvette"), "corvette.png", 39130, 1, 220},
+    {QUILLMERE_TEXT("Cars", "Lincoln Navigator"), "navigator.png", 46210, 6, 320},
+    {QUILLMERE_TEXT("Cars", "AMG Hummer"), "hummer.png", 85624, 7, 400},
+    {QUILLMERE_TEXT("Cars", "Lincoln Towncar"), "towncar.png", 40610, 5, 250},
+    {QUILLMERE_TEXT("Cars", "Porsche Boxter"), "boxter.png", 44881, 1, 300},
+    {QUILLMERE_TEXT("Cars", "McLaren F1"), "mclaren.png", 1000000, 2, 800},
+    {QUILLMERE_TEXT("Cars", "Chevy Astro"), "astro.png", 18720, 1, 120},
+    {QUILLMERE_TEXT("Cars", "Ford F150"), "f150.png", 19465, 2, 150},
 }};
 
 }  // namespace

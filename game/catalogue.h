@@ -50,8 +50,7 @@ enum class Place : int {
 inline constexpr int kPlaceCount = 8;
 
 struct PlaceInfo {
-  std::string_view name;    // the travel button's caption
-  std::string_view button;  // the travel button's object name
+  std::string_view name;
   bool needsCar;
   int periods;  // how many periods of the day the trip takes
 };
@@ -60,7 +59,6 @@ const PlaceInfo& PlaceAt(Place place);
 // Guns: gunKind 1..9 is the index + 1 and also the gun's strength in a fight.
 struct GunInfo {
   std::string_view name;
-  std::string_view selector;  // the dealer's option button
   std::string_view picture;
   Money price;
   std::string_view accuracy;
@@ -72,7 +70,6 @@ const GunInfo& GunOfKind(int gunKind);  // 1..9
 // Cars: carKind 1..10 is the index + 1.
 struct CarInfo {
   std::string_view name;
-  std::string_view selector;
   std::string_view picture;
   Money price;
   int seats;

@@ -1,7 +1,7 @@
 // What the game's reused dialogs (the pursuit, the dealers, the loan dialog) may reach of the
-// game: its state, its random generator, the screen in front, the message box it waits on,
-// and the end of the game. Game is one; each dialog holds only this, so no dialog depends on
-// Game.
+// game: its state and what the main screen shows, its random generator, the screen in front, the
+// message box it waits on, and the end of the game. Game is one; each dialog holds only this, so no
+// dialog depends on Game.
 #pragma once
 
 #include <coroutine>
@@ -11,6 +11,7 @@
 #include "game/question.h"
 #include "game/random.h"
 #include "game/state.h"
+#include "game/view.h"
 
 namespace quillmere {
 
@@ -22,6 +23,8 @@ class GameContext {
 
   GameState& state() { return m_state; }
   const GameState& state() const { return m_state; }
+  MainView& view() { return m_view; }
+  const MainView& view() const { return m_view; }
   Random& random() { return m_random; }
 
   Front front() const { return m_front; }
@@ -72,6 +75,7 @@ class GameContext {
   }
 
   GameState m_state;
+  MainView m_view;
   Random m_random;
   Front m_front = Front::Start;
   bool m_finished = false;

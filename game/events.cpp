@@ -53,7 +53,7 @@ Task<> Game::streetevents(EventKind kind) {
   };
   m_random.ReseedFromClock();
   const std::uint32_t r = m_random.RandomBelow(45);
-  m_state.statusText.clear();
+  m_view.statusText.clear();
   if (kind == EventKind::Misc) {
     // Coming back from Tijuana, the border is the only thing that can happen.
     if (m_state.wasInTijuana) {
@@ -63,8 +63,8 @@ Task<> Game::streetevents(EventKind kind) {
     for (const Outcome& outcome : kOutcomes) {
       if (r > outcome.last) continue;
       if (outcome.news) {
-        ApplyPriceOverride(m_state, m_random, outcome.news->price);
-        m_state.statusText = outcome.news->text;
+        ApplyPriceOverride(m_state, m_view, m_random, outcome.news->price);
+        m_view.statusText = outcome.news->text;
       }
       if (outcome.encounter) co_await (this->*outcome.encounter)();
       co_return;
@@ -112,7 +112,7 @@ Task<> Game::copchase() {
 
 Task<> Game::ladies() {
   if (m_state.seatsFree < 2) {
-    m_state.statusText = QUILLMERE_TEXT("Status", "You need more seats man!");
+    m_view.statusText = QUILLMERE_TEXT("Status", "You need more seats man!");
     co_return;
   }
   const int row = freeLotRow();

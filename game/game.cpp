@@ -83,19 +83,19 @@ void Game::Act(const Action& action) {
                                  [this](const PickGood& a) { return pickGood(a.row); },
                                  [this](const PickLot& a) { return pickLot(a.row); },
                                  [this](const SetBuyAmount& a) {
-                                   m_state.buyText = a.text;
+                                   m_view.buyText = a.text;
                                    return Task<>();
                                  },
                                  [this](const StepBuyAmount& a) {
-                                   m_state.buyText = StepAmount(m_state.buyText, a.delta);
+                                   m_view.buyText = StepAmount(m_view.buyText, a.delta);
                                    return Task<>();
                                  },
                                  [this](const SetSellAmount& a) {
-                                   m_state.sellText = a.text;
+                                   m_view.sellText = a.text;
                                    return Task<>();
                                  },
                                  [this](const StepSellAmount& a) {
-                                   m_state.sellText = StepAmount(m_state.sellText, a.delta);
+                                   m_view.sellText = StepAmount(m_view.sellText, a.delta);
                                    return Task<>();
                                  },
                                  [this](const Buy&) { return buy(); },
@@ -215,7 +215,7 @@ int Game::freeLotRow() {
   for (std::size_t i = 0; i < lots.size(); ++i)
     if (lots[i].empty()) return static_cast<int>(i);
   lots.push_back(Lot{});
-  m_state.possessionHeaderFixed = true;
+  m_view.possessionHeaderFixed = true;
   return static_cast<int>(lots.size() - 1);
 }
 

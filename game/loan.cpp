@@ -8,12 +8,13 @@
 
 namespace quillmere {
 
-void PayTony(GameState& s, Money amount) {
+void PayTony(GameContext& game, Money amount) {
+  GameState& s = game.state();
   s.cash = SubMoney(s.cash, amount);
   s.debt = SubMoney(s.debt, amount);
   // Tony's buttons stay off for the rest of the game once a payment through them clears the
   // debt.
-  if (s.debt == 0) s.tonyButtonsEnabled = false;
+  if (s.debt == 0) game.view().canPayTony = false;
 }
 
 void LoanDialog::open(Money max, Money preset) {
@@ -48,7 +49,7 @@ Task<bool> LoanDialog::Confirm() {
         "Message", "Why in the world would you want to pay Tony more than you owe him?!"));
     co_return false;
   }
-  PayTony(s, *amount);
+  PayTony(m_game, *amount);
   co_return true;
 }
 

@@ -9,10 +9,9 @@
 namespace quillmere {
 
 class GameContext;  // game/context.h
-struct GameState;
 
-// Pays Tony an amount from the cash.
-void PayTony(GameState& s, Money amount);
+// Pays Tony an amount from the cash; once the debt is cleared Tony can no longer be paid.
+void PayTony(GameContext& game, Money amount);
 
 class LoanDialog {
  public:

@@ -38,7 +38,7 @@ constexpr std::array<PriceRule, kGoodCount> kPriceRules{{
 
 void Game::startgame() {
   m_state.possession.clear();
-  m_state.possessionHeaderFixed = false;
+  m_view.possessionHeaderFixed = false;
   m_state.cash = kStartingCash;
   m_state.bank = 0;
   m_state.debt = kStartingDebt;
@@ -56,15 +56,15 @@ void Game::randomdrugs() {
     row.price = row.offered ? rule.base + Money(m_random.RandomBelow(rule.spread)) : 0;
   }
   // The new market starts with Acid selected; the buy box keeps what it held.
-  m_state.infoGood = Acid;
-  m_state.infoPrice = m_state.market[Acid].price;
-  m_state.infoDescribed = true;
+  m_view.infoGood = Acid;
+  m_view.infoPrice = m_state.market[Acid].price;
+  m_view.infoDescribed = true;
 }
 
 void Game::getinfo(int good, Money price) {
-  m_state.infoGood = good;
-  m_state.infoPrice = price;
-  m_state.infoDescribed = true;
+  m_view.infoGood = good;
+  m_view.infoPrice = price;
+  m_view.infoDescribed = true;
   const std::int32_t space = FreeSpaceFor(m_state, good);
   // At a price of 0 the cash sets no limit, only the space does.
   Money proposal = space;
@@ -72,7 +72,7 @@ void Game::getinfo(int good, Money price) {
     const double most = std::trunc(double(m_state.cash) / double(price));
     proposal = Saturate(std::int64_t(most));
   }
-  m_state.buyText = ToText(std::min(proposal, space));
+  m_view.buyText = ToText(std::min(proposal, space));
 }
 
 }  // namespace quillmere

@@ -5,6 +5,7 @@
 
 #include "game/random.h"
 #include "game/state.h"
+#include "game/view.h"
 
 namespace quillmere {
 
@@ -18,11 +19,12 @@ struct PriceOverride {
 };
 
 // Offers the good at a freshly drawn price, whether or not the day's market had it.
-inline void ApplyPriceOverride(GameState& state, Random& random, const PriceOverride& rule) {
+inline void ApplyPriceOverride(GameState& state, MainView& view, Random& random,
+                               const PriceOverride& rule) {
   MarketRow& row = state.market[static_cast<std::size_t>(rule.good)];
   row.offered = true;
   row.price = rule.base + static_cast<Money>(random.RandomBelow(rule.range));
-  if (rule.alsoInfoPanel) state.infoPrice = row.price;
+  if (rule.alsoInfoPanel) view.infoPrice = row.price;
 }
 
 }  // namespace quillmere

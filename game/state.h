@@ -1,5 +1,5 @@
-// The whole state of one game: what the main screen shows, plus the few flags it does not.
-// The engine owns it; the screens draw it and never change it themselves.
+// The state of one game: the money, the calendar, the car and the gun, health, the day's market
+// and the goods held. The engine owns it; the screens draw it and never change it themselves.
 #pragma once
 
 #include <array>
@@ -41,14 +41,6 @@ struct Lot {
   bool operator==(const Lot&) const = default;
 };
 
-// The lot picked for selling, as it was when the player clicked it.
-struct SellSelection {
-  int good = -1;
-  Money price = 0;
-  std::int32_t count = 0;
-  int row = 0;  // index into GameState::possession
-};
-
 enum class Pursuer { None = 0, Cops = 1, Tony = 2, BorderPatrol = 3 };
 
 struct GameState {
@@ -80,25 +72,9 @@ struct GameState {
   // Today's market in catalogue order (grid rows 1..13) and the possession list (rows 1..).
   std::array<MarketRow, kGoodCount> market{};
   std::vector<Lot> possession;
-  // The possession grid's header becomes a fixed row with the first lot placed.
-  bool possessionHeaderFixed = false;
 
-  // The info panel: the good that Buy acts on and its price.
-  int infoGood = Acid;
-  Money infoPrice = 2500;
-  bool infoDescribed = false;  // false until the first market: "Acid description."
-
-  // The trade boxes keep whatever the player typed; the sell box and Sell are enabled together.
-  std::string buyText = "0";
-  std::string sellText = "0";
-  bool sellEnabled = false;
-  std::optional<SellSelection> sellSelection;
-
-  // The place the player is at (its travel button is disabled); none at the start.
+  // The place the player is at (no trip goes there); none at the start.
   std::optional<Place> currentPlace;
-
-  bool tonyButtonsEnabled = true;
-  std::string statusText;
 
   Pursuer pursuerKind = Pursuer::None;
   bool wasInTijuana = false;

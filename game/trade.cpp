@@ -16,9 +16,9 @@ Task<> Game::pickGood(int row) {
 }
 
 Task<> Game::buy() {
-  const int good = m_state.infoGood;
-  const Money price = m_state.infoPrice;
-  const std::int32_t amount = ReadAmount(m_state.buyText);
+  const int good = m_view.infoGood;
+  const Money price = m_view.infoPrice;
+  const std::int32_t amount = ReadAmount(m_view.buyText);
   const bool inSeats = GoodAt(good).inSeats;
   std::int32_t& space = FreeSpaceFor(m_state, good);
 
@@ -44,26 +44,26 @@ Task<> Game::buy() {
   space -= amount;
   // The info panel already shows this good: getinfo only renews the proposal.
   getinfo(good, price);
-  if (m_state.possession.size() != rowsBefore) m_state.sellText = ToText(0);
+  if (m_state.possession.size() != rowsBefore) m_view.sellText = ToText(0);
 }
 
 Task<> Game::pickLot(int row) {
   if (row < 1 || std::size_t(row) > m_state.possession.size()) co_return;
   const Lot& lot = m_state.possession[std::size_t(row - 1)];
   if (lot.empty()) co_return;
-  m_state.sellSelection = SellSelection{lot.good, lot.price, lot.count, row - 1};
-  m_state.sellText = ToText(lot.count);
-  m_state.sellEnabled = true;
+  m_view.sellSelection = SellSelection{lot.good, lot.price, lot.count, row - 1};
+  m_view.sellText = ToText(lot.count);
+  m_view.sellEnabled = true;
 }
 
 Task<> Game::sell() {
-  if (!m_state.sellEnabled || !m_state.sellSelection) co_return;
-  const SellSelection picked = *m_state.sellSelection;
+  if (!m_view.sellEnabled || !m_view.sellSelection) co_return;
+  const SellSelection picked = *m_view.sellSelection;
   const MarketRow& offer = m_state.market[static_cast<std::size_t>(picked.good)];
   if (offer.offered) {
-    const std::optional<std::int32_t> amount = ParseInt32(m_state.sellText);
+    const std::optional<std::int32_t> amount = ParseInt32(m_view.sellText);
     if (!amount) {
-      co_await ConversionError(m_state.sellText);
+      co_await ConversionError(m_view.sellText);
       co_return;
     }
     // An encounter may have taken goods since the click: the lot as it is now bounds
@@ -86,13 +86,13 @@ Task<> Game::sell() {
         m_state.cash = AddMoney(m_state.cash, MulMoney(offer.price, sold));
         std::int32_t& space = FreeSpaceFor(m_state, picked.good);
         space = AddMoney(space, sold);
-        m_state.sellText = ToText(lot->count);
+        m_view.sellText = ToText(lot->count);
         lot->count -= sold;
         if (lot->count == 0) *lot = Lot{};
       }
     }
   }
-  m_state.sellEnabled = false;
+  m_view.sellEnabled = false;
 }
 
 }  // namespace quillmere

@@ -54,7 +54,7 @@ Task<> Game::travel(Place place) {
 
   const std::span<const PriceOverride> own = OwnPrices(place);
   if (!own.empty()) m_random.ReseedFromClock();
-  for (const PriceOverride& rule : own) ApplyPriceOverride(m_state, m_random, rule);
+  for (const PriceOverride& rule : own) ApplyPriceOverride(m_state, m_view, m_random, rule);
 
   co_await streetevents(place == Place::Tijuana ? EventKind::Tj : EventKind::Misc);
   // Close Game in a pursuit ends the program there and then.

@@ -14,16 +14,13 @@ namespace quillmere {
 
 namespace {
 
-// The shelf: which row each car stands in, and its picture control.
-struct CarPlace {
-  int carKind;
-  int row;
-  const char* picture;
-};
-constexpr CarPlace kShelf[] = {
-    {1, 0, "imgCivic"},     {2, 0, "imgMustang"}, {3, 0, "imgCorvette"}, {6, 1, "imgTowncar"},
-    {7, 1, "imgBoxter"},    {8, 1, "imgMcLaren"}, {9, 2, "imgAstro"},    {10, 2, "imgF150"},
-    {4, 2, "imgNavigator"}, {5, 2, "imgHummer"},
+// The shelf: which row each car stands in, and its controls.
+constexpr ShelfItem kShelf[] = {
+    {1, 0, "chkCivic", "imgCivic"},         {2, 0, "chkMustang", "imgMustang"},
+    {3, 0, "chkCorvette", "imgCorvette"},   {6, 1, "chkTowncar", "imgTowncar"},
+    {7, 1, "chkBoxter", "imgBoxter"},       {8, 1, "chkMclaren", "imgMcLaren"},
+    {9, 2, "chkAstro", "imgAstro"},         {10, 2, "chkF150", "imgF150"},
+    {4, 2, "chkNavigator", "imgNavigator"}, {5, 2, "chkHummer", "imgHummer"},
 };
 // The first two rows leave the right-hand side to the Specs groups, the last to the cash and Leave.
 constexpr int kRowRight[] = {324, 324, 433};
@@ -66,13 +63,13 @@ constexpr Control kControls[] = {
 
 CarDealerScreen::CarDealerScreen(const Game& game, QWidget* parent)
     : DealerScreen(game, tr("Car Dealer"), QSize(546, 192), parent) {
-  std::vector<ShelfItem> items;
-  for (const CarPlace& place : kShelf) {
-    const CarInfo& car = CarOfKind(place.carKind);
-    items.push_back(
-        {place.carKind, place.row, "Cars", car.name, car.selector, car.picture, place.picture});
-  }
-  stockShelf(items, kRowRight);
+  stockShelf(
+      kShelf, "Cars",
+      [](int kind) {
+        const CarInfo& car = CarOfKind(kind);
+        return ShelfLook{car.name, car.picture};
+      },
+      kRowRight);
 
   BuildControls(*this, "quillmere::DealerScreen", kControls);
   m_lblNewSeats = FindControl<QLabel>(*this, "lblNewSeats");

@@ -76,7 +76,8 @@ void DealerScreen::showCommon(const Dealer& dealer) {
   m_btnSell->setEnabled(dealer.sellEnabled());
 }
 
-void DealerScreen::stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight) {
+void DealerScreen::stockShelf(std::span<const ShelfItem> items, const char* context,
+                              ShelfLook (*look)(int kind), std::span<const int> rowRight) {
   const int rows = static_cast<int>(rowRight.size());
   const int selectorHeight = QRadioButton(QStringLiteral("X")).sizeHint().height();
   const int rowHeight = kPicture.height() + kSelectorGap + selectorHeight;
@@ -88,8 +89,8 @@ void DealerScreen::stockShelf(const std::vector<ShelfItem>& items, std::span<con
     int used = 0;
     for (const ShelfItem& item : items) {
       if (item.row != row) continue;
-      auto* selector = new QRadioButton(Translated(item.context, item.name), this);
-      selector->setObjectName(Text(item.selector));
+      auto* selector = new QRadioButton(Translated(context, look(item.kind).name), this);
+      selector->setObjectName(QString::fromUtf8(item.selector));
       m_selectors->addButton(selector, item.kind);
       selectors.push_back(selector);
       rowItems.push_back(&item);
@@ -106,11 +107,11 @@ void DealerScreen::stockShelf(const std::vector<ShelfItem>& items, std::span<con
       const int cell = std::max(kPicture.width(), selectorWidth);
 
       auto* picture = new QLabel(this);
-      picture->setObjectName(Text(item.picture));
+      picture->setObjectName(QString::fromUtf8(item.picture));
       picture->setAccessibleName(selector->text());
       picture->setAlignment(Qt::AlignCenter);
       // A picture that is not drawn yet leaves an empty space of the same size.
-      picture->setPixmap(Picture(item.file));
+      picture->setPixmap(Picture(look(item.kind).file));
       picture->setGeometry(left + (cell - kPicture.width()) / 2, top, kPicture.width(),
                            kPicture.height());
       selector->setGeometry(left + (cell - selectorWidth) / 2,

@@ -20,15 +20,19 @@ namespace quillmere {
 class Dealer;
 class Game;
 
-// One item on a dealer's shelf and the names its controls carry.
+// One item on a dealer's shelf: the row it stands in and the names its controls carry.
 struct ShelfItem {
   int kind;  // gunKind or carKind: also the option button's id in the group
   int row;
-  const char* context;        // the name's translation context: "Guns" or "Cars"
-  std::string_view name;      // the option button's caption and the picture's accessible name
-  std::string_view selector;  // the option button's object name
-  std::string_view file;      // the picture under :/pictures/
-  std::string_view picture;   // the picture control's object name
+  const char* selector;  // the option button's object name
+  const char* picture;   // the picture control's object name
+};
+
+// What the catalogue says of an item on the shelf: its name, the option button's caption and
+// the picture's accessible name, and its picture under :/pictures/.
+struct ShelfLook {
+  std::string_view name;
+  std::string_view file;
 };
 
 // The flags of a line of a Specs group in a dealer's table: its caption, and the value beside it,
@@ -57,7 +61,8 @@ class DealerScreen : public QDialog {
   // Lays the rows out from the top, each across [0, rowRight[row]): an item takes the width
   // of its picture or of its option button, whichever is wider, and the room left over is
   // shared out evenly before, between and after the items.
-  void stockShelf(const std::vector<ShelfItem>& items, std::span<const int> rowRight);
+  void stockShelf(std::span<const ShelfItem> items, const char* context,
+                  ShelfLook (*look)(int kind), std::span<const int> rowRight);
 
   void showEvent(QShowEvent* event) override;
 

@@ -14,16 +14,13 @@ namespace quillmere {
 
 namespace {
 
-// The shelf: which row each gun stands in, and its picture control.
-struct GunPlace {
-  int gunKind;
-  int row;
-  const char* picture;
-};
-constexpr GunPlace kShelf[] = {
-    {1, 0, "imgPaintball"}, {2, 0, "imgSmallP"},     {3, 1, "imgPistol"},
-    {4, 1, "imgRevolver"},  {5, 2, "imgRifle"},      {6, 2, "imgShotgun"},
-    {7, 2, "imgBigShot"},   {8, 2, "imgMachinegun"}, {9, 2, "imgAssault"},
+// The shelf: which row each gun stands in, and its controls.
+constexpr ShelfItem kShelf[] = {
+    {1, 0, "chkPaintball", "imgPaintball"}, {2, 0, "chkSmallP", "imgSmallP"},
+    {3, 1, "chkPistol", "imgPistol"},       {4, 1, "chkRevolver", "imgRevolver"},
+    {5, 2, "chkRifle", "imgRifle"},         {6, 2, "chkShotgun", "imgShotgun"},
+    {7, 2, "chkBigShot", "imgBigShot"},     {8, 2, "chkMachinegun", "imgMachinegun"},
+    {9, 2, "chkAssault", "imgAssault"},
 };
 // The first two rows leave the right-hand side to the Specs groups; the last spans the screen.
 constexpr int kRowRight[] = {190, 190, 409};
@@ -65,13 +62,13 @@ constexpr Control kCashCaption[] = {
 
 GunDealerScreen::GunDealerScreen(const Game& game, QWidget* parent)
     : DealerScreen(game, tr("Gun Dealer"), QSize(409, 197), parent) {
-  std::vector<ShelfItem> items;
-  for (const GunPlace& place : kShelf) {
-    const GunInfo& gun = GunOfKind(place.gunKind);
-    items.push_back(
-        {place.gunKind, place.row, "Guns", gun.name, gun.selector, gun.picture, place.picture});
-  }
-  stockShelf(items, kRowRight);
+  stockShelf(
+      kShelf, "Guns",
+      [](int kind) {
+        const GunInfo& gun = GunOfKind(kind);
+        return ShelfLook{gun.name, gun.picture};
+      },
+      kRowRight);
 
   BuildControls(*this, "quillmere::DealerScreen", kControls);
   BuildControls(*this, "quillmere::GunDealerScreen", kCashCaption);

@@ -138,13 +138,18 @@ constexpr Control kControls[] = {
     {"Label18", Kind::Label, "Panel4", 3, 65, 40, 13,
      QT_TRANSLATE_NOOP("quillmere::MainScreen", "Value")},
     {"lblGunValue", Kind::Label, "Panel4", 160 - 70, 65, 70, 13, "0", kRight},
-    // Travel: its buttons come from the places' own table.
+    // Travel: a button for each place, in the places' order, four to a row.
     {"Panel5", Kind::Panel, "", 8, 338, 404, 58},
+};
+
+constexpr const char* kTravelButtons[kPlaceCount] = {
+    "btnDowntown",     "btnHollywood", "btnPasadena", "btnBeverlyHills",
+    "btnSouthCentral", "btnSanDiego",  "btnLasVegas", "btnTijuana",
 };
 
 struct LabelView {
   const char* name;
-  QString (*text)(const GameState& s);
+  QString (*text)(const GameState& s, const MainView& p);
 };
 
 // The day label's text is the translators' and names the last day itself; it must be the
@@ -152,26 +157,27 @@ struct LabelView {
 static_assert(kLastDay == 31, "the day label's text \"Day %1 of 31\" names another last day");
 
 const LabelView kLabelViews[] = {
-    {"lblDays",
-     [](const GameState& s) { return MainScreen::tr("Day %1 of 31").arg(Number(s.day)); }},
-    {"lblTime",
-     [](const GameState& s) { return Translated("Caption", TimeOfDayText(s.timeOfDay)); }},
-    {"lblcash", [](const GameState& s) { return Number(s.cash); }},
-    {"lblbank", [](const GameState& s) { return Number(s.bank); }},
-    {"lbltony", [](const GameState& s) { return Number(s.debt); }},
-    {"lblCar", [](const GameState& s) { return Translated("Cars", s.carName); }},
-    {"lblCarValue", [](const GameState& s) { return Number(s.carValue); }},
-    {"lblTrunk", [](const GameState& s) { return Number(s.trunkFree); }},
-    {"lblTotTrunk", [](const GameState& s) { return Number(s.trunkTotal); }},
-    {"lblSeat", [](const GameState& s) { return Number(s.seatsFree); }},
-    {"lblTotSeat", [](const GameState& s) { return Number(s.seatsTotal); }},
-    {"lblGun", [](const GameState& s) { return Translated("Guns", s.gunName); }},
-    {"lblGunValue", [](const GameState& s) { return Number(s.gunValue); }},
-    {"lblname", [](const GameState& s) { return Translated("Goods", GoodAt(s.infoGood).name); }},
-    {"lblprice", [](const GameState& s) { return Number(s.infoPrice); }},
+    {"lblDays", [](const GameState& s,
+                   const MainView&) { return MainScreen::tr("Day %1 of 31").arg(Number(s.day)); }},
+    {"lblTime", [](const GameState& s,
+                   const MainView&) { return Translated("Caption", TimeOfDayText(s.timeOfDay)); }},
+    {"lblcash", [](const GameState& s, const MainView&) { return Number(s.cash); }},
+    {"lblbank", [](const GameState& s, const MainView&) { return Number(s.bank); }},
+    {"lbltony", [](const GameState& s, const MainView&) { return Number(s.debt); }},
+    {"lblCar", [](const GameState& s, const MainView&) { return Translated("Cars", s.carName); }},
+    {"lblCarValue", [](const GameState& s, const MainView&) { return Number(s.carValue); }},
+    {"lblTrunk", [](const GameState& s, const MainView&) { return Number(s.trunkFree); }},
+    {"lblTotTrunk", [](const GameState& s, const MainView&) { return Number(s.trunkTotal); }},
+    {"lblSeat", [](const GameState& s, const MainView&) { return Number(s.seatsFree); }},
+    {"lblTotSeat", [](const GameState& s, const MainView&) { return Number(s.seatsTotal); }},
+    {"lblGun", [](const GameState& s, const MainView&) { return Translated("Guns", s.gunName); }},
+    {"lblGunValue", [](const GameState& s, const MainView&) { return Number(s.gunValue); }},
+    {"lblname", [](const GameState&,
+                   const MainView& p) { return Translated("Goods", GoodAt(p.infoGood).name); }},
+    {"lblprice", [](const GameState&, const MainView& p) { return Number(p.infoPrice); }},
     {"description",
-     [](const GameState& s) {
-       return s.infoDescribed ? Translated("Goods", GoodAt(s.infoGood).description)
+     [](const GameState&, const MainView& p) {
+       return p.infoDescribed ? Translated("Goods", GoodAt(p.infoGood).description)
                               : MainScreen::tr("Acid description.");
      }},
 };
@@ -247,7 +253,7 @@ void MainScreen::buildControls() {
   for (int i = 0; i < kPlaceCount; ++i) {
     const PlaceInfo& place = PlaceAt(static_cast<Place>(i));
     auto* button = new QPushButton(Translated("Places", place.name), travel);
-    button->setObjectName(Text(place.button));
+    button->setObjectName(QString::fromUtf8(kTravelButtons[static_cast<std::size_t>(i)]));
     button->setAutoDefault(false);
     button->setGeometry(8 + 100 * (i % 4), 3 + 28 * (i / 4), 90, 25);
     m_travel[static_cast<std::size_t>(i)] = button;
@@ -327,13 +333,14 @@ void MainScreen::setAccessibility() {
 
 void MainScreen::refresh() {
   const GameState& s = m_game.state();
-  for (const auto& [label, text] : m_labels) label->setText(text(s));
+  const MainView& p = m_game.view();
+  for (const auto& [label, text] : m_labels) label->setText(text(s, p));
   // The description takes the lines its text needs, as far down as the panel reaches.
   const int room = m_description->parentWidget()->contentsRect().bottom() + 1 - m_description->y();
   m_description->resize(m_description->width(),
                         std::min(m_description->heightForWidth(m_description->width()), room));
 
-  ShowPicture(m_imgDrug, GoodAt(s.infoGood).picture);
+  ShowPicture(m_imgDrug, GoodAt(p.infoGood).picture);
   ShowPicture(m_imgCar, s.carKind >= 1 && s.carKind <= kCarCount ? CarOfKind(s.carKind).picture
                                                                  : std::string_view());
   ShowPicture(m_imgGun, s.gunKind >= 1 && s.gunKind <= kGunCount ? GunOfKind(s.gunKind).picture
@@ -348,7 +355,7 @@ void MainScreen::refresh() {
                          : QStringList{QString(), QString()});
   }
   m_drug1->showRows(market, true);
-  m_drug1->showSelected(s.infoGood + 1);
+  m_drug1->showSelected(p.infoGood + 1);
 
   std::vector<QStringList> possession{{tr("Drug"), tr("Price"), tr("Count")}};
   for (const Lot& lot : s.possession) {
@@ -356,23 +363,23 @@ void MainScreen::refresh() {
                                      : QStringList{Translated("Goods", GoodAt(lot.good).name),
                                                    Number(lot.price), Number(lot.count)});
   }
-  m_drug2->showRows(possession, s.possessionHeaderFixed);
+  m_drug2->showRows(possession, p.possessionHeaderFixed);
 
   {
     // The game's own text comes back to the boxes without being sent again.
     const QSignalBlocker quietBuy(m_edtBuy);
     const QSignalBlocker quietSell(m_edtSell);
-    m_edtBuy->setText(QString::fromStdString(s.buyText));
-    m_edtSell->setText(QString::fromStdString(s.sellText));
+    m_edtBuy->setText(QString::fromStdString(p.buyText));
+    m_edtSell->setText(QString::fromStdString(p.sellText));
   }
-  m_edtSell->setEnabled(s.sellEnabled);
-  m_btnSell->setEnabled(s.sellEnabled);
-  m_btntonysome->setEnabled(s.tonyButtonsEnabled);
-  m_btnTonyall->setEnabled(s.tonyButtonsEnabled);
+  m_edtSell->setEnabled(p.sellEnabled);
+  m_btnSell->setEnabled(p.sellEnabled);
+  m_btntonysome->setEnabled(p.canPayTony);
+  m_btnTonyall->setEnabled(p.canPayTony);
   for (int i = 0; i < kPlaceCount; ++i)
     m_travel[static_cast<std::size_t>(i)]->setEnabled(s.currentPlace != static_cast<Place>(i));
 
-  const QString status = Translated("Status", s.statusText);
+  const QString status = Translated("Status", p.statusText);
   if (statusBar()->currentMessage() != status) statusBar()->showMessage(status);
 }
 

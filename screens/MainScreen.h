@@ -10,6 +10,7 @@
 #include "game/action.h"
 #include "game/catalogue.h"
 #include "game/state.h"
+#include "game/view.h"
 
 class QLabel;
 class QProgressBar;
@@ -43,7 +44,7 @@ class MainScreen : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  using LabelText = QString (*)(const GameState&);
+  using LabelText = QString (*)(const GameState&, const MainView&);
 
   void buildControls();
   void buildMenu();

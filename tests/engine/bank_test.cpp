@@ -70,13 +70,13 @@ TEST(Tony, PayAllPaysWhatTheCashCovers) {
     Hold(f.s, c.before);
     f.act(PayTonyAll{});
     EXPECT_EQ(Held(f.s), c.after) << std::get<0>(c.before) << "/" << std::get<2>(c.before);
-    EXPECT_EQ(f.s.tonyButtonsEnabled, c.buttonsAfter) << std::get<0>(c.before);
+    EXPECT_EQ(f.v.canPayTony, c.buttonsAfter) << std::get<0>(c.before);
     EXPECT_EQ(f.player.texts(), c.boxes);
     for (const auto& box : f.player.boxes) EXPECT_EQ(box.kind, DialogKind::Information);
   }
   // Once they are off, Tony's buttons do nothing.
   GameFixture f;
-  f.s.tonyButtonsEnabled = false;
+  f.v.canPayTony = false;
   f.act(PayTonyAll{});
   f.act(PayTonySome{});
   EXPECT_EQ(Held(f.s), Money3(2000, 0, 2000));
@@ -137,7 +137,7 @@ TEST(LoanDialog, OkPaysWithinTheCashAndTheDebt) {
     f.act(ConfirmPayment{});
     EXPECT_EQ(f.game.front() == Front::Main, c.closes) << c.typed;
     EXPECT_EQ(Held(f.s), c.after) << c.typed;
-    EXPECT_EQ(f.s.tonyButtonsEnabled, std::get<2>(c.after) != 0) << c.typed;
+    EXPECT_EQ(f.v.canPayTony, std::get<2>(c.after) != 0) << c.typed;
     EXPECT_EQ(f.player.texts(), c.closes ? Lines{} : Lines{tooMuch}) << c.typed;
     for (const auto& box : f.player.boxes) EXPECT_EQ(box.kind, DialogKind::Information);
   }

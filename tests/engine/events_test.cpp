@@ -99,9 +99,9 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
     const auto market = TripMarket(c.ms);
     Street f(c.ms);
     f.s.cash = 1999;
-    f.s.statusText = "yesterday's news";
+    f.v.statusText = "yesterday's news";
     f.trip();
-    EXPECT_EQ(f.s.statusText, c.status);
+    EXPECT_EQ(f.v.statusText, c.status);
     // The news re-prices its good and no other.
     for (std::size_t good = 0; good < kGoodCount; ++good) {
       const MarketRow& row = f.s.market[good];
@@ -111,7 +111,7 @@ TEST(StreetEvents, EveryRollOfTheTableBringsItsOutcome) {
                                                        : std::pair(drawn.offered, drawn.price));
     }
     // Only the cheap acid re-prices the Acid selected in the info panel.
-    EXPECT_EQ(f.s.infoPrice, c.r == 0 ? c.price : market[Acid].price);
+    EXPECT_EQ(f.v.infoPrice, c.r == 0 ? c.price : market[Acid].price);
     EXPECT_EQ(f.player.texts(), c.box.empty() ? Lines{} : Lines{c.box});
     EXPECT_EQ(f.player.pursuers, c.r == 19 || c.r == 21 ? Pursuers{Pursuer::Cops} : Pursuers{});
     EXPECT_EQ(f.s.cash, c.box == mugged ? 1599 : 1999);
@@ -202,14 +202,14 @@ TEST(StreetEvents, TijuanaBringsOnlyTheFamilysOfferAndTheWayBackOnlyTheBorder) {
     SCOPED_TRACE(c.ms);
     Street f(c.ms);
     f.player.answers = {true};
-    f.s.cash = 1999, f.s.seatsFree = c.seats, f.s.statusText = "old";
+    f.s.cash = 1999, f.s.seatsFree = c.seats, f.v.statusText = "old";
     f.s.wasInTijuana = c.inTijuana, f.s.familyAboard = c.family;
     f.trip(c.kind == EventKind::Tj ? Place::Tijuana : Place::Downtown);
     EXPECT_EQ(f.player.texts(), c.boxes);
     EXPECT_EQ(std::tuple(f.s.familyAboard, f.s.wasInTijuana, f.s.seatsFree, f.s.cash),
               std::tuple(c.familyAfter, c.kind == EventKind::Tj, c.seatsAfter, c.cashAfter));
     EXPECT_EQ(f.player.pursuers, c.pursuers);
-    EXPECT_EQ(f.s.statusText, "");
+    EXPECT_EQ(f.v.statusText, "");
     if (c.kind == EventKind::Misc) {
       EXPECT_EQ(f.s.market, TripMarket(c.ms));  // no news
     }
@@ -298,7 +298,7 @@ TEST(StreetEvents, TheLadiesTakeTheFirstFreeRowAndTwoSeats) {
   for (const Lot& lot : {f.s.possession[2], f.s.possession[3]})
     EXPECT_EQ(std::tuple(lot.good, lot.price, lot.count), std::tuple(Whore, 0, 2));
   EXPECT_EQ(f.s.seatsFree, 0);
-  EXPECT_EQ(f.s.statusText, "You need more seats man!");
+  EXPECT_EQ(f.v.statusText, "You need more seats man!");
   EXPECT_EQ(f.player.boxes.size(), 2u);
 }
 

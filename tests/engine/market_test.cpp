@@ -37,8 +37,8 @@ TEST(Market, ExactPricesForAFixedMillisecond) {
     f.s.wasInTijuana = true;
     f.act(Travel{Place::Downtown});
     EXPECT_EQ(MarketPrices(f.s), prices) << ms;
-    EXPECT_EQ(f.s.infoGood, Acid);
-    EXPECT_EQ(f.s.infoPrice, prices[Acid]);
+    EXPECT_EQ(f.v.infoGood, Acid);
+    EXPECT_EQ(f.v.infoPrice, prices[Acid]);
   }
 }
 
@@ -67,8 +67,8 @@ TEST(Market, ProposalIsWhatTheCashPaysForCutToTheGoodsOwnSpace) {
     f.s.trunkFree = c.trunk;
     f.s.market[static_cast<std::size_t>(c.good)] = MarketRow{true, c.price};
     f.act(PickGood{c.good + 1});
-    EXPECT_EQ(f.s.buyText, c.proposal) << c.good << " at " << c.price << " with " << c.cash;
-    EXPECT_EQ(std::pair(f.s.infoGood, f.s.infoPrice), std::pair(c.good, c.price));
+    EXPECT_EQ(f.v.buyText, c.proposal) << c.good << " at " << c.price << " with " << c.cash;
+    EXPECT_EQ(std::pair(f.v.infoGood, f.v.infoPrice), std::pair(c.good, c.price));
   }
 }
 

@@ -151,6 +151,7 @@ struct GameFixture {
     clock.set(kQuietMs);
     game.Act(StartGame{});
     game.state() = GameState{};
+    game.view() = MainView{};
     clock.set(0);
   }
   // Sends an action through the player.
@@ -160,6 +161,7 @@ struct GameFixture {
   Game game{clock};
   ScriptedPlayer player;
   GameState& s = game.state();
+  MainView& v = game.view();
 };
 
 }  // namespace quillmere::testing

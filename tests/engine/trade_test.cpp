@@ -19,12 +19,12 @@ struct Trade : testing::GameFixture {
   void buy(int good, Money price, const char* amount) {
     offer(good, price);
     act(PickGood{good + 1});
-    s.buyText = amount;
+    v.buyText = amount;
     act(Buy{});
   }
   void sell(int row, const char* amount) {
     act(PickLot{row});
-    s.sellText = amount;
+    v.sellText = amount;
     act(Sell{});
   }
   // What the player holds: cash, free seats, free trunk space.
@@ -36,16 +36,16 @@ struct Trade : testing::GameFixture {
 TEST(Trade, BuyingTheWorkedExampleAndClicksThatPickNothing) {
   Trade t;
   t.offer(Acid, 1500);
-  t.s.buyText = "5";
+  t.v.buyText = "5";
   for (int row : {-1, 0, Cocaine + 1, kGoodCount + 1}) t.act(PickGood{row});
-  EXPECT_EQ(t.s.buyText, "5");
+  EXPECT_EQ(t.v.buyText, "5");
   t.act(PickGood{Acid + 1});
-  EXPECT_EQ(t.s.buyText, "1");
+  EXPECT_EQ(t.v.buyText, "1");
   t.act(Buy{});
   EXPECT_EQ(t.held(), std::tuple(500, 4, 79));
   EXPECT_EQ(t.s.possession, (std::vector{Lot{Acid, 1500, 1}}));
-  EXPECT_TRUE(t.s.possessionHeaderFixed);
-  EXPECT_EQ(t.s.buyText, "0");
+  EXPECT_TRUE(t.v.possessionHeaderFixed);
+  EXPECT_EQ(t.v.buyText, "0");
   EXPECT_TRUE(t.player.boxes.empty());
 }
 
@@ -71,7 +71,7 @@ TEST(Trade, BuyChecksInOrderAndARefusalChangesNothing) {
   for (const Case& c : cases) {
     Trade t;
     t.s.cash = c.cash, t.s.seatsFree = c.seats, t.s.trunkFree = c.trunk;
-    t.s.infoGood = c.good, t.s.infoPrice = c.price, t.s.buyText = c.amount;
+    t.v.infoGood = c.good, t.v.infoPrice = c.price, t.v.buyText = c.amount;
     t.act(Buy{});
     EXPECT_EQ(t.player.texts(), Lines{c.message}) << c.good << " x " << c.amount;
     EXPECT_EQ(t.player.boxes.at(0).kind, DialogKind::Error);
@@ -90,7 +90,7 @@ TEST(Trade, PurchasesThatSpendAllTheCashOrNothing) {
 
   t.buy(Acid, 0, "30");  // news made it free
   EXPECT_EQ(t.s.possession[1], (Lot{Acid, 0, 30}));
-  EXPECT_EQ(t.s.buyText, "70");  // the rest of the trunk
+  EXPECT_EQ(t.v.buyText, "70");  // the rest of the trunk
 
   t.s.cash = 100000;
   t.buy(Whore, 3000, "4");
@@ -111,27 +111,27 @@ TEST(Trade, EachPurchaseIsItsOwnLotAndSoldOutRowsAreReused) {
   t.buy(Weed, 500, "3");
   ASSERT_EQ(t.s.possession.size(), 3u);
   EXPECT_EQ(t.s.possession[1], (Lot{Weed, 500, 3}));
-  EXPECT_EQ(t.s.sellText, "5");  // a reused row leaves the sell box alone
+  EXPECT_EQ(t.v.sellText, "5");  // a reused row leaves the sell box alone
 
   t.act(PickLot{1});
   t.buy(Speed, 100, "1");
   EXPECT_EQ(t.s.possession.size(), 4u);
-  EXPECT_EQ(t.s.sellText, "0");  // a new row at the bottom resets it
+  EXPECT_EQ(t.v.sellText, "0");  // a new row at the bottom resets it
 }
 
 TEST(Trade, PickingALotForSale) {
   Trade t;
   t.s.possession = {Lot{Acid, 1500, 7}, Lot{}};
   for (int row : {-1, 0, 2, 3}) t.act(PickLot{row});
-  EXPECT_FALSE(t.s.sellEnabled || t.s.sellSelection);
-  EXPECT_EQ(t.s.sellText, "0");
+  EXPECT_FALSE(t.v.sellEnabled || t.v.sellSelection);
+  EXPECT_EQ(t.v.sellText, "0");
 
   t.act(PickLot{1});
   t.act(PickLot{2});  // an empty row keeps the choice and the controls
-  EXPECT_TRUE(t.s.sellEnabled);
-  EXPECT_EQ(t.s.sellText, "7");
-  ASSERT_TRUE(t.s.sellSelection);
-  EXPECT_EQ(std::tuple(t.s.sellSelection->good, t.s.sellSelection->count, t.s.sellSelection->row),
+  EXPECT_TRUE(t.v.sellEnabled);
+  EXPECT_EQ(t.v.sellText, "7");
+  ASSERT_TRUE(t.v.sellSelection);
+  EXPECT_EQ(std::tuple(t.v.sellSelection->good, t.v.sellSelection->count, t.v.sellSelection->row),
             std::tuple(Acid, 7, 0));
 }
 
@@ -146,8 +146,8 @@ TEST(Trade, SellingPaysTodaysPriceAndFreesTheSpace) {
   t.sell(1, "4");
   EXPECT_EQ(t.held(), std::tuple(10000, 2, 74));
   EXPECT_EQ(t.s.possession[0], (Lot{Acid, 1500, 6}));
-  EXPECT_FALSE(t.s.sellEnabled);
-  EXPECT_EQ(t.s.sellText, "10");  // the lot's count before the sale
+  EXPECT_FALSE(t.v.sellEnabled);
+  EXPECT_EQ(t.v.sellText, "10");  // the lot's count before the sale
 
   t.sell(2, "2");
   EXPECT_EQ(t.held(), std::tuple(20000, 4, 74));
@@ -188,7 +188,7 @@ TEST(Trade, SalesThatSellNothing) {
     EXPECT_EQ(t.player.conversionErrors, c.conversions) << c.amount;
     EXPECT_EQ(t.held(), std::tuple(2000, 4, 70)) << c.amount;
     EXPECT_EQ(t.s.possession[0], (Lot{Acid, 1500, 10}));
-    EXPECT_EQ(t.s.sellEnabled, !c.conversions.empty());
+    EXPECT_EQ(t.v.sellEnabled, !c.conversions.empty());
   }
 }
 
@@ -198,20 +198,20 @@ TEST(Trade, ASaleNeverTakesMoreThanTheLotHoldsNow) {
   t.s.possession = {Lot{Acid, 1500, 10}};
   t.act(PickLot{1});
   t.s.possession[0].count = 3;  // a mugger took some before the sale
-  t.s.sellText = "5";
+  t.v.sellText = "5";
   t.act(Sell{});
   EXPECT_EQ(t.s.possession[0].count, 3);
 
   t.act(PickLot{1});
   t.s.possession[0] = Lot{Weed, 500, 10};  // the row now holds another good
-  t.s.sellText = "1";
+  t.v.sellText = "1";
   t.act(Sell{});
   EXPECT_EQ(t.s.possession[0], (Lot{Weed, 500, 10}));
 
   t.s.possession[0] = Lot{Acid, 1500, 3};
   t.act(PickLot{1});
   t.s.possession[0].count = 8;  // more than was shown: the shown count still bounds it
-  t.s.sellText = "4";
+  t.v.sellText = "4";
   t.act(Sell{});
   EXPECT_EQ(t.s.possession[0].count, 8);
   EXPECT_EQ(t.s.cash, 2000);

@@ -82,21 +82,21 @@ TEST_F(TravelTest, ATripDrawsTheMarketAndThePlacesOwnPrices) {
     SCOPED_TRACE(PlaceAt(place).name);
     GameFixture f;
     f.clock.set(52000100);
-    f.s.buyText = "7";
+    f.v.buyText = "7";
     f.act(Travel{place});
     Prices seen{};
     for (std::size_t good = 0; good < kGoodCount; ++good)
       if (f.s.market[good].offered) seen[good] = f.s.market[good].price;
     EXPECT_EQ(seen, prices);
     // Acid is selected, at the price that the place gave it; the buy box keeps its text.
-    EXPECT_EQ(std::tuple(f.s.infoGood, f.s.infoPrice, f.s.buyText),
+    EXPECT_EQ(std::tuple(f.v.infoGood, f.v.infoPrice, f.v.buyText),
               std::tuple(Acid, prices[Acid], "7"));
     EXPECT_EQ(std::tuple(f.s.timeOfDay, f.s.day), std::tuple(time, day));
     // The upkeep runs once, however long the trip.
     EXPECT_EQ(std::tuple(f.s.debt, f.s.carValue), std::tuple(2160, 6300));
     EXPECT_EQ(f.s.currentPlace, place);
     EXPECT_EQ(f.s.wasInTijuana, place == Place::Tijuana);
-    EXPECT_EQ(f.s.statusText, "");
+    EXPECT_EQ(f.v.statusText, "");
     EXPECT_TRUE(f.player.boxes.empty());
   }
 }
@@ -138,14 +138,14 @@ TEST_F(TravelTest, TheFirstClickOnDay31EndsTheGameWithTheScoreAndTheCode) {
 
   // The day test comes before the car check; nothing of a trip happens.
   s.carKind = 0;
-  s.statusText = "still here";
+  v.statusText = "still here";
   s.cash = 956;
   clock.set(12345);
   act(Travel{Place::Hollywood});
   EXPECT_EQ(player.endScreens, 1);
   EXPECT_TRUE(game.finished());
   EXPECT_TRUE(player.boxes.empty());
-  EXPECT_EQ(std::tuple(s.bank, s.timeOfDay, s.statusText, s.currentPlace),
+  EXPECT_EQ(std::tuple(s.bank, s.timeOfDay, v.statusText, s.currentPlace),
             std::tuple(104, TimeOfDay::Morning, "still here", Place::Downtown));
   EXPECT_TRUE(game.result().shown);
   // 956 cash + 104 bank + 6300 car - 2160 debt; the code worked out by hand at 12345 ms.

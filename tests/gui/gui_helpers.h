@@ -147,6 +147,7 @@ struct GuiGame {
   QStringList openedUrls;
   Game& game = app.game();
   GameState& s = app.game().state();
+  MainView& v = app.game().view();
 };
 
 // Whether a page the game opened exists: a local page must be a file on this computer (a

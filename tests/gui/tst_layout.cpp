@@ -107,8 +107,8 @@ class TestLayout : public QObject {
     for (int i = 0; i < std::max({kGoodCount, kGunCount + 1, kCarCount + 1, int(news.size())});
          ++i) {
       const int good = i % kGoodCount;
-      g.s.infoGood = good;
-      g.s.infoDescribed = true;
+      g.v.infoGood = good;
+      g.v.infoDescribed = true;
       g.s.possession.assign(3, Lot{good, 99999, 999});
       for (MarketRow& row : g.s.market) row = {true, 99999};
       const int gun = i % (kGunCount + 1);
@@ -116,7 +116,7 @@ class TestLayout : public QObject {
       const int car = i % (kCarCount + 1);
       g.s.carName = car == 0 ? "NONE" : std::string(CarOfKind(car).name);
       g.s.timeOfDay = static_cast<TimeOfDay>(i % 3);
-      g.s.statusText = news.value(i % news.size()).toStdString();
+      g.v.statusText = news.value(i % news.size()).toStdString();
       main->refresh();
       QCoreApplication::processEvents();
       faults << ClippedTexts(main) << OutsideTheScreen(main);

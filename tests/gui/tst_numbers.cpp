@@ -56,7 +56,8 @@ class TestNumbers : public QObject {
 
     // The main screen draws its numbers from the game.
     GameState& s = g.s;
-    std::tie(s.cash, s.bank, s.debt, s.carValue, s.gunValue, s.infoPrice) =
+    MainView& v = g.v;
+    std::tie(s.cash, s.bank, s.debt, s.carValue, s.gunValue, v.infoPrice) =
         std::tuple(kLongest, kLongest, kLongest, kLongest, kLongest, kLongest);
     s.trunkFree = s.trunkTotal = trunk.toInt();
     s.seatsFree = s.seatsTotal = seats.toInt();

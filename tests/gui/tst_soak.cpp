@@ -262,8 +262,10 @@ class Hand : public QObject {
         {3, [](Hand&, QWidget* m) { Click(child<QPushButton>(m, "SpeedButton7")); }},
         {24,
          [](Hand& h, QWidget* m) {
-           const PlaceInfo& place = PlaceAt(static_cast<Place>(h.below(kPlaceCount)));
-           Click(child<QPushButton>(m, std::string(place.button).c_str()));
+           const char* places[] = {"btnDowntown",     "btnHollywood",    "btnPasadena",
+                                   "btnBeverlyHills", "btnSouthCentral", "btnSanDiego",
+                                   "btnLasVegas",     "btnTijuana"};
+           Click(child<QPushButton>(m, places[h.below(kPlaceCount)]));
          }},
         {1,
          [](Hand& h, QWidget* m) {

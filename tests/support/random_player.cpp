@@ -235,7 +235,7 @@ class RandomPlayer {
       if (p.closeVisible() || p.quitVisible()) Broken("a pursuit opened with a way out");
     }
     for (const std::string& line : m_game.pursuit().log()) show("Pursuit", line);
-    show("Status", s.statusText);
+    show("Status", m_game.view().statusText);
     show("Cars", s.carName);
     show("Guns", s.gunName);
     show("Caption", std::string(TimeOfDayText(s.timeOfDay)));
