@@ -8,25 +8,6 @@ namespace quillmere::testing {
 
 namespace {
 
-// A small, fully specified generator, so a seed plays the same game everywhere.
-class Dice {
- public:
-  // The seed is stirred first: started from seed × the step, seed n + k would draw what seed n
-  // draws from its k-th throw on, and neighbouring seeds would play the same game.
-  explicit Dice(std::uint64_t seed) : m_state(seed) { m_state = next(); }
-  std::uint64_t next() {
-    std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-  }
-  int below(int n) { return n <= 0 ? 0 : static_cast<int>(next() % std::uint64_t(n)); }
-  bool chance(int percent) { return below(100) < percent; }
-
- private:
-  std::uint64_t m_state;
-};
-
 [[noreturn]] void Broken(const std::string& what) { throw InvariantBroken(what); }
 
 // Checks a bid code against the score it was made from.
@@ -53,7 +34,7 @@ void CheckBidCode(const std::string& score, const std::string& code) {
 class RandomPlayer {
  public:
   RandomPlayer(std::uint64_t seed, const TextShown& shown)
-      : m_dice(seed), m_recording(m_clock), m_game(m_recording), m_shown(shown) {
+      : m_moves(seed), m_recording(m_clock), m_game(m_recording), m_shown(shown) {
     m_played.record.program = "random player";
   }
 
@@ -73,9 +54,9 @@ class RandomPlayer {
         break;
       }
       ++m_played.actions;
-      tick();
-      // Now and then a move that is not for the screen in front: the game must ignore it.
-      const Action action = m_dice.chance(3) ? anyAction() : pick();
+      m_clock.set(m_moves.millisecond());
+      if (const auto& question = m_game.question()) checkQuestion(*question);
+      const Action action = m_moves.next(m_game);
       const GameState before = m_game.state();
       const bool taken = m_game.Accepts(action);
       if (std::optional<Step> step = ActAndRecord(m_game, m_recording, action))
@@ -90,140 +71,19 @@ class RandomPlayer {
   }
 
  private:
-  auto below() {
-    return [this](int n) { return m_dice.below(n); };
-  }
   void show(const char* context, const std::string& text) {
     if (m_shown && !text.empty()) m_shown(context, text);
   }
-  void tick() { m_clock.set(static_cast<std::uint32_t>(m_dice.below(86400000))); }
 
-  // What a player could do now, on the screen in front or in the box that is up.
-  Action pick() {
-    if (const auto& question = m_game.question()) {
-      if (question->conversionError) {
-        if (ParseInt32(question->text)) Broken("conversion error for a number: " + question->text);
-      } else {
-        if (question->text.empty()) Broken("an empty message box");
-        show("Caption", std::string(DialogCaption(question->kind)));
-        show("Message", question->text);
-      }
-      return Answer{question->buttons == DialogButtons::Ok || m_dice.chance(50)};
+  // The box that is up says something, and a conversion error names a text that is no number.
+  void checkQuestion(const Question& question) {
+    if (question.conversionError) {
+      if (ParseInt32(question.text)) Broken("conversion error for a number: " + question.text);
+      return;
     }
-    switch (m_game.front()) {
-      case Front::Start:
-        return StartGame{};
-      case Front::Pursuit:
-        return pursuitMove();
-      case Front::GunDealer:
-      case Front::CarDealer:
-        return dealerMove();
-      case Front::Loan:
-        return loanMove();
-      default:
-        return mainMove();
-    }
-  }
-
-  Action mainMove() {
-    const GameState& s = m_game.state();
-    const int rows = static_cast<int>(s.possession.size());
-    switch (m_dice.below(17)) {
-      case 0:
-        return PickGood{m_dice.below(16) - 1};
-      case 1:
-        if (m_dice.chance(40)) return SetBuyAmount{RandomAmount(below())};
-        return Buy{};
-      case 2:
-        return PickLot{m_dice.below(rows + 3) - 1};
-      case 3:
-        if (m_dice.chance(40)) return SetSellAmount{RandomAmount(below())};
-        return Sell{};
-      case 4:
-        return m_dice.chance(50) ? Action{Withdraw{}} : Action{Deposit{}};
-      case 5:
-        return PayTonyAll{};
-      case 6:
-        return PayTonySome{};
-      case 7:
-        return SeeDoctor{};
-      case 8:
-        return VisitGunDealer{};
-      case 9:
-        return VisitCarDealer{};
-      case 10:
-        return m_dice.chance(50) ? Action{StepBuyAmount{m_dice.below(3) - 1}}
-                                 : Action{StepSellAmount{m_dice.below(3) - 1}};
-      default:
-        return Travel{static_cast<Place>(m_dice.below(kPlaceCount))};
-    }
-  }
-
-  Action pursuitMove() {
-    const Pursuit& p = m_game.pursuit();
-    switch (m_dice.below(10)) {
-      case 0:
-      case 1:
-        return PayOff{};
-      case 2:
-      case 3:
-      case 4:
-        return Run{};
-      case 5:
-      case 6:
-      case 7:
-        return Fight{};
-      case 8:
-        // A dead player mostly quits; the rest close the window and pay for cheating.
-        if (p.quitVisible())
-          return m_dice.chance(50) ? Action{Quit{}} : Action{ClosePursuitWindow{}};
-        return ClosePursuit{};
-      default:
-        if (p.quitVisible()) return ClosePursuitWindow{};
-        return m_dice.chance(20) ? Action{ClosePursuitWindow{}} : Action{ClosePursuit{}};
-    }
-  }
-
-  Action dealerMove() {
-    switch (m_dice.below(4)) {
-      case 0:
-        return Choose{m_dice.below(12) - 1};
-      case 1:
-        return SellToDealer{};
-      case 2:
-        return BuyFromDealer{};
-      default:
-        return LeaveDealer{};
-    }
-  }
-
-  Action loanMove() {
-    switch (m_dice.below(5)) {
-      case 0:
-        return SetPayment{RandomAmount(below())};
-      case 1:
-        return StepPayment{m_dice.chance(50) ? 1 : -1};
-      case 2:
-        return LeavePaymentField{};
-      case 3:
-        return ConfirmPayment{};
-      default:
-        return CancelPayment{};
-    }
-  }
-
-  // A move from anywhere, whatever is in front.
-  Action anyAction() {
-    switch (m_dice.below(4)) {
-      case 0:
-        return mainMove();
-      case 1:
-        return pursuitMove();
-      case 2:
-        return dealerMove();
-      default:
-        return Answer{m_dice.chance(50)};
-    }
+    if (question.text.empty()) Broken("an empty message box");
+    show("Caption", std::string(DialogCaption(question.kind)));
+    show("Message", question.text);
   }
 
   // What must hold after the move, beyond the invariants.
@@ -263,7 +123,7 @@ class RandomPlayer {
     }
   }
 
-  Dice m_dice;
+  RandomMoves m_moves;
   FixedClock m_clock;
   RecordingClock m_recording;
   Game m_game;
@@ -272,6 +132,132 @@ class RandomPlayer {
 };
 
 }  // namespace
+
+Action RandomMoves::next(const Game& game) {
+  // Now and then a move that is not for the screen in front: the game must ignore it.
+  return m_dice.chance(3) ? anyMove(game) : forFront(game);
+}
+
+// What a player could do now, on the screen in front or in the box that is up.
+Action RandomMoves::forFront(const Game& game) {
+  if (const auto& question = game.question())
+    return Answer{question->buttons == DialogButtons::Ok || m_dice.chance(50)};
+  switch (game.front()) {
+    case Front::Start:
+      return StartGame{};
+    case Front::Pursuit:
+      return pursuitMove(game.pursuit());
+    case Front::GunDealer:
+    case Front::CarDealer:
+      return dealerMove();
+    case Front::Loan:
+      return loanMove();
+    default:
+      return mainMove(game.state());
+  }
+}
+
+std::string RandomMoves::amount() {
+  return RandomAmount([this](int n) { return m_dice.below(n); });
+}
+
+Action RandomMoves::mainMove(const GameState& s) {
+  const int rows = static_cast<int>(s.possession.size());
+  switch (m_dice.below(17)) {
+    case 0:
+      return PickGood{m_dice.below(16) - 1};
+    case 1:
+      if (m_dice.chance(40)) return SetBuyAmount{amount()};
+      return Buy{};
+    case 2:
+      return PickLot{m_dice.below(rows + 3) - 1};
+    case 3:
+      if (m_dice.chance(40)) return SetSellAmount{amount()};
+      return Sell{};
+    case 4:
+      return m_dice.chance(50) ? Action{Withdraw{}} : Action{Deposit{}};
+    case 5:
+      return PayTonyAll{};
+    case 6:
+      return PayTonySome{};
+    case 7:
+      return SeeDoctor{};
+    case 8:
+      return VisitGunDealer{};
+    case 9:
+      return VisitCarDealer{};
+    case 10:
+      return m_dice.chance(50) ? Action{StepBuyAmount{m_dice.below(3) - 1}}
+                               : Action{StepSellAmount{m_dice.below(3) - 1}};
+    default:
+      return Travel{static_cast<Place>(m_dice.below(kPlaceCount))};
+  }
+}
+
+Action RandomMoves::pursuitMove(const Pursuit& p) {
+  switch (m_dice.below(10)) {
+    case 0:
+    case 1:
+      return PayOff{};
+    case 2:
+    case 3:
+    case 4:
+      return Run{};
+    case 5:
+    case 6:
+    case 7:
+      return Fight{};
+    case 8:
+      // A dead player mostly quits; the rest close the window and pay for cheating.
+      if (p.quitVisible()) return m_dice.chance(50) ? Action{Quit{}} : Action{ClosePursuitWindow{}};
+      return ClosePursuit{};
+    default:
+      if (p.quitVisible()) return ClosePursuitWindow{};
+      return m_dice.chance(20) ? Action{ClosePursuitWindow{}} : Action{ClosePursuit{}};
+  }
+}
+
+Action RandomMoves::dealerMove() {
+  switch (m_dice.below(4)) {
+    case 0:
+      return Choose{m_dice.below(12) - 1};
+    case 1:
+      return SellToDealer{};
+    case 2:
+      return BuyFromDealer{};
+    default:
+      return LeaveDealer{};
+  }
+}
+
+Action RandomMoves::loanMove() {
+  switch (m_dice.below(5)) {
+    case 0:
+      return SetPayment{amount()};
+    case 1:
+      return StepPayment{m_dice.chance(50) ? 1 : -1};
+    case 2:
+      return LeavePaymentField{};
+    case 3:
+      return ConfirmPayment{};
+    default:
+      return CancelPayment{};
+  }
+}
+
+// A move from anywhere, whatever is in front.
+Action RandomMoves::anyMove(const Game& game) {
+  switch (m_dice.below(4)) {
+    case 0:
+      return mainMove(game.state());
+    case 1:
+      return pursuitMove(game.pursuit());
+    case 2:
+      return dealerMove();
+    default:
+      return Answer{m_dice.chance(50)};
+  }
+}
 
 void CheckInvariants(const Game& game) {
   const GameState& s = game.state();

@@ -2,6 +2,7 @@
 // whatever screen is in front, with amounts that include 0, negatives, huge numbers and
 // text that is no number, and plays whole games to their end. After every action it checks
 // what must always hold, and throws InvariantBroken with the seed and the action otherwise.
+// Its choice of moves (RandomMoves) is also what the GUI soak carries out on the real screens.
 #pragma once
 
 #include <array>
@@ -37,6 +38,49 @@ std::string RandomAmount(Below below) {
       return ToText(below(100000) - 1000);
   }
 }
+
+// A small, fully specified generator, so a seed plays the same game everywhere.
+class Dice {
+ public:
+  // The seed is stirred first: started from seed × the step, seed n + k would draw what seed n
+  // draws from its k-th throw on, and neighbouring seeds would play the same game.
+  explicit Dice(std::uint64_t seed) : m_state(seed) { m_state = next(); }
+  std::uint64_t next() {
+    std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+  }
+  int below(int n) { return n <= 0 ? 0 : static_cast<int>(next() % std::uint64_t(n)); }
+  bool chance(int percent) { return below(100) < percent; }
+
+ private:
+  std::uint64_t m_state;
+};
+
+// The random player's choices: from a seed, the clock's millisecond for each move and the move,
+// any action a player could take on the screen in front or in the box that is up, and now and
+// then one that is not for the screen in front, which the game must ignore. It only reads the
+// game; whoever holds it carries the move out.
+class RandomMoves {
+ public:
+  explicit RandomMoves(std::uint64_t seed) : m_dice(seed) {}
+
+  // The millisecond of the day the next move is made on; drawn before the move.
+  std::uint32_t millisecond() { return static_cast<std::uint32_t>(m_dice.below(86400000)); }
+  Action next(const Game& game);
+
+ private:
+  Action forFront(const Game& game);
+  Action mainMove(const GameState& s);
+  Action pursuitMove(const Pursuit& p);
+  Action dealerMove();
+  Action loanMove();
+  Action anyMove(const Game& game);
+  std::string amount();
+
+  Dice m_dice;
+};
 
 struct PlayedGame {
   // Every action the game took, with the clock readings it made, and how the game ended.
