@@ -94,6 +94,15 @@ using Action =
 
 namespace quillmere {
 
+// One lambda per alternative, for std::visit over an action.
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
 // The action as one line of a game's record: its name and its argument, if it has one
 // ("Travel 5", "Answer yes", "SetBuyAmount '12"). A typed text is written after a quote, with
 // every byte but the printable ASCII ones (and "%" and "@") as %XX.

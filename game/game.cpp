@@ -8,14 +8,6 @@ namespace quillmere {
 
 namespace {
 
-template <class... F>
-struct Overloaded : F... {
-  using F::operator()...;
-};
-// Spelled out for compilers without deduction for aggregates (clang 14).
-template <class... F>
-Overloaded(F...) -> Overloaded<F...>;
-
 // Which screen an action is for. Quit and Answer are taken anywhere, as Act says.
 struct Where {
   Front front;

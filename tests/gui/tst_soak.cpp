@@ -32,21 +32,14 @@ using namespace quillmere::testing;
 
 namespace {
 
-// The ways a game leaves the message loop.
 // The main screen's travel buttons, in the places' order.
 const char* const kTravel[kPlaceCount] = {"btnDowntown",     "btnHollywood",    "btnPasadena",
                                           "btnBeverlyHills", "btnSouthCentral", "btnSanDiego",
                                           "btnLasVegas",     "btnTijuana"};
+// The ways a game leaves the message loop.
 const char* const kEndings[] = {"X on the start screen", "Exit from the menu", "main screen closed",
                                 "Close Game after GAME OVER", "Retire from the end screen"};
 enum { kStartScreenX, kMenuExit, kMainScreenClosed, kCloseGameAfterDeath, kRetired };
-
-template <typename... F>
-struct Overloaded : F... {
-  using F::operator()...;
-};
-template <typename... F>
-Overloaded(F...) -> Overloaded<F...>;
 
 // What the games of a run came to.
 struct Tally {
