@@ -19,13 +19,13 @@ start_display() {
   if [[ -n ${XVFB_DISPLAY:-} ]]; then
     echo "$XVFB_DISPLAY" >"$work/display"
     Xvfb ":$XVFB_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>/dev/null &
+    sleep 0.5
   else
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
   fi
   xvfb=$!
   for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
   [[ -s $work/display ]] || { echo "Xvfb did not start" >&2; return 1; }
-  sleep 0.2
   DISPLAY=":$(head -n1 "$work/display")"
   export DISPLAY
 }
