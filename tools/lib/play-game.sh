@@ -51,7 +51,7 @@ showing() {
   for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
     names+=("'$(xdotool getwindowname "$w" 2>/dev/null)'")
   done
-  echo "windows up: ${names[*]:-none}; the game is $(kill -0 "${player:-0}" 2>/dev/null && echo running || echo gone)"
+  echo "windows up: ${names[*]:-none}; the game is $([[ -n ${player:-} ]] && kill -0 "$player" 2>/dev/null && echo running || echo gone)"
 }
 waitfor() {
   local w
