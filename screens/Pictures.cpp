@@ -12,8 +12,10 @@ namespace {
 
 // Reads a picture in the format its suffix names. Left to guess the format, Qt loads every
 // image plugin it has, with their libraries, to ask each one whether it reads the file:
-// milliseconds at start and a megabyte of memory for formats the game never uses.
+// milliseconds at start and a megabyte of memory for formats the game never uses. A picture
+// that is not there (a large drawing not made for every picture) is no error.
 bool Load(QPixmap& pixmap, const QString& name) {
+  if (!QFileInfo::exists(name)) return false;
   QImageReader reader(name, QFileInfo(name).suffix().toLatin1());
   reader.setAutoDetectImageFormat(false);
   return pixmap.convertFromImage(reader.read());
