@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -160,11 +161,6 @@ void BuildControls(QWidget& window, const char* context, std::span<const Control
     if (*c.accessible)
       widget->setAccessibleName(QCoreApplication::translate(context, c.accessible));
   }
-}
-
-void ShowPicture(QLabel* control, std::string_view file) {
-  const QPixmap pixmap = Picture(file);
-  if (control->pixmap().cacheKey() != pixmap.cacheKey()) control->setPixmap(pixmap);
 }
 
 }  // namespace quillmere

@@ -2,7 +2,6 @@
 // it stands in which panel and what it says; one builder makes them all.
 #pragma once
 
-#include <QLabel>
 #include <QWidget>
 #include <span>
 #include <string_view>
@@ -68,8 +67,5 @@ T* FindControl(const QObject& window, const char* name) {
   if (!control) qFatal("quillmere: %s has no control %s", qPrintable(window.objectName()), name);
   return control;
 }
-
-// Shows a picture in a label, leaving it alone when it already shows that picture.
-void ShowPicture(QLabel* control, std::string_view file);
 
 }  // namespace quillmere

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLabel>
 #include <QPixmapCache>
 
 namespace quillmere {
@@ -25,7 +26,8 @@ bool Load(QPixmap& pixmap, const QString& name) {
 
 QPixmap Picture(std::string_view file) {
   if (file.empty()) return {};
-  const QString name = QStringLiteral(":/pictures/") + Text(file);
+  const QString name = QStringLiteral(":/pictures/") +
+                       QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
   const bool dense = qApp && qApp->devicePixelRatio() > 1.0;
   const QString key = dense ? name + QStringLiteral("@2x") : name;
   QPixmap pixmap;
@@ -39,6 +41,11 @@ QPixmap Picture(std::string_view file) {
   if (pixmap.isNull()) Load(pixmap, name);
   QPixmapCache::insert(key, pixmap);
   return pixmap;
+}
+
+void ShowPicture(QLabel* control, std::string_view file) {
+  const QPixmap pixmap = Picture(file);
+  if (control->pixmap().cacheKey() != pixmap.cacheKey()) control->setPixmap(pixmap);
 }
 
 }  // namespace quillmere
