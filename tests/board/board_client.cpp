@@ -42,6 +42,17 @@ QString Message(const QByteArray& body, const char* cls) {
   return {};
 }
 
+// A connection, under a name of its own, to the PostgreSQL database an address names.
+QSqlDatabase Postgres(const QString& name, const QUrl& url) {
+  QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", name);
+  db.setHostName(url.host());
+  db.setPort(url.port(5432));
+  db.setUserName(url.userName());
+  db.setPassword(url.password());
+  db.setDatabaseName(url.path().mid(1));
+  return db;
+}
+
 }  // namespace
 
 QByteArray HttpResponse::header(const QByteArray& name) const {
@@ -139,12 +150,7 @@ Database::Database(bool postgres) : m_postgres(postgres) {
   const QUrl admin(qEnvironmentVariable("QUILLMERE_TEST_POSTGRES"));
   m_name = "board_test_" + QUuid::createUuid().toString(QUuid::Id128);
   {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", m_name);
-    db.setHostName(admin.host());
-    db.setPort(admin.port(5432));
-    db.setUserName(admin.userName());
-    db.setPassword(admin.password());
-    db.setDatabaseName(admin.path().mid(1));
+    QSqlDatabase db = Postgres(m_name, admin);
     if (!db.open()) throw std::runtime_error(db.lastError().text().toStdString());
     QSqlQuery(db).exec("CREATE DATABASE " + m_name);
   }
@@ -161,15 +167,18 @@ Database::~Database() {
   }
   const QUrl admin(qEnvironmentVariable("QUILLMERE_TEST_POSTGRES"));
   {
-    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", m_name + "_drop");
-    db.setHostName(admin.host());
-    db.setPort(admin.port(5432));
-    db.setUserName(admin.userName());
-    db.setPassword(admin.password());
-    db.setDatabaseName(admin.path().mid(1));
+    QSqlDatabase db = Postgres(m_name + "_drop", admin);
     if (db.open()) QSqlQuery(db).exec("DROP DATABASE IF EXISTS " + m_name + " WITH (FORCE)");
   }
   QSqlDatabase::removeDatabase(m_name + "_drop");
+}
+
+QSqlDatabase Database::open(const QString& name) const {
+  QSqlDatabase db =
+      m_postgres ? Postgres(name, QUrl(m_url)) : QSqlDatabase::addDatabase("QSQLITE", name);
+  if (!m_postgres) db.setDatabaseName(m_url);
+  db.open();
+  return db;
 }
 
 BoardProcess::BoardProcess(const QString& databaseUrl, const QStringList& options)

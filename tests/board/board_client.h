@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QSqlDatabase>
 #include <QString>
 #include <map>
 #include <memory>
@@ -51,6 +52,9 @@ class Database {
   explicit Database(bool postgres);
   ~Database();
   const QString& url() const { return m_url; }
+  // A connection of the test's own to it, under a name to remove when done; open unless it
+  // failed.
+  QSqlDatabase open(const QString& name) const;
 
  private:
   QString m_folder, m_url, m_name;
