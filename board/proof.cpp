@@ -42,18 +42,6 @@ std::optional<RoundRule> ParseRoundRule(const QString& name) {
   return std::nullopt;
 }
 
-QString RuleName(RoundRule rule) {
-  switch (rule) {
-    case RoundRule::Verified:
-      return QStringLiteral("verified");
-    case RoundRule::Seeded:
-      return QStringLiteral("seeded");
-    case RoundRule::Open:
-      break;
-  }
-  return QStringLiteral("open");
-}
-
 RecordCheck CheckRecord(const QByteArray& text) { return Play(text).check; }
 
 Proof ProveBid(RoundRule rule, std::optional<std::uint64_t> seed,

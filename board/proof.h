@@ -15,7 +15,6 @@ namespace quillmere::board {
 // of games played on the round's own luck.
 enum class RoundRule { Open, Verified, Seeded };
 std::optional<RoundRule> ParseRoundRule(const QString& name);
-QString RuleName(RoundRule rule);
 
 // A record as a game sent it: the bid code its replay ends with, or why it does not play.
 struct RecordCheck {

@@ -85,12 +85,6 @@ constexpr std::array<CarInfo, kCarCount> kCars{{
 
 const GoodInfo& GoodAt(int good) { return kGoods.at(static_cast<std::size_t>(good)); }
 
-std::optional<int> FindGood(std::string_view name) {
-  for (int i = 0; i < kGoodCount; ++i)
-    if (kGoods[static_cast<std::size_t>(i)].name == name) return i;
-  return std::nullopt;
-}
-
 const PlaceInfo& PlaceAt(Place place) { return kPlaces.at(static_cast<std::size_t>(place)); }
 
 const GunInfo& GunOfKind(int gunKind) { return kGuns.at(static_cast<std::size_t>(gunKind - 1)); }

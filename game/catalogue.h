@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string_view>
 
 #include "game/money.h"
@@ -35,7 +34,6 @@ struct GoodInfo {
   bool inSeats;              // carried in the seats rather than the trunk
 };
 const GoodInfo& GoodAt(int good);
-std::optional<int> FindGood(std::string_view name);
 
 enum class Place : int {
   Downtown,
