@@ -377,15 +377,6 @@ class TestMain : public QObject {
     }
   }
 
-  // A mugger takes a fifth of exactly 2000, which the cops would have left alone.
-  void aMuggingOfTheStartingCash() {
-    MainGame g;
-    g.clock.set(45000003);  // the roll is 16: a mugging
-    g.click("btnHollywood");
-    QCOMPARE(g.boxes.texts(), QStringList{"You were mugged at a stoplight."});
-    QCOMPARE(g.text("lblcash"), QStringLiteral("1600"));
-  }
-
   void webMenu() {
     MainGame g;
     for (const char* item : {"VisitWebsite1", "Introduction1", "Tutorial1"})
