@@ -121,6 +121,13 @@ void FieldRefusal(Html& h, const Refusal& error, const char* id) {
       << "</p>\n"_html;
 }
 
+// Closes an input's tag, marked when the refusal is about it, and puts the refusal after it.
+void EndInput(Html& h, const Refusal& error, const char* id, const char* hint = nullptr) {
+  Invalid(h, error, id, hint);
+  h << ">\n"_html;
+  FieldRefusal(h, error, id);
+}
+
 }  // namespace
 
 std::vector<RenderedRow> RenderRows(const std::vector<StandingRow>& rows) {
@@ -312,15 +319,11 @@ Response BoardPage(int status, const Visitor& visitor, const StandingsView& view
         << "\" name=\"name\" type=\"text\" required maxlength=\"32\" autocomplete=\"username\" "
            "value=\""_html
         << (error.form == action ? error.typed : QString()) << "\""_html;
-      Invalid(h, error, name.constData());
-      h << ">\n"_html;
-      FieldRefusal(h, error, name.constData());
+      EndInput(h, error, name.constData());
       h << "<label for=\""_html << password << "\">Password</label>\n<input id=\""_html << password
         << "\" name=\"password\" type=\"password\" required autocomplete=\""_html << autocomplete
         << "\""_html;
-      Invalid(h, error, password.constData());
-      h << ">\n"_html;
-      FieldRefusal(h, error, password.constData());
+      EndInput(h, error, password.constData());
       h << "<input type=\"hidden\" name=\"csrf\" value=\""_html << visitor.csrf
         << "\">\n<button type=\"submit\">"_html << button << "</button>\n</form>\n"_html;
     };
@@ -423,14 +426,10 @@ Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBi
        "<h2>Change your password</h2>\n"
        "<label for=\"old\">Current password</label>\n<input id=\"old\" name=\"old\" "
        "type=\"password\" required autocomplete=\"current-password\""_html;
-  Invalid(h, error, "old");
-  h << ">\n"_html;
-  FieldRefusal(h, error, "old");
+  EndInput(h, error, "old");
   h << "<label for=\"new\">New password</label>\n<input id=\"new\" name=\"new\" type=\"password\" "
        "required minlength=\"8\" autocomplete=\"new-password\""_html;
-  Invalid(h, error, "new", "new-hint");
-  h << ">\n"_html;
-  FieldRefusal(h, error, "new");
+  EndInput(h, error, "new", "new-hint");
   h << "<p class=\"hint\" id=\"new-hint\">At least 8 characters.</p>\n"
        "<input type=\"hidden\" name=\"csrf\" value=\""_html
     << visitor.csrf
@@ -439,9 +438,7 @@ Response AccountPage(int status, const Visitor& visitor, const std::vector<OwnBi
        "<p>This deletes your account and all your bids. It cannot be undone.</p>\n"
        "<label for=\"delete-password\">Password</label>\n<input id=\"delete-password\" "
        "name=\"password\" type=\"password\" required autocomplete=\"current-password\""_html;
-  Invalid(h, error, "delete-password");
-  h << ">\n"_html;
-  FieldRefusal(h, error, "delete-password");
+  EndInput(h, error, "delete-password");
   h << "<input type=\"hidden\" name=\"csrf\" value=\""_html << visitor.csrf
     << "\">\n<button type=\"submit\">Delete account and bids</button>\n</form>\n"
        "<form method=\"post\" action=\"logout\">\n<h2>Log out</h2>\n"
